@@ -1,0 +1,43 @@
+#pragma once
+// The computer card choice: the values a choice computes once, and the candidate helpers
+// every strategy rule uses. Candidates are the seat's CarteJouable flags; helpers only clear
+// flags and never clear the last one.
+#include <cstdint>
+
+#include "game/partie.h"
+
+struct ContexteChoix {
+  int16_t joueur = 0;
+  int16_t regle = 0;  // the rule now running, for the flag a successful pick sets
+  int16_t Defenseur1 = 0, Defenseur2 = 0, Defenseur3 = 0;
+  int16_t PositionDansPli = 1;
+  int16_t JoueurMaitre = 0;
+  int16_t PlaceGagnante = -1;  // hand place, -1 none, 100 the duel with the taker is not at stake
+  int16_t ChoixFait = 0;
+};
+
+// Plays one card for computer seat `joueur` (its CarteJouable row is already written).
+void JouerCarteOrdinateur(Partie& g, int16_t joueur);
+// The reasoned choice: narrows CarteJouable(joueur, .) through the cascade.
+void ChoisirCarteOrdinateur(Partie& g, int16_t joueur);
+
+// Candidate helpers.
+void ForcerCarteJouable(Partie& g, int16_t joueur, int16_t place, int16_t& ok);
+void ExclureCarteSiAutreChoix(Partie& g, int16_t joueur, int16_t couleur, int16_t valeur);
+void ExclureCouleurSiAutreChoix(Partie& g, int16_t joueur, int16_t couleur);
+void ChercherPlusFortHonneur(const Partie& g, int16_t joueur, int16_t& place);
+void ChercherPlusPetitAtout(const Partie& g, int16_t joueur, int16_t& place);
+void ChercherPlusPetiteCarte(const Partie& g, int16_t joueur, int16_t& place);
+void ChercherPlusPetitAtoutPair(const Partie& g, int16_t joueur, int16_t& place);
+void ChercherRoiGarde(const Partie& g, int16_t joueur, int16_t couleur, int16_t& place);
+void ChercherPetiteCarteCouleurLongue(const Partie& g, int16_t joueur, int16_t couleur, int16_t& place);
+void JoueurJoueApres(const Partie& g, int16_t a, int16_t b, int16_t positionA, int16_t& resultat);
+void TrouverCarteGagnante(const Partie& g, int16_t joueur, int16_t& place);
+
+// A rule's pick: ForcerCarteJouable, then ChoixFait := ok and, on success, the rule's flag := 2.
+bool Prendre(Partie& g, ContexteChoix& c, int16_t place);
+// Random start suit s0 = CInt(Rnd * 3) + 1; the four suits are s0, s0+1, s0+2, s0+3 (5 -> 1).
+int16_t TirerCouleurDepart(Partie& g);
+inline int16_t CouleurApres(int16_t s0, int i) { return static_cast<int16_t>((s0 - 1 + i) % 4 + 1); }
+// AFTER: the taker has laid his card in this trick or is himself last to play.
+bool ApresPreneur(const Partie& g, const ContexteChoix& c);

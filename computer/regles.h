@@ -1,0 +1,60 @@
+#pragma once
+// The strategy rules of the card choice, one function each. A rule tests its own condition
+// and acts through the candidate helpers; the cascade (computer/choix.cpp) calls them in
+// order, with level gating, and only while its flag is 1 and no card has been chosen.
+#include "computer/choix.h"
+
+using Regle = void (*)(Partie&, ContexteChoix&);
+
+// The Petit and the Excuse (computer/regles_petit_excuse.cpp).
+void Regle15(Partie&, ContexteChoix&);
+void Regle251(Partie&, ContexteChoix&);
+void Regle191(Partie&, ContexteChoix&);
+void Regle21(Partie&, ContexteChoix&);
+void Regle170(Partie&, ContexteChoix&);
+void Regle8(Partie&, ContexteChoix&);
+void Regle4(Partie&, ContexteChoix&);
+void Regle201(Partie&, ContexteChoix&);
+void Regle7(Partie&, ContexteChoix&);
+void Regle181(Partie&, ContexteChoix&);
+void Regle118(Partie&, ContexteChoix&);
+void Regle103(Partie&, ContexteChoix&);
+void Regle104(Partie&, ContexteChoix&);
+void Regle252(Partie&, ContexteChoix&);
+void Regle172(Partie&, ContexteChoix&);
+void Regle9(Partie&, ContexteChoix&);
+void Regle10(Partie&, ContexteChoix&);
+void Regle190(Partie&, ContexteChoix&);  // draws every time the cascade reaches it
+
+// Defenders' leads and discards (computer/regles_defense.cpp).
+void Regle203(Partie&, ContexteChoix&);
+void Regle16(Partie&, ContexteChoix&);
+void Regle204(Partie&, ContexteChoix&);
+void Regle130(Partie&, ContexteChoix&);
+void Regle11(Partie&, ContexteChoix&);
+void Regle119(Partie&, ContexteChoix&);
+void Regle120(Partie&, ContexteChoix&);
+void Regle116(Partie&, ContexteChoix&);
+void Regle115(Partie&, ContexteChoix&);
+void Regle114(Partie&, ContexteChoix&);
+void Regle113(Partie&, ContexteChoix&);
+void Regle112(Partie&, ContexteChoix&);
+void Regle101(Partie&, ContexteChoix&);
+void Regle23(Partie&, ContexteChoix&);
+void Regle18(Partie&, ContexteChoix&);
+void Regle5(Partie&, ContexteChoix&);
+
+// Taker's plan, following and default (computer/regles_preneur.cpp).
+void Regle182(Partie&, ContexteChoix&);
+void Regle180(Partie&, ContexteChoix&);
+void Regle160(Partie&, ContexteChoix&);
+void Regle150(Partie&, ContexteChoix&);
+void Regle151(Partie&, ContexteChoix&);
+void Regle22(Partie&, ContexteChoix&);
+void Regle19(Partie&, ContexteChoix&);
+void Regle13(Partie&, ContexteChoix&);
+void Regle2(Partie&, ContexteChoix&);
+void Regle3(Partie&, ContexteChoix&);
+void Regle14(Partie&, ContexteChoix&);
+void Regle6(Partie&, ContexteChoix&);
+void Regle1(Partie&, ContexteChoix&);
