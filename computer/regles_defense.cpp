@@ -94,9 +94,7 @@ void Regle204(Partie& g, ContexteChoix& c) {
 void Regle130(Partie& g, ContexteChoix& c) {
   if (!DefenseurEntame(g, c) || g.SignalAtoutHumain == -1) return;
   if (g.DetenteurPetit == c.joueur || g.PetitProtege != 0) return;
-  int16_t place = -1;
-  ChercherPlusPetitAtout(g, c.joueur, place);
-  if (place != -1) Prendre(g, c, place);
+  PrendrePlusPetitAtout(g, c);
 }
 
 void Regle11(Partie& g, ContexteChoix& c) {
@@ -114,23 +112,21 @@ void Regle11(Partie& g, ContexteChoix& c) {
   }
 }
 
-void Regle119(Partie& g, ContexteChoix& c) {
+namespace {
+// A leader keeps back his card (s, v) while the card just above it in the suit is still out.
+void EviterSousHonneurDehors(Partie& g, const ContexteChoix& c, int16_t v) {
   if (c.PositionDansPli != 1) return;
   const int16_t s0 = TirerCouleurDepart(g);
   for (int i = 0; i < 4; ++i) {
     const int16_t s = CouleurApres(s0, i);
-    if (Detient(g, c.joueur, s, 13) && g.DetenteurCarte[s][14] != -1) ExclureCarteSiAutreChoix(g, c.joueur, s, 13);
+    if (Detient(g, c.joueur, s, v) && g.DetenteurCarte[s][v + 1] != -1) ExclureCarteSiAutreChoix(g, c.joueur, s, v);
   }
 }
+}  // namespace
 
-void Regle120(Partie& g, ContexteChoix& c) {
-  if (c.PositionDansPli != 1) return;
-  const int16_t s0 = TirerCouleurDepart(g);
-  for (int i = 0; i < 4; ++i) {
-    const int16_t s = CouleurApres(s0, i);
-    if (Detient(g, c.joueur, s, 12) && g.DetenteurCarte[s][13] != -1) ExclureCarteSiAutreChoix(g, c.joueur, s, 12);
-  }
-}
+void Regle119(Partie& g, ContexteChoix& c) { EviterSousHonneurDehors(g, c, 13); }
+
+void Regle120(Partie& g, ContexteChoix& c) { EviterSousHonneurDehors(g, c, 12); }
 
 void Regle116(Partie& g, ContexteChoix& c) {
   if (!DefenseurEntame(g, c)) return;

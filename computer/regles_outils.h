@@ -38,3 +38,10 @@ void ExclureSauf(Partie& g, int16_t joueur, Critere garder) {
       ExclureCarteSiAutreChoix(g, joueur, carte.Couleur, carte.Valeur);
   }
 }
+
+// Picks the lowest candidate trump above the Petit, when there is one.
+inline void PrendrePlusPetitAtout(Partie& g, ContexteChoix& c) {
+  int16_t place = -1;
+  ChercherPlusPetitAtout(g, c.joueur, place);
+  if (place != -1) Prendre(g, c, place);
+}

@@ -181,10 +181,7 @@ void Regle14(Partie& g, ContexteChoix& c) {
 }
 
 void Regle6(Partie& g, ContexteChoix& c) {
-  if (c.PositionDansPli == 1) return;
-  int16_t place = -1;
-  ChercherPlusPetitAtout(g, c.joueur, place);
-  if (place != -1) Prendre(g, c, place);
+  if (c.PositionDansPli != 1) PrendrePlusPetitAtout(g, c);
 }
 
 void Regle1(Partie& g, ContexteChoix& c) {
