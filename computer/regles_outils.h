@@ -4,29 +4,11 @@
 
 #include "computer/choix.h"
 
-inline bool EstCandidat(const Partie& g, int16_t joueur, int16_t place) {
-  return g.CarteJouable[joueur][place] == 1;
-}
-
 // The card that opened the current trick.
 inline const Carte& CarteEntamee(const Partie& g) { return g.PliCourant[g.EntameurPli]; }
 
 inline bool DefenseurEntame(const Partie& g, const ContexteChoix& c) {
   return c.joueur != g.Preneur && c.PositionDansPli == 1;
-}
-
-// First (or, from the end, last) candidate place of `joueur` whose card satisfies `ok`; -1 none.
-template <class Critere>
-int16_t PremierCandidat(const Partie& g, int16_t joueur, Critere ok) {
-  for (int16_t k = 1; k <= 18; ++k)
-    if (EstCandidat(g, joueur, k) && ok(g.MainsJoueurs[joueur][k])) return k;
-  return -1;
-}
-template <class Critere>
-int16_t DernierCandidat(const Partie& g, int16_t joueur, Critere ok) {
-  for (int16_t k = 18; k >= 1; --k)
-    if (EstCandidat(g, joueur, k) && ok(g.MainsJoueurs[joueur][k])) return k;
-  return -1;
 }
 
 // Avoids, in hand order, every held card that fails `garder`; the helper keeps the last candidate.

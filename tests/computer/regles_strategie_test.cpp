@@ -8,16 +8,11 @@
 #include <vector>
 
 #include "computer/regles.h"
+#include "computer/position.h"
 
 namespace {
 
-Carte K(int16_t couleur, int16_t valeur) { return Carte{valeur, couleur, 1, 0}; }
-Carte A(int16_t v) { return K(0, v); }
-Carte P(int16_t v) { return K(1, v); }
-Carte Co(int16_t v) { return K(2, v); }
-Carte T(int16_t v) { return K(3, v); }
-Carte Ca(int16_t v) { return K(4, v); }
-const Carte Exc = K(0, 0);
+using namespace pos;
 
 std::string Nom(const Carte& c) {
   static const char* const couleurs[] = {"A", "P", "Co", "T", "Ca"};
@@ -56,33 +51,11 @@ struct Position {
   // The seat's hand, sorted as dealt; `jouees` are cards of the deal already played. Every held
   // card is a candidate, as for a lead.
   void Main(int16_t siege, std::vector<Carte> tenues, std::vector<Carte> jouees = {}) {
-    for (Carte& k : jouees) k.EnMain = 0;
-    tenues.insert(tenues.end(), jouees.begin(), jouees.end());
-    std::sort(tenues.begin(), tenues.end(), AvantDansLeTri);
-    for (int16_t k = 1; k <= static_cast<int16_t>(tenues.size()); ++k) {
-      const Carte carte = tenues[static_cast<size_t>(k - 1)];
-      g.MainsJoueurs[siege][k] = carte;
-      g.CarteJouable[siege][k] = carte.EnMain;
-      if (carte.EstAtout()) ++g.NbAtoutsDonne[siege];
-      if (carte.EstCouleur()) ++g.NbCartesCouleurDonne[siege][carte.Couleur];
-      if (carte.EnMain == 0) continue;
-      if (carte.EstPetit()) {
-        g.DetenteurPetit = siege;
-        g.PlacePetit = k;
-      } else if (carte.EstExcuse()) {
-        g.DetenteurExcuse = siege;
-        g.PlaceExcuse = k;
-      } else if (carte.EstAtout()) {
-        g.DetenteurAtout[carte.Valeur] = siege;
-        g.PlaceAtout[carte.Valeur] = k;
-      } else {
-        g.DetenteurCarte[carte.Couleur][carte.Valeur] = siege;
-        g.PlaceCarte[carte.Couleur][carte.Valeur] = k;
-        g.ConnuDetenteurCouleur[siege][carte.Couleur][carte.Valeur] = siege;
-        ++g.NbCartesCouleur[siege][carte.Couleur];
-      }
-      if (carte.EstAtout()) ++g.NbAtouts[siege];
-    }
+    for (Carte& k : jouees) tenues.push_back(Jouee(k));
+    std::stable_sort(tenues.begin(), tenues.end(), AvantDansLeTri);
+    for (size_t k = 0; k < tenues.size(); ++k) g.MainsJoueurs[siege][static_cast<int>(k + 1)] = tenues[k];
+    Recenser(g);
+    ToutJouable(g, siege);
     g.SansAtout[siege][siege] = g.NbAtouts[siege] == 0 ? 1 : 0;
   }
 
@@ -98,18 +71,9 @@ struct Position {
     }
   }
 
-  void Poser(int16_t siege, Carte carte) {
-    g.PliCourant[siege] = carte;
-    ++g.NbCartesPli;
-  }
+  void Poser(std::initializer_list<Carte> posees) { PoserPli(g, g.EntameurPli, posees); }
 
-  int16_t Place(const Carte& carte) const {
-    for (int16_t k = 1; k <= 18; ++k) {
-      const Carte& m = g.MainsJoueurs[c.joueur][k];
-      if (m.Couleur == carte.Couleur && m.Valeur == carte.Valeur) return k;
-    }
-    return -1;
-  }
+  int16_t Place(const Carte& carte) const { return PlaceDe(g, c.joueur, carte); }
 
   void Appliquer(Regle regle, int16_t numero) {
     g.ReglesActives.Remplir(1);
@@ -131,8 +95,8 @@ TEST(RegleDefense, Regle203TrumplessDefenderGivesOrKeepsHonours) {
   // Position 2, the taker third: he keeps his honours.
   auto deuxieme = [](Carte entame) {
     Position p(3, 1, 2);
-    p.Main(2, {P(14), P(3), T(13), Ca(2)});
-    p.Poser(1, entame);
+    p.Main(2, {Pi(14), Pi(3), Tr(13), Ca(2)});
+    p.Poser({entame});
     p.Appliquer(Regle203, 203);
     return p;
   };
@@ -140,16 +104,15 @@ TEST(RegleDefense, Regle203TrumplessDefenderGivesOrKeepsHonours) {
   EXPECT_EQ(garde.Reste(), "P3 Ca2");
   EXPECT_EQ(garde.c.ChoixFait, 0);
   // The partner before him laid trump 21: he gives his best honour although the taker follows.
-  Position donne = deuxieme(A(21));
+  Position donne = deuxieme(At(21));
   EXPECT_EQ(donne.Reste(), "P14");
   EXPECT_TRUE(donne.Choisi(203));
 
   // Position 3 after a defender's low lead and the taker's plain card below the King: he gives.
   auto troisieme = [](Carte preneur) {
     Position p(2, 1, 3);
-    p.Main(3, {T(13), T(12), Ca(4)});
-    p.Poser(1, Co(7));
-    p.Poser(2, preneur);
+    p.Main(3, {Tr(13), Tr(12), Ca(4)});
+    p.Poser({Co(7), preneur});
     p.Appliquer(Regle203, 203);
     return p;
   };
@@ -160,9 +123,8 @@ TEST(RegleDefense, Regle203TrumplessDefenderGivesOrKeepsHonours) {
   // The taker led the King: give only when few cards of the suit are out and trumps remain.
   auto roiDuPreneur = [](int16_t dehors, int16_t atouts) {
     Position p(1, 1, 3);
-    p.Main(3, {T(12), Ca(4)});
-    p.Poser(1, Co(14));
-    p.Poser(2, Co(3));
+    p.Main(3, {Tr(12), Ca(4)});
+    p.Poser({Co(14), Co(3)});
     p.g.NbDehorsCouleur[3][2] = dehors;
     p.g.AtoutsDehors = atouts;
     p.Appliquer(Regle203, 203);
@@ -174,13 +136,13 @@ TEST(RegleDefense, Regle203TrumplessDefenderGivesOrKeepsHonours) {
 
   // A defender who still has a trump, or plays fourth, is left alone.
   Position atout(3, 1, 2);
-  atout.Main(2, {A(4), P(14), Ca(2)});
-  atout.Poser(1, Co(5));
+  atout.Main(2, {At(4), Pi(14), Ca(2)});
+  atout.Poser({Co(5)});
   atout.Appliquer(Regle203, 203);
   EXPECT_EQ(atout.Reste(), "A4 P14 Ca2");
   Position quatrieme(3, 3, 2);
-  quatrieme.Main(2, {P(14), Ca(2)});
-  quatrieme.Poser(3, Co(5));
+  quatrieme.Main(2, {Pi(14), Ca(2)});
+  quatrieme.Poser({Co(5)});
   quatrieme.Appliquer(Regle203, 203);
   EXPECT_EQ(quatrieme.Reste(), "P14 Ca2");
 }
@@ -188,7 +150,7 @@ TEST(RegleDefense, Regle203TrumplessDefenderGivesOrKeepsHonours) {
 TEST(RegleDefense, Regle16LeadsTrumpsBackAndEndsTheCascade) {
   auto jouer = [](int16_t retour) {
     Position p(1, 2, 2);
-    p.Main(2, {A(10), A(3), Exc, P(5), Co(8)});
+    p.Main(2, {At(10), At(3), Exc(), Pi(5), Co(8)});
     p.g.RetourAtoutAttendu = retour;
     p.Appliquer(Regle16, 16);
     return p;
@@ -203,7 +165,7 @@ TEST(RegleDefense, Regle16LeadsTrumpsBackAndEndsTheCascade) {
 TEST(RegleDefense, Regles204And5AvoidTheTakersSuits) {
   auto jouer = [](int16_t entameur, auto regler) {
     Position p(1, entameur, entameur);
-    p.Main(entameur, {P(5), Co(8), T(3)});
+    p.Main(entameur, {Pi(5), Co(8), Tr(3)});
     regler(p);
     return p.Reste();
   };
@@ -226,8 +188,8 @@ TEST(RegleDefense, Regles204And5AvoidTheTakersSuits) {
 TEST(RegleDefense, Regle130AnswersTheTrumpSignal) {
   auto jouer = [](int16_t signal, int16_t protege, bool petit) {
     Position p(1, 3, 3);
-    std::vector<Carte> main{A(12), A(6), P(5)};
-    if (petit) main.push_back(A(1));
+    std::vector<Carte> main{At(12), At(6), Pi(5)};
+    if (petit) main.push_back(At(1));
     p.Main(3, main);
     p.g.SignalAtoutHumain = signal;
     p.g.PetitProtege = protege;
@@ -245,7 +207,7 @@ TEST(RegleDefense, Regle130AnswersTheTrumpSignal) {
 TEST(RegleDefense, Regle11LeadsLowFromALongHonouredSuit) {
   auto jouer = [](int16_t nonJouee) {
     Position p(1, 2, 2);
-    p.Main(2, {Co(14), Co(9), Co(7), Co(4), Co(2), P(3)});
+    p.Main(2, {Co(14), Co(9), Co(7), Co(4), Co(2), Pi(3)});
     p.g.CouleurNonJouee[2] = nonJouee;
     p.Appliquer(Regle11, 11);
     return p;
@@ -260,7 +222,7 @@ TEST(RegleDefense, Regles119And120KeepTheCardUnderAnOutstandingHonour) {
   // Any leader, the taker here: his Queen while the King is out, his Knight while the Queen is.
   auto jouer = [](int16_t detenteurRoi, Regle regle, int16_t numero) {
     Position p(1, 1, 1);
-    p.Main(1, {P(13), P(12), P(4)});
+    p.Main(1, {Pi(13), Pi(12), Pi(4)});
     p.g.DetenteurCarte[1][14] = detenteurRoi;
     p.Appliquer(regle, numero);
     return p.Reste();
@@ -279,19 +241,19 @@ TEST(RegleDefense, Regles119And120KeepTheCardUnderAnOutstandingHonour) {
 TEST(RegleDefense, Regles116To114ShapeTheDefendersLead) {
   // 116: no honour of a suit the taker is known void in.
   Position coupe(1, 2, 2);
-  coupe.Main(2, {T(14), T(11), T(5), Co(3)});
+  coupe.Main(2, {Tr(14), Tr(11), Tr(5), Co(3)});
   coupe.g.CoupesConnues[2][1][3] = 1;
   coupe.Appliquer(Regle116, 116);
   EXPECT_EQ(coupe.Reste(), "Co3 T5");
   Position inconnue(1, 2, 2);
-  inconnue.Main(2, {T(14), T(11), T(5), Co(3)});
+  inconnue.Main(2, {Tr(14), Tr(11), Tr(5), Co(3)});
   inconnue.Appliquer(Regle116, 116);
   EXPECT_EQ(inconnue.Reste(), "Co3 T14 T11 T5");
 
   // 115: no Knight of an unplayed suit without its Queen.
   auto r115 = [](int16_t nonJouee) {
     Position p(1, 1, 1);
-    p.Main(1, {P(12), P(6), Co(13), Co(12)});
+    p.Main(1, {Pi(12), Pi(6), Co(13), Co(12)});
     p.g.CouleurNonJouee[1] = nonJouee;
     p.Appliquer(Regle115, 115);
     return p.Reste();
@@ -302,7 +264,7 @@ TEST(RegleDefense, Regles116To114ShapeTheDefendersLead) {
   // 114: no small card of an unplayed suit without King or Queen.
   auto r114 = [](int16_t preneur) {
     Position p(preneur, 2, 2);
-    p.Main(2, {P(9), P(3), P(1), Co(14), Co(2)});
+    p.Main(2, {Pi(9), Pi(3), Pi(1), Co(14), Co(2)});
     p.Appliquer(Regle114, 114);
     return p.Reste();
   };
@@ -319,17 +281,17 @@ TEST(RegleDefense, Regle113OpensTheLongSuitAfterATrumpyChien) {
     p.Appliquer(Regle113, 113);
     return p;
   };
-  const std::vector<Carte> six{A(20), A(15), A(10), A(8), A(5), A(3), Exc, Co(14), Co(13), Co(9), Co(5), P(4)};
+  const std::vector<Carte> six{At(20), At(15), At(10), At(8), At(5), At(3), Exc(), Co(14), Co(13), Co(9), Co(5), Pi(4)};
   Position roi = jouer(six, 2, 2);
   EXPECT_EQ(roi.Reste(), "Co14");
   EXPECT_TRUE(roi.Choisi(113));
   EXPECT_EQ(jouer(six, 2, 1).Reste(), "A20 A15 A10 A8 A5 A3 Exc P4 Co14 Co13 Co9 Co5");
   // Six trumps, only the King: his first small card.
-  EXPECT_EQ(jouer({A(20), A(15), A(10), A(8), A(5), A(3), Co(14), Co(9), Co(5), Co(2)}, 2, 2).Reste(), "Co5");
+  EXPECT_EQ(jouer({At(20), At(15), At(10), At(8), At(5), At(3), Co(14), Co(9), Co(5), Co(2)}, 2, 2).Reste(), "Co5");
   // Fewer than six trumps, neither honour: his lowest card above 5.
-  EXPECT_EQ(jouer({A(5), Exc, T(12), T(9), T(6), T(2), P(3)}, 3, 3).Reste(), "T6");
+  EXPECT_EQ(jouer({At(5), Exc(), Tr(12), Tr(9), Tr(6), Tr(2), Pi(3)}, 3, 3).Reste(), "T6");
   // No variant fits: trumps and the Excuse are still set aside.
-  Position rien = jouer({A(5), Exc, T(14), T(13), T(8), P(3)}, 3, 2);
+  Position rien = jouer({At(5), Exc(), Tr(14), Tr(13), Tr(8), Pi(3)}, 3, 2);
   EXPECT_EQ(rien.Reste(), "P3 T14 T13 T8");
   EXPECT_EQ(rien.c.ChoixFait, 0);
 }
@@ -343,23 +305,23 @@ TEST(RegleDefense, Regle112SignalsWithALowEvenTrump) {
     p.Appliquer(Regle112, 112);
     return p;
   };
-  Position p = jouer({A(13), A(8), A(6), A(3), P(5)}, -1);
+  Position p = jouer({At(13), At(8), At(6), At(3), Pi(5)}, -1);
   EXPECT_EQ(p.Reste(), "A6");
   EXPECT_EQ(p.g.SignalAtoutHumain, 3);
-  Position haut = jouer({A(14), A(13), P(5)}, -1);
+  Position haut = jouer({At(14), At(13), Pi(5)}, -1);
   EXPECT_EQ(haut.Reste(), "A14 A13 P5");
   EXPECT_EQ(haut.g.SignalAtoutHumain, -1);
-  Position deja = jouer({A(13), A(8), A(6), P(5)}, 1);
+  Position deja = jouer({At(13), At(8), At(6), Pi(5)}, 1);
   EXPECT_EQ(deja.Reste(), "A13 A8 A6 P5");
   EXPECT_EQ(deja.g.SignalAtoutHumain, 1);
   // Seven trumps dealt: no signal.
-  EXPECT_EQ(jouer({A(20), A(16), A(13), A(10), A(8), A(6), A(4), P(5)}, -1).c.ChoixFait, 0);
+  EXPECT_EQ(jouer({At(20), At(16), At(13), At(10), At(8), At(6), At(4), Pi(5)}, -1).c.ChoixFait, 0);
 }
 
 TEST(RegleDefense, Regle101KeepsHonoursTheTakerWillTrump) {
   auto jouer = [](int16_t preneurSansAtout) {
     Position p(3, 2, 2);
-    p.Main(2, {Ca(14), Ca(13), Ca(12), P(2)});
+    p.Main(2, {Ca(14), Ca(13), Ca(12), Pi(2)});
     p.g.CoupesConnues[2][3][4] = 1;
     p.g.SansAtout[2][3] = preneurSansAtout;
     p.Appliquer(Regle101, 101);
@@ -372,7 +334,7 @@ TEST(RegleDefense, Regle101KeepsHonoursTheTakerWillTrump) {
 TEST(RegleDefense, Regle23LeadsTheSuitOfTheTrumplessTaker) {
   auto jouer = [](int16_t coupe) {
     Position p(1, 2, 2);
-    p.Main(2, {A(7), Exc, P(10), P(4), Co(13)});
+    p.Main(2, {At(7), Exc(), Pi(10), Pi(4), Co(13)});
     p.g.SansAtout[2][1] = 1;
     p.g.CoupesConnues[2][1][1] = coupe;
     p.Appliquer(Regle23, 23);
@@ -389,7 +351,7 @@ TEST(RegleDefense, Regle23LeadsTheSuitOfTheTrumplessTaker) {
 
 TEST(RegleDefense, Regle18AvoidsSuitsTheSignallerCannotFollow) {
   Position p(1, 2, 2);
-  p.Main(2, {P(6), Co(9), Co(3)});
+  p.Main(2, {Pi(6), Co(9), Co(3)});
   p.g.SignalAtoutHumain = 3;
   p.g.CoupesConnues[2][3][2] = 1;
   p.Appliquer(Regle18, 18);
@@ -398,7 +360,7 @@ TEST(RegleDefense, Regle18AvoidsSuitsTheSignallerCannotFollow) {
 
 // A taker with nine trumps, the Petit and a long spade suit headed by the King.
 std::vector<Carte> MainForte() {
-  return {A(21), A(18), A(16), A(14), A(11), A(9), A(7), A(3), A(1), P(14), P(10), P(8), P(6), P(2), Co(4), Co(3), T(2)};
+  return {At(21), At(18), At(16), At(14), At(11), At(9), At(7), At(3), At(1), Pi(14), Pi(10), Pi(8), Pi(6), Pi(2), Co(4), Co(3), Tr(2)};
 }
 
 TEST(ReglePreneur, Regle182LeadsTheSixthTrump) {
@@ -407,8 +369,8 @@ TEST(ReglePreneur, Regle182LeadsTheSixthTrump) {
     std::vector<Carte> main = MainForte();
     std::vector<Carte> jouees;
     if (sixiemeJoue) {
-      main.erase(std::find(main.begin(), main.end(), A(9)));
-      jouees.push_back(A(9));
+      main.erase(std::find(main.begin(), main.end(), At(9)));
+      jouees.push_back(At(9));
     }
     p.Main(2, main, jouees);
     p.g.CouleurLongue[2] = 1;
@@ -427,8 +389,8 @@ TEST(ReglePreneur, Regle180LeadsALowSingletonWithEnoughTrumps) {
     Position p(4, 4, 4);
     p.g.alea = Aleatoire(graine);
     std::vector<Carte> main{Co(14), Co(10), Co(8), Co(5), Co(3), singleton};
-    for (int16_t v = 2; v < 2 + atouts; ++v) main.push_back(A(v));
-    while (main.size() < 18) main.push_back(P(static_cast<int16_t>(main.size() - 5 - atouts)));
+    for (int16_t v = 2; v < 2 + atouts; ++v) main.push_back(At(v));
+    while (main.size() < 18) main.push_back(Pi(static_cast<int16_t>(main.size() - 5 - atouts)));
     p.Main(4, main);
     p.g.CouleurLongue[4] = 2;
     p.Appliquer(Regle180, 180);
@@ -444,9 +406,9 @@ TEST(ReglePreneur, Regle180LeadsALowSingletonWithEnoughTrumps) {
 TEST(ReglePreneur, Regle160TrumpsHighWhileHonoursAreOut) {
   auto jouer = [](int16_t inconnues, int16_t roi) {
     Position p(2, 1, 2);
-    p.Main(2, {A(15), A(4), P(8), T(3)});
-    p.Poser(1, Co(9));
-    p.Jouables(2, {A(15), A(4)}, 1);
+    p.Main(2, {At(15), At(4), Pi(8), Tr(3)});
+    p.Poser({Co(9)});
+    p.Jouables(2, {At(15), At(4)}, 1);
     p.g.NbCartesCouleurInconnues[2][2] = inconnues;
     p.g.ConnuDetenteurCouleur[2][2][12] = ConnuJouee;
     p.g.ConnuDetenteurCouleur[2][2][13] = ConnuJouee;
@@ -464,8 +426,8 @@ TEST(ReglePreneur, Regles150And151LeadTheLongSuit) {
   auto jouer = [](std::vector<Carte> trefles, int16_t atouts, auto regler) {
     Position p(1, 1, 1);
     std::vector<Carte> main = trefles;
-    for (int16_t v = 2; v < 2 + atouts; ++v) main.push_back(A(v));
-    main.push_back(P(2));
+    for (int16_t v = 2; v < 2 + atouts; ++v) main.push_back(At(v));
+    main.push_back(Pi(2));
     p.Main(1, main);
     p.g.CouleurLongue[1] = 3;
     regler(p);
@@ -474,16 +436,16 @@ TEST(ReglePreneur, Regles150And151LeadTheLongSuit) {
     return p.c.ChoixFait == 1 ? p.Reste() : std::string("-");
   };
   auto rien = [](Position&) {};
-  EXPECT_EQ(jouer({T(14), T(12), T(8), T(3)}, 5, rien), "T14");
-  EXPECT_EQ(jouer({T(13), T(12), T(11), T(8), T(3)}, 5, rien), "T13");
+  EXPECT_EQ(jouer({Tr(14), Tr(12), Tr(8), Tr(3)}, 5, rien), "T14");
+  EXPECT_EQ(jouer({Tr(13), Tr(12), Tr(11), Tr(8), Tr(3)}, 5, rien), "T13");
   // Six cards with ten trumps: the Queen waits, so do the Knight and the Jack.
-  EXPECT_EQ(jouer({T(13), T(12), T(11), T(8), T(5), T(3)}, 10, rien), "T8");
-  EXPECT_EQ(jouer({T(13), T(12), T(11), T(8), T(3)}, 5, [](Position& p) { p.g.CavalierLonguePreneurTombe = 1; }),
+  EXPECT_EQ(jouer({Tr(13), Tr(12), Tr(11), Tr(8), Tr(5), Tr(3)}, 10, rien), "T8");
+  EXPECT_EQ(jouer({Tr(13), Tr(12), Tr(11), Tr(8), Tr(3)}, 5, [](Position& p) { p.g.CavalierLonguePreneurTombe = 1; }),
             "T8");
   // The suit has been trumped and a defender may still hold trumps: its lowest card.
-  EXPECT_EQ(jouer({T(14), T(12), T(8), T(3)}, 5, [](Position& p) { p.g.CouleurLonguePreneurCoupee = 1; }), "T3");
+  EXPECT_EQ(jouer({Tr(14), Tr(12), Tr(8), Tr(3)}, 5, [](Position& p) { p.g.CouleurLonguePreneurCoupee = 1; }), "T3");
   // Trumped, but every defender is known trumpless: back to rule 150.
-  EXPECT_EQ(jouer({T(14), T(12), T(8), T(3)}, 5,
+  EXPECT_EQ(jouer({Tr(14), Tr(12), Tr(8), Tr(3)}, 5,
                   [](Position& p) {
                     p.g.CouleurLonguePreneurCoupee = 1;
                     for (int16_t d = 2; d <= 4; ++d) p.g.SansAtout[1][d] = 1;
@@ -494,7 +456,7 @@ TEST(ReglePreneur, Regles150And151LeadTheLongSuit) {
 TEST(ReglePreneur, Regles22And19HandleTheTakersKings) {
   auto r22 = [](int16_t coeurs, int16_t nonJouee) {
     Position p(1, 1, 1);
-    std::vector<Carte> main{Co(14), P(3), A(4)};
+    std::vector<Carte> main{Co(14), Pi(3), At(4)};
     for (int16_t v = 2; v < 1 + coeurs; ++v) main.push_back(Co(v));
     p.Main(1, main);
     p.g.CouleurNonJouee[2] = nonJouee;
@@ -509,8 +471,8 @@ TEST(ReglePreneur, Regles22And19HandleTheTakersKings) {
 
   auto r19 = [](bool petit, int16_t sansAtout) {
     Position p(1, 1, 1);
-    std::vector<Carte> main{T(14), P(5), A(6)};
-    if (petit) main.push_back(A(1));
+    std::vector<Carte> main{Tr(14), Pi(5), At(6)};
+    if (petit) main.push_back(At(1));
     p.Main(1, main);
     p.g.RoiSecPreneur[3] = 1;
     for (int16_t d = 2; d <= 4; ++d) p.g.SansAtout[1][d] = sansAtout;
@@ -526,23 +488,23 @@ TEST(ReglePreneur, Regle13TakesWithAKingGuardedTwice) {
   auto jouer = [](std::vector<Carte> piques, int16_t coupe) {
     Position p(3, 2, 3);
     p.Main(3, piques);
-    p.Poser(2, P(9));
-    p.c.PlaceGagnante = p.Place(P(14));
+    p.Poser({Pi(9)});
+    p.c.PlaceGagnante = p.Place(Pi(14));
     p.g.CoupesConnues[3][4][1] = coupe;
     p.Appliquer(Regle13, 13);
     return p.c.ChoixFait == 1 ? p.Reste() : std::string("-");
   };
-  EXPECT_EQ(jouer({P(14), P(10), P(4)}, 0), "P14");
-  EXPECT_EQ(jouer({P(14), P(10), P(4)}, 1), "-");
-  EXPECT_EQ(jouer({P(14), P(10)}, 0), "-");
+  EXPECT_EQ(jouer({Pi(14), Pi(10), Pi(4)}, 0), "P14");
+  EXPECT_EQ(jouer({Pi(14), Pi(10), Pi(4)}, 1), "-");
+  EXPECT_EQ(jouer({Pi(14), Pi(10)}, 0), "-");
 }
 
 TEST(ReglePreneur, Regles2And3PlayLowWhenTheTrickIsLost) {
   // Fourth defender, the taker master: the lowest plain card over all suits.
   auto r2 = [](int16_t maitre) {
     Position p(1, 1, 4);
-    p.Main(4, {Co(9), T(5), Ca(2)});
-    p.Poser(1, A(19));
+    p.Main(4, {Co(9), Tr(5), Ca(2)});
+    p.Poser({At(19)});
     p.c.JoueurMaitre = maitre;
     p.c.PlaceGagnante = -1;
     p.Appliquer(Regle2, 2);
@@ -554,8 +516,8 @@ TEST(ReglePreneur, Regles2And3PlayLowWhenTheTrickIsLost) {
   // The taker third who cannot win: with no plain candidate, his lowest trump above the Petit.
   auto r3 = [](int16_t gagnante) {
     Position p(2, 4, 2);
-    p.Main(2, {A(9), A(4), A(1), Co(8)});
-    p.Jouables(2, {A(9), A(4), A(1)}, 3);
+    p.Main(2, {At(9), At(4), At(1), Co(8)});
+    p.Jouables(2, {At(9), At(4), At(1)}, 3);
     p.c.PlaceGagnante = gagnante;
     p.Appliquer(Regle3, 3);
     return p.Reste();
@@ -567,9 +529,9 @@ TEST(ReglePreneur, Regles2And3PlayLowWhenTheTrickIsLost) {
 TEST(ReglePreneur, Regle14OvertrumpsHighBeforeTheTaker) {
   auto jouer = [](int16_t entameur) {
     Position p(1, entameur, 4);
-    p.Main(4, {A(17), A(15), A(8), Ca(3)});
-    p.Poser(entameur, A(10));
-    p.Jouables(4, {A(17), A(15)}, 2);
+    p.Main(4, {At(17), At(15), At(8), Ca(3)});
+    p.Poser({At(10)});
+    p.Jouables(4, {At(17), At(15)}, 2);
     p.Appliquer(Regle14, 14);
     return p.Reste();
   };
@@ -579,8 +541,8 @@ TEST(ReglePreneur, Regle14OvertrumpsHighBeforeTheTaker) {
 
 TEST(ReglePreneur, Regles6And1CloseTheCascade) {
   Position atout(1, 1, 3);
-  atout.Main(3, {A(12), A(5), A(1)});
-  atout.Poser(1, A(2));
+  atout.Main(3, {At(12), At(5), At(1)});
+  atout.Poser({At(2), At(4)});
   atout.Appliquer(Regle6, 6);
   EXPECT_EQ(atout.Reste(), "A5");
 
@@ -588,7 +550,7 @@ TEST(ReglePreneur, Regles6And1CloseTheCascade) {
   auto r1 = [](int16_t entameur, int16_t joueur, bool gagnante) {
     Position p(1, entameur, joueur);
     p.Main(joueur, {Co(14), Co(12), Co(3)});
-    p.Poser(entameur, Co(11));
+    p.Poser({Co(11)});
     p.c.PlaceGagnante = gagnante ? p.Place(Co(12)) : 100;
     p.Appliquer(Regle1, 1);
     return p.Reste();
