@@ -162,6 +162,20 @@ TEST(RegleDefense, Regle16LeadsTrumpsBackAndEndsTheCascade) {
   EXPECT_EQ(jouer(-1).Reste(), "A10 A3 Exc P5 Co8");
 }
 
+TEST(RegleDefense, Regle16IsOnlyPlayedAtLevelPro) {
+  // The whole cascade: below level 4 the defender's lead keeps its other cards.
+  auto jouer = [](int16_t niveau) {
+    Position p(1, 2, 2);
+    p.Main(2, {At(10), At(3), Exc(), Pi(14), Co(8)});
+    p.g.RetourAtoutAttendu = 0;
+    p.g.Niveau = niveau;
+    ChoisirCarteOrdinateur(p.g, 2);
+    return p.Reste();
+  };
+  EXPECT_EQ(jouer(NiveauPro), "A10 A3");
+  EXPECT_EQ(jouer(NiveauBon), "A10 A3 Exc P14 Co8");
+}
+
 TEST(RegleDefense, Regles204And5AvoidTheTakersSuits) {
   auto jouer = [](int16_t entameur, auto regler) {
     Position p(1, entameur, entameur);
@@ -401,6 +415,27 @@ TEST(ReglePreneur, Regle180LeadsALowSingletonWithEnoughTrumps) {
     EXPECT_EQ(jouer(6, Ca(7), graine), "-");
     EXPECT_EQ(jouer(9, Ca(12), graine), "-");
   }
+}
+
+TEST(ReglePreneur, Regle180TrumpThresholdIsSevenToNine) {
+  // Threshold 7, 8, 9 with chances 1/4, 1/2, 1/4: with 8 trumps the singleton goes 3 times in 4,
+  // with 7 once in 4.
+  auto frequence = [](int16_t atouts) {
+    int n = 0;
+    for (uint64_t graine = 1; graine <= 2000; ++graine) {
+      Position p(4, 4, 4);
+      p.g.alea = Aleatoire(graine);
+      std::vector<Carte> main{Co(14), Co(10), Co(8), Co(5), Co(3), Ca(7)};
+      for (int16_t v = 2; v < 2 + atouts; ++v) main.push_back(At(v));
+      p.Main(4, main);
+      p.g.CouleurLongue[4] = 2;
+      p.Appliquer(Regle180, 180);
+      n += p.c.ChoixFait;
+    }
+    return n / 2000.0;
+  };
+  EXPECT_NEAR(frequence(8), 0.75, 0.05);
+  EXPECT_NEAR(frequence(7), 0.25, 0.05);
 }
 
 TEST(ReglePreneur, Regle160TrumpsHighWhileHonoursAreOut) {
