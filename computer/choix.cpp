@@ -3,26 +3,10 @@
 #include <string>
 
 #include "computer/regles.h"
+#include "computer/suivi.h"
+#include "game/pli.h"
 
 namespace {
-
-// Master of the cards laid from the leader up to the seat before `joueur`.
-// Kept here until the trick module offers it.
-int16_t MaitreDesCartesPosees(const Partie& g, int16_t joueur) {
-  int16_t d = static_cast<int16_t>(joueur - g.EntameurPli);
-  if (d < 0) d = static_cast<int16_t>(d + 4);
-  int16_t maitre = g.EntameurPli;
-  for (int16_t q = 1; q <= d - 1; ++q) {
-    int16_t s = static_cast<int16_t>(g.EntameurPli + q);
-    if (s > 4) s = static_cast<int16_t>(s - 4);
-    const Carte& c = g.PliCourant[s];
-    const Carte& m = g.PliCourant[maitre];
-    if (c.Couleur == m.Couleur && c.Valeur > m.Valeur) maitre = s;
-    if (c.EstAtout() && g.PliCourant[maitre].Couleur != CouleurAtout) maitre = s;
-    if (g.PliCourant[maitre].EstExcuse()) maitre = s;
-  }
-  return maitre;
-}
 
 // The candidate that `mieux` prefers, the first place winning among equals.
 template <class Test, class Mieux>
@@ -149,15 +133,13 @@ void JoueurJoueApres(const Partie&, int16_t a, int16_t b, int16_t positionA, int
 }
 
 void TrouverCarteGagnante(const Partie& g, int16_t joueur, int16_t& place) {
-  const int16_t maitre = MaitreDesCartesPosees(g, joueur);
+  const int16_t maitre = MaitrePli(g, joueur);
   if (joueur != g.Preneur && maitre != g.Preneur) {
     place = 100;
     return;
   }
   const Carte m = g.PliCourant[maitre];
-  place = PremierCandidat(g, joueur, [&](const Carte& c) {
-    return (c.Couleur == m.Couleur && c.Valeur > m.Valeur) || (c.EstAtout() && m.EstCouleur()) || m.EstExcuse();
-  });
+  place = PremierCandidat(g, joueur, [&](const Carte& c) { return PrendLaMain(c, m); });
 }
 
 // ---- What the rules share ----
@@ -169,8 +151,6 @@ bool Prendre(Partie& g, ContexteChoix& c, int16_t place) {
   if (ok == 1 && c.regle >= 1 && c.regle <= NombreRegles) g.ReglesActives[c.regle] = 2;
   return ok == 1;
 }
-
-int16_t TirerCouleurDepart(Partie& g) { return static_cast<int16_t>(CInt(g.Rnd() * 3) + 1); }
 
 bool ApresPreneur(const Partie& g, const ContexteChoix& c) {
   const int16_t p = c.PositionDansPli;
@@ -189,7 +169,7 @@ ContexteChoix CalculerContexteChoix(const Partie& g, int16_t joueur) {
   c.PositionDansPli = static_cast<int16_t>(joueur - g.EntameurPli + 1);
   if (c.PositionDansPli < 1) c.PositionDansPli = static_cast<int16_t>(c.PositionDansPli + 4);
   TrouverCarteGagnante(g, joueur, c.PlaceGagnante);
-  c.JoueurMaitre = MaitreDesCartesPosees(g, joueur);
+  c.JoueurMaitre = MaitrePli(g, joueur);
   c.ChoixFait = 0;
   return c;
 }
@@ -232,4 +212,13 @@ int16_t ChoisirPlaceOrdinateur(Partie& g, int16_t joueur) {
     if (CInt(g.Rnd() * 100) <= g.PourcentJeuReflechi) ChoisirCarteOrdinateur(g, joueur);
   }
   return TirerPlaceCandidate(g, joueur);
+}
+
+void JouerCarteOrdinateur(Partie& g, int16_t joueur) {
+  const int16_t k = ChoisirPlaceOrdinateur(g, joueur);
+  // Recorded while still in the hand and before the trick state moves.
+  EnregistrerCarteJouee(g, joueur, k);
+  g.MainsJoueurs[joueur][k].EnMain = 0;
+  g.Ecran().AfficherCarteTable(joueur, k);
+  MettreAJourPli(g, k);
 }
