@@ -39,7 +39,7 @@ inline int16_t PlaceDe(const Partie& g, int16_t siege, Carte c) {
 }
 
 // Recounts from the hands what the bookkeeping would hold: holders and places of held cards
-// (-1 for played or missing ones), trumps dealt, held and fallen, suit lengths.
+// (-1 for played or missing ones), trumps dealt, held and fallen, suit lengths, long suits.
 inline void Recenser(Partie& g) {
   g.DetenteurAtout.Remplir(-1);
   for (auto& s : g.DetenteurCarte) s.Remplir(-1);
@@ -67,6 +67,10 @@ inline void Recenser(Partie& g) {
       if (c.EstAtout() && c.Valeur >= 2) { g.DetenteurAtout[c.Valeur] = p; g.PlaceAtout[c.Valeur] = k; }
       if (c.EstCouleur()) { g.DetenteurCarte[c.Couleur][c.Valeur] = p; g.PlaceCarte[c.Couleur][c.Valeur] = k; }
     }
+    // Longest suit dealt, the first among equals.
+    g.CouleurLongue[p] = 1;
+    for (int16_t s = 2; s <= 4; ++s)
+      if (g.NbCartesCouleurDonne[p][s] > g.NbCartesCouleurDonne[p][g.CouleurLongue[p]]) g.CouleurLongue[p] = s;
   }
 }
 
