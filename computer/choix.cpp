@@ -214,11 +214,12 @@ int16_t ChoisirPlaceOrdinateur(Partie& g, int16_t joueur) {
   return TirerPlaceCandidate(g, joueur);
 }
 
-void JouerCarteOrdinateur(Partie& g, int16_t joueur) {
-  const int16_t k = ChoisirPlaceOrdinateur(g, joueur);
+void PoserCarte(Partie& g, int16_t joueur, int16_t place) {
   // Recorded while still in the hand and before the trick state moves.
-  EnregistrerCarteJouee(g, joueur, k);
-  g.MainsJoueurs[joueur][k].EnMain = 0;
-  g.Ecran().AfficherCarteTable(joueur, k);
-  MettreAJourPli(g, k);
+  EnregistrerCarteJouee(g, joueur, place);
+  g.MainsJoueurs[joueur][place].EnMain = 0;
+  g.Ecran().AfficherCarteTable(joueur, place);
+  MettreAJourPli(g, place);
 }
+
+void JouerCarteOrdinateur(Partie& g, int16_t joueur) { PoserCarte(g, joueur, ChoisirPlaceOrdinateur(g, joueur)); }

@@ -420,9 +420,7 @@ uint64_t JouerDonnes(uint64_t graine, int n) {
       if (toujoursReflechi && entame && avaitPetit && tenues > 1) {
         EXPECT_FALSE(c.EstPetit()) << "deal " << d;
       }
-      CompterCartePli(g);
-      if (g.NbCartesPli == 0)
-        for (auto& x : g.PliCourant) x.Couleur = -1;
+      donne::CompterEtDebarrasser(g);
     }
     EXPECT_EQ(g.NumeroPli, 19);
     for (int16_t p = 1; p <= 4; ++p)

@@ -55,14 +55,22 @@ inline void OuvrirJeu(Partie& g) {
     PreparerJeuDeLaCarte(g);
 }
 
-// One card of the seat to play, as the card timer plays it; the next trick starts on a
-// clear table.
-inline void JouerUneCarte(Partie& g) {
-  DeterminerCartesJouables(g, g.JoueurCourant);
-  JouerCarteOrdinateur(g, g.JoueurCourant);
+// After a card is laid: the count, and the next trick on a clear table.
+inline void CompterEtDebarrasser(Partie& g) {
   CompterCartePli(g);
   if (g.NbCartesPli == 0)
     for (auto& c : g.PliCourant) c.Couleur = -1;
+}
+
+// Any legal card of the seat to play, drawn uniformly (its legal cards are already written).
+inline void JouerCarteAuHasard(Partie& g) {
+  const int16_t j = g.JoueurCourant;
+  int16_t places[18];
+  int n = 0;
+  for (int16_t k = 1; k <= 18; ++k)
+    if (g.CarteJouable[j][k] == 1) places[n++] = k;
+  PoserCarte(g, j, places[static_cast<int>(g.Rnd() * n)]);
+  CompterEtDebarrasser(g);
 }
 
 inline void NouvelleDonne(Partie& g) {
