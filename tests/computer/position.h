@@ -3,6 +3,7 @@
 // bookkeeping that the rules read, and the candidates.
 #include <algorithm>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "computer/choix.h"
@@ -103,6 +104,20 @@ inline void PoserPli(Partie& g, int16_t entameur, std::initializer_list<Carte> p
     g.CouleurDemandee = l.Couleur;
     g.ValeurEntame = l.Valeur;
   }
+}
+
+// A card as text: "A21", "Exc", "P5", "Co13", "T1", "Ca11".
+inline std::string Nom(const Carte& c) {
+  static const char* const couleurs[] = {"A", "P", "Co", "T", "Ca"};
+  if (c.EstExcuse()) return "Exc";
+  return couleurs[c.Couleur] + std::to_string(c.Valeur);
+}
+// The seat's candidates in hand order, as text.
+inline std::string Reste(const Partie& g, int16_t siege) {
+  std::string t;
+  for (int16_t k = 1; k <= 18; ++k)
+    if (g.CarteJouable[siege][k] == 1) t += (t.empty() ? "" : " ") + Nom(g.MainsJoueurs[siege][k]);
+  return t;
 }
 
 // Number of candidates of the seat.
