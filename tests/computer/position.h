@@ -79,15 +79,6 @@ inline void Recenser(Partie& g) {
 inline void ToutJouable(Partie& g, int16_t siege) {
   for (int16_t k = 1; k <= 18; ++k) g.CarteJouable[siege][k] = g.MainsJoueurs[siege][k].EnMain;
 }
-// Only the held cards for which `test` holds are candidates.
-template <class Test>
-void JouableSi(Partie& g, int16_t siege, Test test) {
-  for (int16_t k = 1; k <= 18; ++k) {
-    const Carte& c = g.MainsJoueurs[siege][k];
-    g.CarteJouable[siege][k] = (c.EnMain == 1 && test(c)) ? 1 : 0;
-  }
-}
-
 // The cards already laid in the current trick, from the leader on; the next seat is to play.
 inline void PoserPli(Partie& g, int16_t entameur, std::initializer_list<Carte> posees) {
   for (auto& c : g.PliCourant) c = Carte{0, -1, 0, 0};
@@ -118,23 +109,6 @@ inline std::string Reste(const Partie& g, int16_t siege) {
   for (int16_t k = 1; k <= 18; ++k)
     if (g.CarteJouable[siege][k] == 1) t += (t.empty() ? "" : " ") + Nom(g.MainsJoueurs[siege][k]);
   return t;
-}
-
-// Number of candidates of the seat.
-inline int NbCandidats(const Partie& g, int16_t siege) {
-  int n = 0;
-  for (int16_t k = 1; k <= 18; ++k) n += g.CarteJouable[siege][k] == 1;
-  return n;
-}
-// The cards still candidates, in hand order.
-inline std::vector<Carte> Candidats(const Partie& g, int16_t siege) {
-  std::vector<Carte> v;
-  for (int16_t k = 1; k <= 18; ++k)
-    if (g.CarteJouable[siege][k] == 1) {
-      Carte c = g.MainsJoueurs[siege][k];
-      v.push_back(Carte{c.Valeur, c.Couleur, 1, 0});
-    }
-  return v;
 }
 
 }  // namespace pos
