@@ -68,11 +68,11 @@ QImage Planche(QSize coin) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // A drawing tool: it needs no display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A drawing tool: it needs no display, and one platform means one font engine.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   if (!PolicesDisponibles()) {
-    std::fprintf(stderr, "mirvane-cartes: the DejaVu fonts are missing (package fonts-dejavu-core)\n");
+    std::fprintf(stderr, "mirvane-cartes: cannot load DejaVuSans-Bold.ttf (package fonts-dejavu-core)\n");
     return 1;
   }
   const QStringList args = app.arguments().mid(1);

@@ -223,8 +223,8 @@ QImage CartePoints(int16_t couleur, int16_t valeur) {
   p.setRenderHint(QPainter::Antialiasing);
   const QColor c = CouleurSigne(couleur);
   Texte(p, QString::number(valeur), QPointF(45, Milieu), 40, c);
-  Signe(p, couleur, QPointF(45, 36), 17, c);
-  Signe(p, couleur, QPointF(45, HauteurCarte - 36), 17, c, true);
+  Signe(p, couleur, QPointF(45, 39), 17, c);
+  Signe(p, couleur, QPointF(45, HauteurCarte - 39), 17, c, true);
   return image;
 }
 
@@ -460,6 +460,9 @@ QImage CarteAtout(int16_t valeur) {
     p.setBrush(bout ? QColor(0xff, 0xf1, 0xc0) : QColor(Qt::white));
     p.drawEllipse(centre, 26, 22);
     Texte(p, QString::number(valeur), centre, 26, Atout);
+    if (valeur == 6 || valeur == 9) {  // underlined, so that neither reads as the other upside down
+      p.fillRect(QRectF(centre.x() - 7, centre.y() + 15, 14, 2), Atout);
+    }
     if (bout) {  // the two trump oudlers wear gold stars
       Etoile(p, QPointF(16, 58), 11, OrSombre);
       Etoile(p, QPointF(76, 62), 11, OrSombre);
@@ -593,24 +596,25 @@ QImage DessinerIcone() {
   p.drawEllipse(QRectF(4, 4, 120, 120));
   // Two cards fanned out: a heart behind, a trump in front.
   const struct {
+    QPointF centre;
     qreal angle;
     bool atout;
-  } cartes[] = {{-16, false}, {12, true}};
+  } cartes[] = {{{48, 62}, -14, false}, {{78, 68}, 10, true}};
   for (const auto& carte : cartes) {
     p.save();
-    p.translate(64, 66);
+    p.translate(carte.centre);
     p.rotate(carte.angle);
     QPainterPath bord;
-    bord.addRoundedRect(QRectF(-24, -38, 48, 76), 5, 5);
+    bord.addRoundedRect(QRectF(-22, -35, 44, 70), 5, 5);
     p.fillPath(bord, Qt::white);
     p.strokePath(bord, QPen(Trait, 1.5));
     if (carte.atout) {
       p.setPen(QPen(Atout, 2));
       p.setBrush(Qt::white);
-      p.drawEllipse(QPointF(0, 0), 17, 15);
-      Texte(p, QStringLiteral("21"), QPointF(0, 0), 16, Atout);
+      p.drawEllipse(QPointF(0, 0), 16, 14);
+      Texte(p, QStringLiteral("21"), QPointF(0, 0), 15, Atout);
     } else {
-      Signe(p, CouleurCoeur, QPointF(-8, -18), 20, Rouge);
+      Signe(p, CouleurCoeur, QPointF(-4, -6), 24, Rouge);
     }
     p.restore();
   }
