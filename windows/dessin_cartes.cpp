@@ -258,24 +258,32 @@ void Visage(QPainter& p, QPointF tete) {
   p.drawLine(tete + QPointF(-2, 4.5), tete + QPointF(2, 4.5));
 }
 
-void Buste(QPainter& p, QPointF tete, const Habit& habit) {
+// Shoulders and chest from under the head down to the middle line.
+QPainterPath Corps(QPointF tete, qreal demiLargeur) {
   const qreal x = tete.x();
   const qreal col = tete.y() + 14;
   QPainterPath corps;
-  corps.moveTo(x - 24, Milieu);
-  corps.cubicTo(x - 24, col + 12, x - 17, col + 2, x - 6, col);
+  corps.moveTo(x - demiLargeur, Milieu);
+  corps.cubicTo(x - demiLargeur, col + 12, x - demiLargeur + 7, col + 2, x - 6, col);
   corps.lineTo(x + 6, col);
-  corps.cubicTo(x + 17, col + 2, x + 24, col + 12, x + 24, Milieu);
+  corps.cubicTo(x + demiLargeur - 7, col + 2, x + demiLargeur, col + 12, x + demiLargeur, Milieu);
   corps.closeSubpath();
+  return corps;
+}
+
+void Buste(QPainter& p, QPointF tete, const Habit& habit) {
+  const qreal x = tete.x();
+  const qreal col = tete.y() + 14;
+  const QPainterPath corps = Corps(tete, 24);
   p.fillPath(corps, habit.principal);
   p.strokePath(corps, QPen(Trait, 0.8));
-  QPainterPath col_;
-  col_.moveTo(x - 7, col);
-  col_.lineTo(x, col + 9);
-  col_.lineTo(x + 7, col);
-  col_.closeSubpath();
-  p.fillPath(col_, Qt::white);
-  p.strokePath(col_, QPen(Trait, 0.8));
+  QPainterPath encolure;
+  encolure.moveTo(x - 7, col);
+  encolure.lineTo(x, col + 9);
+  encolure.lineTo(x + 7, col);
+  encolure.closeSubpath();
+  p.fillPath(encolure, Qt::white);
+  p.strokePath(encolure, QPen(Trait, 0.8));
   p.fillRect(QRectF(x - 1.5, col + 9, 3, Milieu - col - 9), habit.parement);
   for (int i = 0; i < 2; ++i) {
     p.setPen(QPen(habit.parement, 2));
@@ -452,8 +460,8 @@ QImage CarteAtout(int16_t valeur) {
     p.setClipPath(Cadre(), Qt::IntersectClip);
     p.setPen(QPen(teinte.darker(120), 3));
     for (int i = 0; i < 12; ++i) {
-      const QPointF bout_ = QTransform().rotate(15 + 30.0 * i).map(QPointF(0, -70));
-      p.drawLine(centre, centre + bout_);
+      const QPointF rayon = QTransform().rotate(15 + 30.0 * i).map(QPointF(0, -70));
+      p.drawLine(centre, centre + rayon);
     }
     p.restore();
     p.setPen(QPen(bout ? OrSombre : Atout, 2));
@@ -511,12 +519,7 @@ QImage CarteExcuse() {
     const qreal x = tete.x();
     const qreal y = tete.y();
     // Motley: two colours split down the middle.
-    QPainterPath corps;
-    corps.moveTo(x - 22, Milieu);
-    corps.cubicTo(x - 22, y + 24, x - 14, y + 16, x - 5, y + 14);
-    corps.lineTo(x + 5, y + 14);
-    corps.cubicTo(x + 14, y + 16, x + 22, y + 24, x + 22, Milieu);
-    corps.closeSubpath();
+    const QPainterPath corps = Corps(tete, 22);
     p.fillPath(corps, rouge);
     p.save();
     p.setClipRect(QRectF(x, 0, 40, Milieu), Qt::IntersectClip);
