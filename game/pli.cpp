@@ -1,5 +1,7 @@
 #include "game/pli.h"
 
+#include <cassert>
+
 namespace {
 
 // Classes of ClasseJeu.
@@ -198,6 +200,7 @@ void CompterCartePli(Partie& g) {
 
 int16_t PointsAFairePourBouts(int16_t bouts) {
   static constexpr int16_t points[4] = {56, 51, 41, 36};
+  assert(bouts >= 0 && bouts <= 3);
   return points[bouts];
 }
 
