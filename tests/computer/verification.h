@@ -3,7 +3,7 @@
 // are. A picture may know less than the truth, never something false.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <string>
 
 #include "game/partie.h"
 
@@ -32,9 +32,10 @@ inline Lieux Situer(const Partie& g) {
 
 inline ::testing::AssertionResult MemoireJuste(const Partie& g) {
   const Lieux l = Situer(g);
-  std::ostringstream err;
+  std::string err;  // a stream would cost more than the checks
   auto faux = [&](const char* quoi, int a = 0, int b = 0, int c = 0, int d = 0) {
-    err << quoi << " (" << a << ", " << b << ", " << c << ", " << d << "); ";
+    err += std::string(quoi) + " (" + std::to_string(a) + ", " + std::to_string(b) + ", " + std::to_string(c) + ", " +
+           std::to_string(d) + "); ";
   };
   const bool chienVu = g.EnchereJoueur[g.Preneur] <= EnchereGarde;
 
@@ -69,10 +70,8 @@ inline ::testing::AssertionResult MemoireJuste(const Partie& g) {
       if (code == ConnuChien && !(voitChien && s == 0)) faux("code 5 outside the known discard", o, n);
       if (code == ConnuNonPlace && (s == -1 || s == o)) faux("card left unplaced", o, n, s);
       if (s == 0 && voitChien && code != ConnuChien) faux("discard not coded 5", o, n, code);
-      if (c.EstCouleur())
-        for (int16_t q = 1; q <= 4; ++q)
-          if (g.PossibleDetenteurCouleur[o][q][c.Couleur][c.Valeur] == 0 && s == q)
-            faux("excluded seat holds the card", o, q, n);
+      if (c.EstCouleur() && s >= 1 && g.PossibleDetenteurCouleur[o][s][c.Couleur][c.Valeur] == 0)
+        faux("excluded seat holds the card", o, s, n);
     }
     for (int16_t q = 1; q <= 4; ++q) {
       for (int16_t s = 1; s <= 4; ++s)
@@ -121,9 +120,8 @@ inline ::testing::AssertionResult MemoireJuste(const Partie& g) {
     }
   }
 
-  const std::string e = err.str();
-  if (e.empty()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << e;
+  if (err.empty()) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << err;
 }
 
 }  // namespace positions
