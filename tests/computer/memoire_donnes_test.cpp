@@ -7,6 +7,7 @@
 #include "computer/ecart.h"
 #include "computer/suivi.h"
 #include "game/pli.h"
+#include "ouvrir_jeu.h"
 #include "positions.h"
 #include "verification.h"
 
@@ -15,15 +16,6 @@ using namespace positions;
 namespace {
 
 int Tirer(Aleatoire& a, int n) { return static_cast<int>(a.Rnd() * n); }  // 0..n-1
-
-// What a new deal resets before the play.
-void OuvrirJeu(Partie& g, int16_t entameur) {
-  g.EntameurPli = g.JoueurCourant = entameur;
-  g.NbCartesPli = g.PlusHautAtoutPli = 0;
-  g.NumeroPli = 1;
-  g.DemiPointsPreneur = g.DemiPointsDefense = g.BoutsPreneur = g.BoutsDefense = 0;
-  for (auto& c : g.PliCourant) c.Couleur = -1;
-}
 
 // Knowledge is never lost within a deal: a placed card only turns into a played one, and
 // voids, exhausted trumps and exclusions stay.

@@ -9,6 +9,7 @@
 #include "game/partie.h"
 #include "game/pli.h"
 #include "game/score.h"
+#include "ouvrir_jeu.h"
 
 namespace {
 
@@ -115,15 +116,6 @@ bool Distribuer(Partie& g, Aleatoire& a) {
   return true;
 }
 
-// What the new deal resets.
-void PreparerJeu(Partie& g, int16_t entameur) {
-  g.EntameurPli = g.JoueurCourant = entameur;
-  g.NbCartesPli = g.PlusHautAtoutPli = 0;
-  g.NumeroPli = 1;
-  g.DemiPointsPreneur = g.DemiPointsDefense = g.BoutsPreneur = g.BoutsDefense = 0;
-  for (auto& c : g.PliCourant) c.Couleur = -1;
-}
-
 // Half points and oudlers of the taker's camp, the way a player counts them: tricks won,
 // the Excuse kept by its camp for a low card (given over to the other camp at the last
 // trick), the chien by contract.
@@ -167,7 +159,7 @@ TEST(DonnesAleatoires, LegalCardsWinnersCountsAndScores) {
     ++essais;
     if (!Distribuer(g, a)) continue;
     ++donnes;
-    PreparerJeu(g, static_cast<int16_t>(1 + Tirer(a, 4)));
+    OuvrirJeu(g, static_cast<int16_t>(1 + Tirer(a, 4)));
     Compte attendu;
     for (int pli = 1; pli <= 18 && !HasFailure(); ++pli) {
       std::vector<std::pair<int16_t, Carte>> poses;
