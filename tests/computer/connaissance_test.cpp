@@ -25,7 +25,7 @@ void DonneEst(Partie& g, int16_t contrat) {
   }
   for (int16_t v = 11; v <= 21; ++v) est.push_back(A(v));
   Donner(g, {{2, est}, {3, nord}, {4, ouest}}, {Co(1), Co(2), P(10), P(11), Ca(13), Ca(14)});
-  Prendre(g, 2, contrat);
+  DonnerContrat(g, 2, contrat);
   if (contrat <= EnchereGarde) {
     // East keeps hearts 2 and diamonds 14 and lays hearts 1, spades 13, 11, 10, clubs 13,
     // diamonds 13 aside.

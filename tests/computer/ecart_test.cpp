@@ -17,7 +17,7 @@ void DonnerOuest(Partie& g, Cartes cartes) {
   const Cartes chien(cartes.end() - 6, cartes.end());
   cartes.resize(18);
   Donner(g, {{4, cartes}}, chien);
-  Prendre(g, 4, EncherePrise);
+  DonnerContrat(g, 4, EncherePrise);
 }
 
 Cartes Ecart(const Partie& g) { return Cartes(g.Chien.begin(), g.Chien.end()); }
@@ -190,7 +190,7 @@ TEST(Ecart, RandomDeals) {
   for (int donne = 0; donne < 500; ++donne) {
     DonnerAuHasard(g);
     const int16_t preneur = static_cast<int16_t>(donne % 4 + 1);
-    Prendre(g, preneur, donne % 2 == 0 ? EncherePrise : EnchereGarde);
+    DonnerContrat(g, preneur, donne % 2 == 0 ? EncherePrise : EnchereGarde);
     const Partie avant = g;
     FaireEcartOrdinateur(g);
     VerifierEcart(g, avant);

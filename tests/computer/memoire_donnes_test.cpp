@@ -94,7 +94,7 @@ TEST_P(MemoireDonnes, PicturesAndCountersStayTrue) {
   Partie g{Aleatoire(static_cast<uint64_t>(800 + contrat))};
   for (int donne = 0; donne < 2500 && !HasFailure(); ++donne) {
     DonnerAuHasard(g);
-    Prendre(g, static_cast<int16_t>(donne % 4 + 1), contrat);
+    DonnerContrat(g, static_cast<int16_t>(donne % 4 + 1), contrat);
     OuvrirJeu(g, static_cast<int16_t>(1 + Tirer(choix, 4)));
     if (contrat <= EnchereGarde)
       FaireEcartOrdinateur(g);

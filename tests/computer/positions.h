@@ -55,7 +55,7 @@ inline void Donner(Partie& g, const std::map<int16_t, Cartes>& mains, const Cart
 }
 
 // The auction's outcome: `preneur` bid `contrat`, everybody else passed.
-inline void Prendre(Partie& g, int16_t preneur, int16_t contrat) {
+inline void DonnerContrat(Partie& g, int16_t preneur, int16_t contrat) {
   g.EnchereJoueur.Remplir(EncherePasse);
   g.EnchereJoueur[preneur] = contrat;
   g.Preneur = preneur;

@@ -21,7 +21,7 @@ void DonneNord(Partie& g, int16_t contrat) {
           {2, {P(2), P(3), P(4), P(5), P(6), P(12), Co(9), Co(10), Co(11), Co(12), Co(13), T(8), T(9), T(10), T(11),
                T(12), T(13), T(14)}}},
          {Co(1), T(6), T(7), Ca(2), Ca(3), Ca(4)});
-  Prendre(g, 3, contrat);
+  DonnerContrat(g, 3, contrat);
   PreparerJeuDeLaCarte(g);
 }
 
@@ -68,12 +68,12 @@ TEST(Suivi, StartOfPlay) {
   // The trumps of the shown chien, the Excuse not counted; none known without a discard.
   Partie h(Aleatoire(11));
   Donner(h, {}, {A(20), A(21), Exc(), P(1), P(2), P(3)});
-  Prendre(h, 2, EncherePrise);
+  DonnerContrat(h, 2, EncherePrise);
   PreparerJeuDeLaCarte(h);
   EXPECT_EQ(h.AtoutsChien, 2);
   EXPECT_EQ(h.DetenteurExcuse, -1);
   EXPECT_EQ(h.DetenteurAtout[21], 0);
-  Prendre(h, 2, EnchereGardeSans);
+  DonnerContrat(h, 2, EnchereGardeSans);
   PreparerJeuDeLaCarte(h);
   EXPECT_EQ(h.AtoutsChien, -1);
 }
@@ -200,7 +200,7 @@ TEST(Suivi, HumanTrumpSignalOnlyOnHisFirstLeadAsDefender) {
     Cartes sud{A(21), A(20), A(19), Exc()};
     for (int16_t v = 1; v <= 14; ++v) sud.push_back(P(v));
     Donner(g, {{1, sud}});
-    Prendre(g, c.preneur, EnchereGarde);
+    DonnerContrat(g, c.preneur, EnchereGarde);
     PreparerJeuDeLaCarte(g);
     for (const Carte& x : c.suivies) {
       Suivre(g, 2);
@@ -225,7 +225,7 @@ TEST(Suivi, LongSuitFromTheRandomStart) {
     Partie g{Aleatoire(graine)};
     Donner(g, {{1, {P(1), P(2), P(3), P(4), Co(1), Co(2), Co(3), Co(4), Co(5), T(1), T(2), T(3), T(4), T(5),
                     Ca(1), Ca(2), Ca(3), Ca(4)}}});
-    Prendre(g, 2, EncherePrise);
+    DonnerContrat(g, 2, EncherePrise);
     Aleatoire tirage = g.alea;
     const int16_t depart = static_cast<int16_t>(CInt(tirage.Rnd() * 3) + 1);  // South draws first
     PreparerJeuDeLaCarte(g);
