@@ -38,7 +38,8 @@ int16_t NombreCandidats(const Partie& g, int16_t joueur, int16_t couleur) {
   return n;
 }
 
-// The cascade in its order. Rules 190 is reached in every reasoned choice because it draws.
+// The cascade in its order: number, rule, off at levels 1 to n (0 never), and whether the
+// cascade calls it even after a choice (rule 190 draws every time it is reached).
 constexpr TableCascade kCascade{{
     {15, Regle15, 0, false},    {251, Regle251, 0, false}, {191, Regle191, 0, false},
     {203, Regle203, 2, false},  {21, Regle21, 0, false},   {170, Regle170, 0, false},
@@ -214,11 +215,12 @@ int16_t ChoisirPlaceOrdinateur(Partie& g, int16_t joueur) {
   return TirerPlaceCandidate(g, joueur);
 }
 
-void JouerCarteOrdinateur(Partie& g, int16_t joueur) {
-  const int16_t k = ChoisirPlaceOrdinateur(g, joueur);
+void PoserCarte(Partie& g, int16_t joueur, int16_t place) {
   // Recorded while still in the hand and before the trick state moves.
-  EnregistrerCarteJouee(g, joueur, k);
-  g.MainsJoueurs[joueur][k].EnMain = 0;
-  g.Ecran().AfficherCarteTable(joueur, k);
-  MettreAJourPli(g, k);
+  EnregistrerCarteJouee(g, joueur, place);
+  g.MainsJoueurs[joueur][place].EnMain = 0;
+  g.Ecran().AfficherCarteTable(joueur, place);
+  MettreAJourPli(g, place);
 }
+
+void JouerCarteOrdinateur(Partie& g, int16_t joueur) { PoserCarte(g, joueur, ChoisirPlaceOrdinateur(g, joueur)); }

@@ -18,6 +18,10 @@ struct ContexteChoix {
 
 // Plays one card for computer seat `joueur` (its CarteJouable row is already written).
 void JouerCarteOrdinateur(Partie& g, int16_t joueur);
+// Lays the card of hand place `place` of `joueur` (the seat to play): recorded while still in
+// the hand, marked played, shown on the table, taken into the trick state. Counting the card
+// in the trick is left to CompterCartePli.
+void PoserCarte(Partie& g, int16_t joueur, int16_t place);
 // Everything before the card is laid: the level draw, the reasoned choice and the final draw.
 // Returns the hand place to play.
 int16_t ChoisirPlaceOrdinateur(Partie& g, int16_t joueur);

@@ -1,5 +1,7 @@
 #include "computer/connaissance.h"
 
+#include "game/pli.h"
+
 namespace {
 
 bool EstDefenseur(const Partie& g, int16_t siege) { return siege != g.Preneur; }
@@ -41,7 +43,7 @@ void InitialiserConnaissanceCartes(Partie& g) {
 
   // Without a discard nobody sees the chien.
   const int16_t t = g.Preneur;
-  if (g.EnchereJoueur[t] >= EnchereGardeSans) return;
+  if (ContratPreneur(g) >= EnchereGardeSans) return;
 
   g.ChienConnu[t] = 1;
   for (int16_t j = 1; j <= 6; ++j) Placer(g, t, g.Chien[j], ConnuChien, t);

@@ -4,6 +4,7 @@
 
 #include "computer/choix.h"
 #include "computer/connaissance.h"
+#include "game/pli.h"
 
 namespace {
 
@@ -75,7 +76,7 @@ void PreparerJeuDeLaCarte(Partie& g) {
   for (auto& ligne : g.ClasseCarte) ligne.Remplir(ClasseJeu{-1, -1, -1});
 
   g.AtoutsChien = -1;
-  if (g.EnchereJoueur[g.Preneur] <= EnchereGarde) {
+  if (ContratPreneur(g) <= EnchereGarde) {
     g.AtoutsChien = 0;
     for (const Carte& c : g.ChienMontre) g.AtoutsChien += c.EstAtout();
   }

@@ -1,5 +1,7 @@
 #include "game/pli.h"
 
+#include <cassert>
+
 namespace {
 
 // Classes of ClasseJeu.
@@ -72,7 +74,7 @@ void Transferer(Partie& g, bool versPreneur, int16_t demiPoints, int16_t bouts) 
 // The chien at the end of the deal: the discard is the taker's; a chien nobody saw goes with
 // its oudlers to the taker for Garde sans and to the defence for Garde contre.
 void CompterChien(Partie& g) {
-  const int16_t contrat = g.EnchereJoueur[g.Preneur];
+  const int16_t contrat = ContratPreneur(g);
   if (contrat < EncherePrise || contrat > EnchereGardeContre) return;
   const bool auPreneur = contrat != EnchereGardeContre;
   for (int k = 1; k <= 6; ++k) {
@@ -198,6 +200,7 @@ void CompterCartePli(Partie& g) {
 
 int16_t PointsAFairePourBouts(int16_t bouts) {
   static constexpr int16_t points[4] = {56, 51, 41, 36};
+  assert(bouts >= 0 && bouts <= 3);
   return points[bouts];
 }
 

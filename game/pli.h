@@ -30,5 +30,11 @@ void CompterCartePli(Partie& g);
 // chien and petit au bout; then the panels and the pause before the next trick.
 void RamasserPli(Partie& g);
 
+// The taker's contract, EnchereAucune while nobody has taken.
+inline int16_t ContratPreneur(const Partie& g) {
+  if (g.Preneur < 1 || g.Preneur > 4) return EnchereAucune;
+  return g.EnchereJoueur[g.Preneur];
+}
+
 // Points the taker must make with 0..3 oudlers.
 int16_t PointsAFairePourBouts(int16_t bouts);

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "game/pli.h"
+
 namespace {
 constexpr int16_t PrimeContrat = 25;
 constexpr int16_t PrimePetitAuBout = 10;
@@ -31,7 +33,7 @@ DetailScore DetaillerScoreDonne(const Partie& g) {
   if (g.PetitAuBout == 1 || g.PetitAuBout == 2)
     d.ApresPetit = static_cast<int16_t>(d.ApresPetit + Signe(g.PetitAuBout == 1, PrimePetitAuBout));
   d.ApresPrime = static_cast<int16_t>(d.ApresPetit + Signe(d.Reussi, PrimeContrat));
-  d.Multiplicateur = MultiplicateurContrat(g.EnchereJoueur[g.Preneur]);
+  d.Multiplicateur = MultiplicateurContrat(ContratPreneur(g));
   d.ApresContrat = static_cast<int16_t>(d.ApresPrime * d.Multiplicateur);
   d.PrimePoignee = PrimePoignee(g.PoigneeAnnoncee);
   d.ApresPoignee = static_cast<int16_t>(d.ApresContrat + Signe(d.Reussi, d.PrimePoignee));

@@ -3,6 +3,7 @@
 // bookkeeping that the rules read, and the candidates.
 #include <algorithm>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "computer/choix.h"
@@ -39,7 +40,7 @@ inline int16_t PlaceDe(const Partie& g, int16_t siege, Carte c) {
 }
 
 // Recounts from the hands what the bookkeeping would hold: holders and places of held cards
-// (-1 for played or missing ones), trumps dealt, held and fallen, suit lengths.
+// (-1 for played or missing ones), trumps dealt, held and fallen, suit lengths, long suits.
 inline void Recenser(Partie& g) {
   g.DetenteurAtout.Remplir(-1);
   for (auto& s : g.DetenteurCarte) s.Remplir(-1);
@@ -67,6 +68,10 @@ inline void Recenser(Partie& g) {
       if (c.EstAtout() && c.Valeur >= 2) { g.DetenteurAtout[c.Valeur] = p; g.PlaceAtout[c.Valeur] = k; }
       if (c.EstCouleur()) { g.DetenteurCarte[c.Couleur][c.Valeur] = p; g.PlaceCarte[c.Couleur][c.Valeur] = k; }
     }
+    // Longest suit dealt, the first among equals.
+    g.CouleurLongue[p] = 1;
+    for (int16_t s = 2; s <= 4; ++s)
+      if (g.NbCartesCouleurDonne[p][s] > g.NbCartesCouleurDonne[p][g.CouleurLongue[p]]) g.CouleurLongue[p] = s;
   }
 }
 
@@ -74,15 +79,6 @@ inline void Recenser(Partie& g) {
 inline void ToutJouable(Partie& g, int16_t siege) {
   for (int16_t k = 1; k <= 18; ++k) g.CarteJouable[siege][k] = g.MainsJoueurs[siege][k].EnMain;
 }
-// Only the held cards for which `test` holds are candidates.
-template <class Test>
-void JouableSi(Partie& g, int16_t siege, Test test) {
-  for (int16_t k = 1; k <= 18; ++k) {
-    const Carte& c = g.MainsJoueurs[siege][k];
-    g.CarteJouable[siege][k] = (c.EnMain == 1 && test(c)) ? 1 : 0;
-  }
-}
-
 // The cards already laid in the current trick, from the leader on; the next seat is to play.
 inline void PoserPli(Partie& g, int16_t entameur, std::initializer_list<Carte> posees) {
   for (auto& c : g.PliCourant) c = Carte{0, -1, 0, 0};
@@ -101,21 +97,18 @@ inline void PoserPli(Partie& g, int16_t entameur, std::initializer_list<Carte> p
   }
 }
 
-// Number of candidates of the seat.
-inline int NbCandidats(const Partie& g, int16_t siege) {
-  int n = 0;
-  for (int16_t k = 1; k <= 18; ++k) n += g.CarteJouable[siege][k] == 1;
-  return n;
+// A card as text: "A21", "Exc", "P5", "Co13", "T1", "Ca11".
+inline std::string Nom(const Carte& c) {
+  static const char* const couleurs[] = {"A", "P", "Co", "T", "Ca"};
+  if (c.EstExcuse()) return "Exc";
+  return couleurs[c.Couleur] + std::to_string(c.Valeur);
 }
-// The cards still candidates, in hand order.
-inline std::vector<Carte> Candidats(const Partie& g, int16_t siege) {
-  std::vector<Carte> v;
+// The seat's candidates in hand order, as text.
+inline std::string Reste(const Partie& g, int16_t siege) {
+  std::string t;
   for (int16_t k = 1; k <= 18; ++k)
-    if (g.CarteJouable[siege][k] == 1) {
-      Carte c = g.MainsJoueurs[siege][k];
-      v.push_back(Carte{c.Valeur, c.Couleur, 1, 0});
-    }
-  return v;
+    if (g.CarteJouable[siege][k] == 1) t += (t.empty() ? "" : " ") + Nom(g.MainsJoueurs[siege][k]);
+  return t;
 }
 
 }  // namespace pos
