@@ -18,8 +18,19 @@ struct ContexteChoix {
 
 // Plays one card for computer seat `joueur` (its CarteJouable row is already written).
 void JouerCarteOrdinateur(Partie& g, int16_t joueur);
+// Lays the card of hand place `place` of `joueur` (the seat to play): recorded while still in
+// the hand, marked played, shown on the table, taken into the trick state. Counting the card
+// in the trick is left to CompterCartePli.
+void PoserCarte(Partie& g, int16_t joueur, int16_t place);
+// Everything before the card is laid: the level draw, the reasoned choice and the final draw.
+// Returns the hand place to play.
+int16_t ChoisirPlaceOrdinateur(Partie& g, int16_t joueur);
+// The final draw over hand places 1..18 among the candidates (places 1 and 18 at half weight).
+int16_t TirerPlaceCandidate(Partie& g, int16_t joueur);
 // The reasoned choice: narrows CarteJouable(joueur, .) through the cascade.
 void ChoisirCarteOrdinateur(Partie& g, int16_t joueur);
+// The values a choice computes once before the cascade runs (ChoixFait 0, no rule running).
+ContexteChoix CalculerContexteChoix(const Partie& g, int16_t joueur);
 
 // Candidate helpers.
 void ForcerCarteJouable(Partie& g, int16_t joueur, int16_t place, int16_t& ok);
@@ -33,6 +44,23 @@ void ChercherRoiGarde(const Partie& g, int16_t joueur, int16_t couleur, int16_t&
 void ChercherPetiteCarteCouleurLongue(const Partie& g, int16_t joueur, int16_t couleur, int16_t& place);
 void JoueurJoueApres(const Partie& g, int16_t a, int16_t b, int16_t positionA, int16_t& resultat);
 void TrouverCarteGagnante(const Partie& g, int16_t joueur, int16_t& place);
+
+inline bool EstCandidat(const Partie& g, int16_t joueur, int place) {
+  return g.CarteJouable[joueur][place] == 1;
+}
+// First (places 1 to 18) and last (18 to 1) candidate whose card satisfies `test`; -1 for none.
+template <class Test>
+int16_t PremierCandidat(const Partie& g, int16_t joueur, Test test) {
+  for (int16_t k = 1; k <= 18; ++k)
+    if (EstCandidat(g, joueur, k) && test(g.MainsJoueurs[joueur][k])) return k;
+  return -1;
+}
+template <class Test>
+int16_t DernierCandidat(const Partie& g, int16_t joueur, Test test) {
+  for (int16_t k = 18; k >= 1; --k)
+    if (EstCandidat(g, joueur, k) && test(g.MainsJoueurs[joueur][k])) return k;
+  return -1;
+}
 
 // A rule's pick: ForcerCarteJouable, then ChoixFait := ok and, on success, the rule's flag := 2.
 bool Prendre(Partie& g, ContexteChoix& c, int16_t place);

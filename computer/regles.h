@@ -4,7 +4,22 @@
 // order, with level gating, and only while its flag is 1 and no card has been chosen.
 #include "computer/choix.h"
 
+#include <array>
+
 using Regle = void (*)(Partie&, ContexteChoix&);
+
+// One place of the cascade: the rule's number, its function, and the levels that switch it off.
+struct EntreeCascade {
+  int16_t numero;
+  Regle regle;
+  int16_t eteinteJusquAuNiveau;  // off at levels 1 to this one; 0: never
+  bool toujoursAtteinte;         // called even when it may not act (it draws first)
+};
+using TableCascade = std::array<EntreeCascade, 47>;
+// The order of the cascade, read in one place (computer/choix.cpp).
+const TableCascade& CascadeRegles();
+// Runs one rule alone, as the cascade would once it has decided to call it.
+void LancerRegle(Partie& g, ContexteChoix& c, int16_t numero);
 
 // The Petit and the Excuse (computer/regles_petit_excuse.cpp).
 void Regle15(Partie&, ContexteChoix&);
@@ -24,7 +39,9 @@ void Regle252(Partie&, ContexteChoix&);
 void Regle172(Partie&, ContexteChoix&);
 void Regle9(Partie&, ContexteChoix&);
 void Regle10(Partie&, ContexteChoix&);
-void Regle190(Partie&, ContexteChoix&);  // draws every time the cascade reaches it
+// Draws every time the cascade reaches it, then acts only while its flag is 1 and nothing
+// is chosen yet.
+void Regle190(Partie&, ContexteChoix&);
 
 // Defenders' leads and discards (computer/regles_defense.cpp).
 void Regle203(Partie&, ContexteChoix&);

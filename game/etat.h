@@ -164,4 +164,5 @@ struct EtatConnaissance {
 constexpr int16_t NombreRegles = 300;
 struct EtatRegles {
   Tab1<int16_t, NombreRegles> ReglesActives{};
+  Ligne4 RegleAffichee{};  // by seat: the rule that picked its last card, 0 none (for traces)
 };

@@ -1,0 +1,95 @@
+// Draws the 78 card faces and the icon into pictures/, or the two contact sheets.
+//
+//   mirvane-cartes                       faces and icon into the source tree's pictures/
+//   mirvane-cartes DOSSIER               the same into DOSSIER
+//   mirvane-cartes --planches DOSSIER    DOSSIER/planche-faces.png and DOSSIER/planche-coins.png
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+#include "windows/dessin_cartes.h"
+
+namespace {
+
+bool Ecrire(const QImage& image, const QString& chemin) {
+  if (image.save(chemin, "PNG")) return true;
+  std::fprintf(stderr, "mirvane-cartes: cannot write %s\n", qPrintable(chemin));
+  return false;
+}
+
+bool DessinerTout(const QDir& dossier) {
+  for (int16_t couleur = 0; couleur <= 4; ++couleur) {
+    for (int16_t indice = 1; indice <= NombreImages(couleur); ++indice) {
+      if (!Ecrire(DessinerCarte(couleur, indice), dossier.filePath(NomFichierCarte(couleur, indice)))) {
+        return false;
+      }
+    }
+  }
+  return Ecrire(DessinerIcone(), dossier.filePath(NomFichierIcone));
+}
+
+// One row per plain suit, then the trumps in two rows, the Excuse last; each face cut to
+// its top-left `coin` (the whole face when `coin` is the card's size).
+QImage Planche(QSize coin) {
+  constexpr int Marge = 8;
+  constexpr int Colonnes = 14;
+  const std::vector<std::vector<std::pair<int16_t, int16_t>>> rangees = [] {
+    std::vector<std::vector<std::pair<int16_t, int16_t>>> r;
+    for (int16_t couleur = 1; couleur <= 4; ++couleur) {
+      r.emplace_back();
+      for (int16_t v = 1; v <= 14; ++v) r.back().emplace_back(couleur, v);
+    }
+    r.emplace_back();
+    for (int16_t v = 1; v <= 22; ++v) {
+      if (v == 12) r.emplace_back();
+      r.back().emplace_back(int16_t{0}, v);
+    }
+    return r;
+  }();
+  QImage planche(Marge + Colonnes * (coin.width() + Marge),
+                 Marge + static_cast<int>(rangees.size()) * (coin.height() + Marge),
+                 QImage::Format_ARGB32_Premultiplied);
+  planche.fill(QColor(0x0b, 0x5d, 0x2a));
+  QPainter p(&planche);
+  for (std::size_t r = 0; r < rangees.size(); ++r) {
+    for (std::size_t c = 0; c < rangees[r].size(); ++c) {
+      const auto [couleur, indice] = rangees[r][c];
+      p.drawImage(QPoint(Marge + static_cast<int>(c) * (coin.width() + Marge),
+                         Marge + static_cast<int>(r) * (coin.height() + Marge)),
+                  DessinerCarte(couleur, indice).copy(QRect(QPoint(0, 0), coin)));
+    }
+  }
+  return planche;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // A drawing tool: it needs no display, and one platform means one font engine.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  if (!PolicesDisponibles()) {
+    std::fprintf(stderr, "mirvane-cartes: cannot load DejaVuSans-Bold.ttf (package fonts-dejavu-core)\n");
+    return 1;
+  }
+  const QStringList args = app.arguments().mid(1);
+  if (args.size() == 2 && args[0] == QStringLiteral("--planches")) {
+    const QDir dossier(args[1]);
+    if (!QDir().mkpath(dossier.path())) return 1;
+    const bool ok = Ecrire(Planche(QSize(LargeurCarte, HauteurCarte)), dossier.filePath("planche-faces.png")) &&
+                    Ecrire(Planche(QSize(30, 50)), dossier.filePath("planche-coins.png"));
+    if (ok) std::printf("%s\n%s\n", qPrintable(dossier.filePath("planche-faces.png")),
+                        qPrintable(dossier.filePath("planche-coins.png")));
+    return ok ? 0 : 1;
+  }
+  if (args.size() > 1 || (args.size() == 1 && args[0].startsWith(QLatin1Char('-')))) {
+    std::fprintf(stderr, "usage: mirvane-cartes [DOSSIER] | --planches DOSSIER\n");
+    return 2;
+  }
+  const QDir dossier(args.isEmpty() ? QStringLiteral(MIRVANE_DOSSIER_IMAGES) : args[0]);
+  if (!QDir().mkpath(dossier.path())) return 1;
+  return DessinerTout(dossier) ? 0 : 1;
+}
