@@ -1,0 +1,113 @@
+#include "computer/evaluation.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+namespace {
+
+Carte C(int16_t couleur, int16_t valeur) { return Carte{valeur, couleur, 1, 0}; }
+
+// Seat 1: the given suit-0 cards, then so many Kings, Queens and Knights, then small cards.
+void Poser(Partie& g, std::initializer_list<int16_t> atouts, int rois, int dames = 0, int cavaliers = 0) {
+  int j = 1;
+  for (int16_t v : atouts) g.MainsJoueurs[1][j++] = C(0, v);
+  for (int k = 0; j <= 18; ++k, ++j) {
+    const int16_t v = k < rois ? 14 : k < rois + dames ? 13 : k < rois + dames + cavaliers ? 12 : static_cast<int16_t>(k / 4 + 1);
+    g.MainsJoueurs[1][j] = C(static_cast<int16_t>(k % 4 + 1), v);
+  }
+}
+
+TEST(Evaluation, WeightsLengthBonusAndWorkedExample) {
+  const int16_t couleur[15] = {0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 2, 2, 6, 12};
+  const int16_t atout[22] = {8, 12, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 12};
+  Partie g(Aleatoire(1));
+  for (const Carte& c : g.TableCartes) EXPECT_EQ(PoidsCarte(c), c.Couleur == 0 ? atout[c.Valeur] : couleur[c.Valeur]);
+  // n trumps of weight 2 (values 2..13): 2n plus the length bonus; the Excuse counts in n.
+  const int16_t bonus[13] = {0, 0, 0, 0, 0, 0, 2, 4, 6, 9, 12, 12, 12};
+  for (int n = 0; n <= 12; ++n) {
+    Poser(g, {}, 0);
+    for (int j = 1; j <= n; ++j) g.MainsJoueurs[1][j] = C(0, static_cast<int16_t>(j + 1));
+    EXPECT_EQ(EvaluerAtouts(g, 1), 2 * n + bonus[n]) << n;
+    EXPECT_EQ(EvaluerMain(g, 1), 2 * n + bonus[n] + 18 - n) << n;
+    if (n > 0) g.MainsJoueurs[1][1] = C(0, 0);
+    EXPECT_EQ(EvaluerAtouts(g, 1), 2 * n + bonus[n] + (n > 0 ? 6 : 0)) << n << " with the Excuse";
+  }
+  // The Excuse, the Petit, 21, 18, 5, two Kings, a Queen and ten small cards: S = 77, Garde;
+  // a Knight for a small card: 78, Garde sans. Whatever the draws.
+  for (uint64_t graine = 1; graine <= 20; ++graine) {
+    Partie h{Aleatoire(graine)};
+    Poser(h, {0, 1, 21, 18, 5}, 2, 1);
+    EXPECT_EQ(EvaluerMain(h, 1), 77);
+    EXPECT_EQ(CalculerEnchereConseillee(h, 1), EnchereGarde);
+    Poser(h, {0, 1, 21, 18, 5}, 2, 1, 1);
+    int16_t s = 0, e = 0;
+    EvaluerMain(h, 1, s);
+    CalculerEnchereConseillee(h, 1, e);
+    EXPECT_EQ(s, 78);
+    EXPECT_EQ(e, EnchereGardeSans);
+  }
+}
+
+// Per shape: a hand just at the trump and high-trump minimums bids by its score; one suit-0
+// card fewer or one high trump fewer passes whatever the score.
+TEST(Evaluation, ShapesAndScoreBands) {
+  struct Cas {
+    std::initializer_list<int16_t> atouts;
+    int rois, dames;
+    int s;
+    int16_t attendu;
+  };
+  // Columns: suit-0 cards, Kings, Queens (then small cards), S, the bid of the score bands.
+  const Cas cas[] = {
+      {{0, 1, 21, 15, 2}, 0, 0, 50, 0}, {{0, 1, 21, 15, 2}, 0, 1, 55, 1}, {{0, 1, 21, 15, 2}, 1, 0, 61, 1},
+      {{0, 1, 21, 15, 2}, 0, 3, 65, 2}, {{0, 1, 21, 15, 2}, 2, 1, 77, 2}, {{0, 1, 21, 15, 2}, 1, 4, 81, 3},
+      {{0, 1, 21, 15, 2}, 3, 0, 83, 3}, {{0, 1, 21, 15, 2}, 2, 3, 87, 4}, {{0, 1, 21, 15}, 4, 4, 113, 0},
+      {{0, 1, 21, 10, 2}, 4, 4, 113, 0}, {{0, 21, 15, 2, 3}, 0, 0, 40, 0}, {{0, 21, 15, 2, 3}, 0, 1, 45, 1},
+      {{0, 21, 15, 2, 3}, 0, 3, 55, 1}, {{0, 21, 15, 2, 3}, 1, 1, 56, 2}, {{0, 21, 15, 2, 3}, 3, 0, 73, 2},
+      {{0, 21, 15, 2, 3}, 2, 3, 77, 3}, {{0, 21, 15, 2, 3}, 3, 2, 83, 3}, {{0, 21, 15, 2, 3}, 4, 0, 84, 4},
+      {{0, 21, 15, 2}, 4, 4, 103, 0}, {{0, 21, 10, 2, 3}, 4, 4, 103, 0}, {{21, 15, 2, 3, 4, 5}, 1, 1, 53, 0},
+      {{21, 15, 2, 3, 4, 5}, 0, 4, 57, 1}, {{21, 15, 2, 3, 4, 5}, 2, 2, 69, 1}, {{21, 15, 2, 3, 4, 5}, 3, 0, 70, 2},
+      {{21, 15, 2, 3, 4, 5}, 4, 4, 101, 2}, {{21, 15, 2, 3, 4}, 4, 4, 98, 0}, {{21, 10, 2, 3, 4, 5}, 4, 4, 100, 0},
+      {{13, 14, 15, 16, 2, 3, 4, 5}, 3, 0, 67, 0}, {{13, 14, 15, 16, 2, 3, 4, 5}, 2, 3, 71, 1},
+      {{13, 14, 15, 16, 2, 3, 4, 5}, 4, 1, 83, 1}, {{13, 14, 15, 16, 2, 3, 4, 5}, 3, 4, 87, 2},
+      {{13, 14, 15, 16, 2, 3, 4, 5}, 4, 4, 98, 2}, {{13, 14, 15, 16, 2, 3, 4}, 4, 4, 95, 0},
+      {{13, 14, 15, 10, 2, 3, 4, 5}, 4, 4, 97, 0}, {{0, 1, 13, 14, 2, 3}, 0, 0, 42, 0}, {{0, 1, 13, 14, 2, 3}, 0, 1, 47, 1},
+      {{0, 1, 13, 14, 2, 3}, 0, 3, 57, 2}, {{0, 1, 13, 14, 2, 3}, 3, 0, 75, 2}, {{0, 1, 13, 14, 2, 3}, 2, 3, 79, 3},
+      {{0, 1, 13, 14, 2, 3}, 2, 4, 84, 4}, {{0, 1, 13, 14, 2}, 4, 4, 103, 0}, {{0, 1, 13, 10, 2, 3}, 4, 4, 106, 0},
+      {{0, 1, 21, 2, 3, 4, 5, 6, 7}, 4, 4, 126, 0},  // three oudlers, only 21 high
+  };
+  for (const Cas& c : cas) {
+    Partie g(Aleatoire(3));
+    Poser(g, c.atouts, c.rois, c.dames);
+    ASSERT_EQ(EvaluerMain(g, 1), c.s);
+    EXPECT_EQ(CalculerEnchereConseillee(g, 1), c.attendu) << "S = " << c.s;
+  }
+}
+
+// Trump 12 counts as high three times in four, trump 11 once in four: with three high trumps
+// out of eight and S = 77, the fourth decides between Passe and Prise. Random hands stay 0..4.
+TEST(Evaluation, HighTrumpDrawsAndRange) {
+  for (auto [quatrieme, attendu] : {std::pair{12, 3000}, {11, 1000}, {10, 0}}) {
+    Partie g(Aleatoire(11));
+    Poser(g, {13, 14, 15, static_cast<int16_t>(quatrieme), 2, 3, 4, 5}, 4, 0);
+    ASSERT_EQ(EvaluerMain(g, 1), 77);
+    int prises = 0;
+    for (int i = 0; i < 4000; ++i) prises += CalculerEnchereConseillee(g, 1);
+    EXPECT_NEAR(prises, attendu, 150) << "trump " << quatrieme;
+  }
+  Partie g(Aleatoire(8));
+  Tab1<int16_t, 78> paquet;
+  for (int16_t i = 1; i <= 78; ++i) paquet[i] = i;
+  Tab<int, 0, 4> vus{};
+  for (int donne = 0; donne < 3000; ++donne) {
+    for (int i = 78; i > 1; --i) std::swap(paquet[i], paquet[1 + static_cast<int>(g.Rnd() * i)]);
+    for (int j = 1; j <= 18; ++j) g.MainsJoueurs[1][j] = g.TableCartes[paquet[j]];
+    const int16_t e = CalculerEnchereConseillee(g, 1);
+    ASSERT_TRUE(e >= 0 && e <= 4);
+    ++vus[e];
+  }
+  for (int e = 0; e <= 4; ++e) EXPECT_GT(vus[e], 0) << "bid " << e;
+}
+
+}  // namespace

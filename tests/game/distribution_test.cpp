@@ -1,0 +1,229 @@
+#include "game/distribution.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "computer/evaluation.h"
+
+namespace {
+
+using Ordre = Tab1<int16_t, 78>;  // a deal in dealt order: seats 1..4 by 18, then the chien
+using Liste = std::vector<int16_t>;
+
+int16_t N(int s, int v) { return NumeroCarte(static_cast<int16_t>(s), static_cast<int16_t>(v)); }
+int16_t At(int v) { return N(CouleurAtout, v); }
+
+// Seats take the cards they list; the rest, in card-number order, fill the hands still short,
+// then the chien.
+Ordre Composer(const std::vector<Liste>& voulues) {
+  Ordre d{};
+  Tab1<int, 5> n{};  // cards placed per seat, 5 for the chien
+  for (std::size_t p = 1; p <= voulues.size(); ++p)
+    for (int16_t c : voulues[p - 1]) d[(static_cast<int>(p) - 1) * 18 + ++n[static_cast<int>(p)]] = c;
+  for (int16_t c = 1, q = 1; c <= 78; ++c) {
+    if (std::find(d.begin(), d.end(), c) != d.end()) continue;
+    while (q < 5 && n[q] == 18) ++q;
+    d[(q - 1) * 18 + ++n[q]] = c;
+  }
+  return d;
+}
+
+// Seat p: plain suit p from 1 to the Queen and five trumps, 21..17 for seat 1 down to 6..2
+// for seat 4; the chien: the four Kings, the Excuse and the Petit. Nobody can bid.
+Ordre Base() {
+  std::vector<Liste> mains(4);
+  for (int p = 1; p <= 4; ++p)
+    for (int k = 1; k <= 18; ++k) mains[static_cast<std::size_t>(p - 1)].push_back(k <= 13 ? N(p, k) : At(40 - 5 * p - k));
+  return Composer(mains);
+}
+
+void Echanger(Ordre& d, int16_t a, int16_t b) { std::swap(*std::find(d.begin(), d.end(), a), *std::find(d.begin(), d.end(), b)); }
+
+// Deals d exactly, as the replay of a saved deck, and returns the verdict.
+int16_t Jouer(Partie& g, const Ordre& d) {
+  for (int r = 1; r <= 6; ++r) {
+    for (int i = 1; i <= 12; ++i) g.JeuSauve[(r - 1) * 13 + i] = d[(i - 1) / 3 * 18 + (r - 1) * 3 + (i - 1) % 3 + 1];
+    g.JeuSauve[r * 13] = d[72 + r];
+  }
+  g.NumeroDonne = 10;
+  g.RejouerDonne = 1;
+  return DistribuerDonne(g);
+}
+
+Liste Main(const Partie& g, int p) {
+  Liste m;
+  for (const Carte& c : g.MainsJoueurs[p]) m.push_back(NumeroCarte(c));
+  return m;
+}
+Liste Main(const Ordre& d, int p) { return {d.begin() + (p - 1) * 18, d.begin() + p * 18}; }
+
+Partie Nouvelle(uint64_t graine, int forceMain = 2, int auMoinsUnePrise = 0) {
+  Partie g{Aleatoire(graine)};
+  g.ForceMain = static_cast<int16_t>(forceMain);
+  g.AuMoinsUnePriseActif = static_cast<int16_t>(auMoinsUnePrise);
+  return g;
+}
+
+// Packets of three from seat 1 and one card to the chien per pass; the first deal starts from
+// 1..78 whatever the deck held, later ones from the order last dealt; the shuffle exchanges
+// the places CInt(CInt(u * 7699) / 100) + 1, CInt(u * 1400) + 313 times.
+TEST(Distribution, ShuffleAndPackets) {
+  Ordre identite;
+  for (int16_t i = 1; i <= 78; ++i) identite[i] = i;
+  Partie g = Nouvelle(1);
+  g.JeuSauve = identite;
+  g.RejouerDonne = 1;
+  DistribuerDonne(g);
+  EXPECT_EQ(Main(g, 1), (Liste{1, 2, 3, 14, 15, 16, 27, 28, 29, 40, 41, 42, 53, 54, 55, 66, 67, 68}));
+  EXPECT_EQ(Main(g, 4), (Liste{10, 11, 12, 23, 24, 25, 36, 37, 38, 49, 50, 51, 62, 63, 64, 75, 76, 77}));
+  for (int j = 1; j <= 6; ++j) {
+    EXPECT_EQ(NumeroCarte(g.Chien[j]), 13 * j);
+    EXPECT_EQ(g.Chien[j], g.CartesDistribuees[72 + j]);
+  }
+  for (int16_t i = 1; i <= 78; ++i) EXPECT_EQ(g.CartesDistribuees[i], (Carte{CarteDeNumero(g.PaquetTravail[i]).Valeur, CarteDeNumero(g.PaquetTravail[i]).Couleur, 1, 0}));
+  const Ordre base = Base();
+  ASSERT_EQ(Jouer(g, base), 1);
+  EXPECT_EQ(g.PaquetTravail, base);  // kept in dealt order
+
+  for (uint64_t graine = 1; graine <= 10; ++graine) {
+    Aleatoire a(graine);
+    auto melanger = [&a](Ordre paquet) {
+      const int n = CInt(a.Rnd() * 1400) + 313;
+      for (int k = 0; k < n; ++k) {
+        const int x = CInt(CInt(a.Rnd() * 7699) / 100.0) + 1;
+        std::swap(paquet[x], paquet[CInt(CInt(a.Rnd() * 7699) / 100.0) + 1]);
+      }
+      return paquet;
+    };
+    Partie h = Nouvelle(graine);
+    h.PaquetTravail.Remplir(5);
+    DistribuerDonne(h);
+    EXPECT_EQ(h.NumeroDonne, 1);
+    EXPECT_EQ(h.JeuCourant, melanger(identite));
+    EXPECT_EQ(h.JeuSauve, h.JeuCourant);
+    // At the top of its range the count stays there rather than wrap to 1 and reset the deck.
+    const Ordre suite = h.PaquetTravail;
+    h.NumeroDonne = 32767;
+    DistribuerDonne(h);
+    EXPECT_EQ(h.NumeroDonne, 32767);
+    EXPECT_EQ(h.JeuCourant, melanger(suite));
+  }
+}
+
+TEST(Distribution, PetitSecAndDiscardableCards) {
+  Partie g = Nouvelle(3);
+  // Seat 3 left with the Petit as its only suit-0 card; then with the Excuse beside it.
+  Ordre sec = Base();
+  Echanger(sec, At(11), At(1));
+  for (int k = 0; k < 4; ++k) Echanger(sec, At(10 - k), N(1, 1 + k));
+  EXPECT_EQ(Jouer(g, sec), 0);
+  EXPECT_EQ(g.PaquetTravail, sec);  // a rejected try keeps its cards
+  Echanger(sec, At(0), N(3, 1));
+  EXPECT_EQ(Jouer(g, sec), 1);
+
+  // Seat 4 with fifteen suit-0 cards and three plain cards below the King needs three more
+  // such cards in the chien, where Kings do not count.
+  Ordre ecart = Base();
+  for (int k = 0; k < 10; ++k) Echanger(ecart, N(4, 1 + k), At(21 - k));
+  Echanger(ecart, N(1, 14), N(1, 1));
+  Echanger(ecart, N(2, 14), N(2, 1));
+  EXPECT_EQ(Jouer(g, ecart), 0);  // 3 + 2
+  Echanger(ecart, N(3, 14), N(3, 1));
+  EXPECT_EQ(Jouer(g, ecart), 1);  // 3 + 3
+}
+
+TEST(Distribution, ForcedHandAndAtLeastOneTaker) {
+  const Liste passe{At(5), At(6), At(7)}, garde{At(0), At(21), At(20), At(19), At(18), N(1, 14), N(2, 14)},
+      prise{At(1), At(17), At(16), At(2), At(3), At(4), N(3, 14), N(4, 14), N(1, 13)};
+  const Ordre d = Composer({passe, garde, prise});
+  Partie g = Nouvelle(4);
+  ASSERT_EQ(Jouer(g, d), 1);
+  const int16_t encheres[5] = {0, 0, 2, 1, 0};
+  for (int16_t p = 1; p <= 4; ++p) ASSERT_EQ(CalculerEnchereConseillee(g, p), encheres[p]);
+
+  // ForceMain, then the seat whose hand seat 1 ends with (0: rejected, hands untouched).
+  for (auto [forceMain, source] : {std::pair{1, 1}, {2, 1}, {0, 1}, {7, 1}, {3, 3}, {4, 2}, {5, 0}, {6, 0}})
+    for (int option : {0, 1}) {
+      Partie h = Nouvelle(4, forceMain, option);
+      EXPECT_EQ(Jouer(h, d), source != 0 ? 1 : 0) << forceMain;
+      const int s = std::max(source, 1);
+      EXPECT_EQ(Main(h, 1), Main(d, s)) << forceMain;
+      EXPECT_EQ(Main(h, s), Main(d, 1)) << forceMain;
+      EXPECT_EQ(h.PaquetTravail, d);  // the record of the deal is not exchanged
+    }
+  // A defence hand asked while seat 1 bids: the first passing seat gives its hand.
+  const Ordre fort = Composer({garde, passe, prise});
+  Partie h = Nouvelle(4, 1, 1);
+  EXPECT_EQ(Jouer(h, fort), 1);
+  EXPECT_EQ(Main(h, 1), Main(fort, 2));
+
+  // Four passing hands are rejected with the option, also when seat 1 was asked to pass;
+  // seat 1 alone bidding is enough.
+  for (int forceMain : {1, 2}) {
+    Partie k = Nouvelle(6, forceMain, 1);
+    EXPECT_EQ(Jouer(k, Base()), 0);
+    k.AuMoinsUnePriseActif = 0;
+    EXPECT_EQ(Jouer(k, Base()), 1);
+  }
+  Partie k = Nouvelle(6, 2, 1);
+  EXPECT_EQ(Jouer(k, Composer({garde, {At(1), At(2), At(3), At(4), At(5), At(6)}, {At(7), At(8), At(9), At(10), At(13)}})), 1);
+
+  // The exchange moves Valeur and Couleur place by place; EnMain stays with its place.
+  g.MainsJoueurs[1][3].EnMain = 0;
+  EchangerMains(g, 1, 2);
+  EXPECT_EQ(Main(g, 1), Main(d, 2));
+  EXPECT_EQ(Main(g, 2), Main(d, 1));
+  EXPECT_EQ(g.MainsJoueurs[1][3].EnMain, 0);
+  EXPECT_EQ(g.MainsJoueurs[2][3].EnMain, 1);
+}
+
+// A replay deals the saved deck again: the same four hands (up to the forced exchange with
+// seat 1) and chien, the count of tries unchanged.
+TEST(Distribution, Replay) {
+  for (int forceMain : {2, 4}) {
+    Partie g = Nouvelle(9, forceMain);
+    DistribuerDonneAcceptee(g);
+    const Partie avant = g;
+    g.RejouerDonne = 1;
+    DistribuerDonneAcceptee(g);
+    EXPECT_EQ(g.NumeroDonne, avant.NumeroDonne);
+    EXPECT_EQ(g.JeuSauve, avant.JeuSauve);
+    EXPECT_EQ(g.Chien, avant.Chien);
+    for (const auto& m : g.MainsJoueurs) EXPECT_NE(std::find(avant.MainsJoueurs.begin(), avant.MainsJoueurs.end(), m), avant.MainsJoueurs.end());
+    EXPECT_TRUE(forceMain != 2 || g.MainsJoueurs == avant.MainsJoueurs);
+  }
+}
+
+// Accepted deals under every option: each card once, sorted hands, no Petit sec, six cards to
+// discard for every seat, and seat 1 holding the hand asked for.
+TEST(Distribution, AcceptedDeals) {
+  Partie g = Nouvelle(2024);
+  int verifiees = 0;
+  for (int i = 0; i < 1200; ++i) {
+    g.ForceMain = static_cast<int16_t>(1 + i % 6);
+    g.AuMoinsUnePriseActif = static_cast<int16_t>(i / 6 % 2);
+    DistribuerDonneAcceptee(g);
+    Tab1<int, 78> vues{};
+    int chien = 0;
+    for (const Carte& c : g.Chien) ++vues[NumeroCarte(c)], chien += c.Couleur != 0 && c.Valeur < 14;
+    for (const auto& m : g.MainsJoueurs) {
+      int atouts = 0, ecartables = chien;
+      for (const Carte& c : m) ++vues[NumeroCarte(c)], atouts += c.Couleur == 0, ecartables += c.Couleur != 0 && c.Valeur < 14;
+      EXPECT_TRUE(std::is_sorted(m.begin(), m.end(), AvantDansLeTri));
+      EXPECT_FALSE(atouts == 1 && m[1].EstPetit()) << i;
+      EXPECT_GE(ecartables, 6) << i;
+    }
+    ASSERT_TRUE(std::all_of(vues.begin(), vues.end(), [](int n) { return n == 1; })) << i;
+    // Without trump 11 or 12 the advice draws on nothing: it must be the bid asked.
+    const auto& m1 = g.MainsJoueurs[1];
+    if (g.ForceMain != 2 && std::none_of(m1.begin(), m1.end(), [](const Carte& c) { return c.Couleur == 0 && (c.Valeur == 11 || c.Valeur == 12); })) {
+      EXPECT_EQ(CalculerEnchereConseillee(g, 1), g.ForceMain == 1 ? 0 : g.ForceMain - 2) << i;
+      ++verifiees;
+    }
+  }
+  EXPECT_GT(verifiees, 300);
+}
+
+}  // namespace
