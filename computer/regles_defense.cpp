@@ -72,7 +72,7 @@ void Regle203(Partie& g, ContexteChoix& c) {
   int16_t s = TirerCouleurDepart(g);
   for (int16_t v = 14; v >= 11; --v) {
     for (int i = 1; i <= 4; ++i) {
-      ExclureCarteSiAutreChoix(g, joueur, s, v);
+      EviterCarte(g, joueur, s, v);
       s = CouleurApres(s, i);
     }
   }
@@ -119,7 +119,7 @@ void EviterSousHonneurDehors(Partie& g, const ContexteChoix& c, int16_t v) {
   const int16_t s0 = TirerCouleurDepart(g);
   for (int i = 0; i < 4; ++i) {
     const int16_t s = CouleurApres(s0, i);
-    if (Detient(g, c.joueur, s, v) && g.DetenteurCarte[s][v + 1] != -1) ExclureCarteSiAutreChoix(g, c.joueur, s, v);
+    if (Detient(g, c.joueur, s, v) && g.DetenteurCarte[s][v + 1] != -1) EviterCarte(g, c.joueur, s, v);
   }
 }
 }  // namespace
@@ -134,7 +134,7 @@ void Regle116(Partie& g, ContexteChoix& c) {
   for (int i = 0; i < 4; ++i) {
     const int16_t s = CouleurApres(s0, i);
     if (g.CoupesConnues[c.joueur][g.Preneur][s] != 1) continue;
-    for (int16_t v = 14; v >= 11; --v) ExclureCarteSiAutreChoix(g, c.joueur, s, v);
+    for (int16_t v = 14; v >= 11; --v) EviterCarte(g, c.joueur, s, v);
   }
 }
 
@@ -143,7 +143,7 @@ void Regle115(Partie& g, ContexteChoix& c) {
   const int16_t s0 = TirerCouleurDepart(g);
   for (int i = 0; i < 4; ++i) {
     const int16_t s = CouleurApres(s0, i);
-    if (!Detient(g, c.joueur, s, 13) && g.CouleurNonJouee[s] != 0) ExclureCarteSiAutreChoix(g, c.joueur, s, 12);
+    if (!Detient(g, c.joueur, s, 13) && g.CouleurNonJouee[s] != 0) EviterCarte(g, c.joueur, s, 12);
   }
 }
 
@@ -153,7 +153,7 @@ void Regle114(Partie& g, ContexteChoix& c) {
   for (int i = 0; i < 4; ++i) {
     const int16_t s = CouleurApres(s0, i);
     if (g.CouleurNonJouee[s] == 0 || Detient(g, c.joueur, s, 14) || Detient(g, c.joueur, s, 13)) continue;
-    for (int16_t v = 1; v <= 5; ++v) ExclureCarteSiAutreChoix(g, c.joueur, s, v);
+    for (int16_t v = 1; v <= 5; ++v) EviterCarte(g, c.joueur, s, v);
   }
 }
 
@@ -207,8 +207,8 @@ void Regle101(Partie& g, ContexteChoix& c) {
   for (int i = 0; i < 4; ++i) {
     const int16_t s = CouleurApres(s0, i);
     if (g.CoupesConnues[joueur][g.Preneur][s] != 1) continue;
-    ExclureCarteSiAutreChoix(g, joueur, s, 14);
-    ExclureCarteSiAutreChoix(g, joueur, s, 13);
+    EviterCarte(g, joueur, s, 14);
+    EviterCarte(g, joueur, s, 13);
   }
 }
 

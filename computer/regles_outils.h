@@ -11,13 +11,19 @@ inline bool DefenseurEntame(const Partie& g, const ContexteChoix& c) {
   return c.joueur != g.Preneur && c.PositionDansPli == 1;
 }
 
-// Avoids, in hand order, every held card that fails `garder`; the helper keeps the last candidate.
+// Avoids the plain card (s, v). Only a candidate can be cleared, so the card table tells at
+// once whether there is anything to do: the cascade reaches these rules for every card.
+inline void EviterCarte(Partie& g, int16_t joueur, int16_t s, int16_t v) {
+  if (g.DetenteurCarte[s][v] == joueur && EstCandidat(g, joueur, g.PlaceCarte[s][v]))
+    ExclureCarteSiAutreChoix(g, joueur, s, v);
+}
+
+// Avoids, in hand order, every candidate that fails `garder`; the helper keeps the last one.
 template <class Critere>
 void ExclureSauf(Partie& g, int16_t joueur, Critere garder) {
   for (int16_t k = 1; k <= 18; ++k) {
     const Carte carte = g.MainsJoueurs[joueur][k];
-    if (carte.EnMain == 1 && !garder(carte))
-      ExclureCarteSiAutreChoix(g, joueur, carte.Couleur, carte.Valeur);
+    if (EstCandidat(g, joueur, k) && !garder(carte)) ExclureCarteSiAutreChoix(g, joueur, carte.Couleur, carte.Valeur);
   }
 }
 

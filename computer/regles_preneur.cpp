@@ -135,7 +135,7 @@ void Regle19(Partie& g, ContexteChoix& c) {
   if (!PreneurEntame(g, c)) return;
   if (g.DetenteurPetit == g.Preneur && DefenseursAvecAtouts(g, c) == 0) return;
   for (int16_t s = 1; s <= 4; ++s)
-    if (g.RoiSecPreneur[s] == 1) ExclureCarteSiAutreChoix(g, c.joueur, s, 14);
+    if (g.RoiSecPreneur[s] == 1) EviterCarte(g, c.joueur, s, 14);
 }
 
 void Regle13(Partie& g, ContexteChoix& c) {

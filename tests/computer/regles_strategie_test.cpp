@@ -14,12 +14,6 @@ namespace {
 
 using namespace pos;
 
-std::string Nom(const Carte& c) {
-  static const char* const couleurs[] = {"A", "P", "Co", "T", "Ca"};
-  if (c.EstExcuse()) return "Exc";
-  return couleurs[c.Couleur] + std::to_string(c.Valeur);
-}
-
 // A deal in progress seen by the seat about to play: every holder the rules read starts as
 // "played", so a position only states the cards that matter.
 struct Position {
@@ -82,12 +76,7 @@ struct Position {
   }
 
   // The candidates left to the seat, in hand order.
-  std::string Reste() const {
-    std::string s;
-    for (int16_t k = 1; k <= 18; ++k)
-      if (g.CarteJouable[c.joueur][k] == 1) s += (s.empty() ? "" : " ") + Nom(g.MainsJoueurs[c.joueur][k]);
-    return s;
-  }
+  std::string Reste() const { return pos::Reste(g, c.joueur); }
   bool Choisi(int16_t numero) const { return c.ChoixFait == 1 && g.ReglesActives[numero] == 2; }
 };
 
