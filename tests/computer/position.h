@@ -101,13 +101,18 @@ inline void PoserPli(Partie& g, int16_t entameur, std::initializer_list<Carte> p
 inline std::string Nom(const Carte& c) {
   static const char* const couleurs[] = {"A", "P", "Co", "T", "Ca"};
   if (c.EstExcuse()) return "Exc";
-  return couleurs[c.Couleur] + std::to_string(c.Valeur);
+  std::string t = couleurs[c.Couleur];
+  t += std::to_string(c.Valeur);
+  return t;
 }
 // The seat's candidates in hand order, as text.
 inline std::string Reste(const Partie& g, int16_t siege) {
   std::string t;
   for (int16_t k = 1; k <= 18; ++k)
-    if (g.CarteJouable[siege][k] == 1) t += (t.empty() ? "" : " ") + Nom(g.MainsJoueurs[siege][k]);
+    if (g.CarteJouable[siege][k] == 1) {
+      if (!t.empty()) t += ' ';
+      t += Nom(g.MainsJoueurs[siege][k]);
+    }
   return t;
 }
 
