@@ -46,7 +46,9 @@ struct Donne {
     LancerRegle(g, c, numero);
     EXPECT_EQ(g.ReglesActives[numero], c.ChoixFait == 1 ? 2 : 1) << numero;
     g.ReglesActives.Remplir(1);
-    return (c.ChoixFait == 1 ? "=" : "") + Reste(g, j);
+    std::string t = c.ChoixFait == 1 ? "=" : "";
+    t += Reste(g, j);
+    return t;
   }
   // The whole cascade: the rule that picked (0 none), then the candidates left.
   std::string Cascade(int16_t j) {
