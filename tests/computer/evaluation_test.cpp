@@ -4,6 +4,8 @@
 
 #include <initializer_list>
 
+#include "game/distribution.h"
+
 namespace {
 
 Carte C(int16_t couleur, int16_t valeur) { return Carte{valeur, couleur, 1, 0}; }
@@ -96,16 +98,12 @@ TEST(Evaluation, HighTrumpDrawsAndRange) {
     for (int i = 0; i < 4000; ++i) prises += CalculerEnchereConseillee(g, 1);
     EXPECT_NEAR(prises, attendu, 150) << "trump " << quatrieme;
   }
-  Partie g(Aleatoire(8));
-  Tab1<int16_t, 78> paquet;
-  for (int16_t i = 1; i <= 78; ++i) paquet[i] = i;
+  // Dealt hands bid 0 to 4, each of them some time.
+  Partie g{Aleatoire(8)};
   Tab<int, 0, 4> vus{};
-  for (int donne = 0; donne < 3000; ++donne) {
-    for (int i = 78; i > 1; --i) std::swap(paquet[i], paquet[1 + static_cast<int>(g.Rnd() * i)]);
-    for (int j = 1; j <= 18; ++j) g.MainsJoueurs[1][j] = g.TableCartes[paquet[j]];
-    const int16_t e = CalculerEnchereConseillee(g, 1);
-    ASSERT_TRUE(e >= 0 && e <= 4);
-    ++vus[e];
+  for (int donne = 0; donne < 750; ++donne) {
+    DistribuerDonneAcceptee(g);
+    for (int16_t p = 1; p <= 4; ++p) ++vus[CalculerEnchereConseillee(g, p)];
   }
   for (int e = 0; e <= 4; ++e) EXPECT_GT(vus[e], 0) << "bid " << e;
 }

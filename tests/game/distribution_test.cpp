@@ -1,3 +1,5 @@
+// The deal: packets, the judgement of a deal on deals written out for it, forced hands,
+// replays, and accepted deals under every option.
 #include "game/distribution.h"
 
 #include <gtest/gtest.h>
@@ -6,40 +8,36 @@
 #include <vector>
 
 #include "computer/evaluation.h"
+#include "support/cartes.h"
 
 namespace {
 
 using Ordre = Tab1<int16_t, 78>;  // a deal in dealt order: seats 1..4 by 18, then the chien
 using Liste = std::vector<int16_t>;
 
-int16_t N(int s, int v) { return NumeroCarte(static_cast<int16_t>(s), static_cast<int16_t>(v)); }
-int16_t At(int v) { return N(CouleurAtout, v); }
+int16_t N(const Carte& c) { return NumeroCarte(c); }
 
-// Seats take the cards they list; the rest, in card-number order, fill the hands still short,
-// then the chien.
-Ordre Composer(const std::vector<Liste>& voulues) {
-  Ordre d{};
-  Tab1<int, 5> n{};  // cards placed per seat, 5 for the chien
-  for (std::size_t p = 1; p <= voulues.size(); ++p)
-    for (int16_t c : voulues[p - 1]) d[(static_cast<int>(p) - 1) * 18 + ++n[static_cast<int>(p)]] = c;
-  for (int16_t c = 1, q = 1; c <= 78; ++c) {
-    if (std::find(d.begin(), d.end(), c) != d.end()) continue;
-    while (q < 5 && n[q] == 18) ++q;
-    d[(q - 1) * 18 + ++n[q]] = c;
-  }
+// The deal that `Donner` makes of these hands, in dealt order.
+Ordre Composer(const std::map<int16_t, Cartes>& mains) {
+  Partie g{Aleatoire(1)};
+  Donner(g, mains);
+  Ordre d;
+  for (int i = 1; i <= 78; ++i) d[i] = N(i <= 72 ? g.MainsJoueurs[(i - 1) / 18 + 1][(i - 1) % 18 + 1] : g.Chien[i - 72]);
   return d;
 }
 
 // Seat p: plain suit p from 1 to the Queen and five trumps, 21..17 for seat 1 down to 6..2
 // for seat 4; the chien: the four Kings, the Excuse and the Petit. Nobody can bid.
 Ordre Base() {
-  std::vector<Liste> mains(4);
-  for (int p = 1; p <= 4; ++p)
-    for (int k = 1; k <= 18; ++k) mains[static_cast<std::size_t>(p - 1)].push_back(k <= 13 ? N(p, k) : At(40 - 5 * p - k));
+  std::map<int16_t, Cartes> mains;
+  for (int16_t p = 1; p <= 4; ++p)
+    for (int16_t k = 1; k <= 18; ++k) mains[p].push_back(k <= 13 ? Carte{k, p, 1, 0} : At(static_cast<int16_t>(40 - 5 * p - k)));
   return Composer(mains);
 }
 
-void Echanger(Ordre& d, int16_t a, int16_t b) { std::swap(*std::find(d.begin(), d.end(), a), *std::find(d.begin(), d.end(), b)); }
+void Echanger(Ordre& d, const Carte& a, const Carte& b) {
+  std::swap(*std::find(d.begin(), d.end(), N(a)), *std::find(d.begin(), d.end(), N(b)));
+}
 
 // Deals d exactly, as the replay of a saved deck, and returns the verdict.
 int16_t Jouer(Partie& g, const Ordre& d) {
@@ -54,7 +52,7 @@ int16_t Jouer(Partie& g, const Ordre& d) {
 
 Liste Main(const Partie& g, int p) {
   Liste m;
-  for (const Carte& c : g.MainsJoueurs[p]) m.push_back(NumeroCarte(c));
+  for (const Carte& c : g.MainsJoueurs[p]) m.push_back(N(c));
   return m;
 }
 Liste Main(const Ordre& d, int p) { return {d.begin() + (p - 1) * 18, d.begin() + p * 18}; }
@@ -66,10 +64,9 @@ Partie Nouvelle(uint64_t graine, int forceMain = 2, int auMoinsUnePrise = 0) {
   return g;
 }
 
-// Packets of three from seat 1 and one card to the chien per pass; the first deal starts from
-// 1..78 whatever the deck held, later ones from the order last dealt; the shuffle exchanges
-// the places CInt(CInt(u * 7699) / 100) + 1, CInt(u * 1400) + 313 times.
-TEST(Distribution, ShuffleAndPackets) {
+// Packets of three from seat 1 and one card to the chien per pass; the first deal of a run
+// starts from 1..78 whatever the deck held, later ones from the order last dealt.
+TEST(Distribution, PacketsAndTheDeck) {
   Ordre identite;
   for (int16_t i = 1; i <= 78; ++i) identite[i] = i;
   Partie g = Nouvelle(1);
@@ -78,38 +75,28 @@ TEST(Distribution, ShuffleAndPackets) {
   DistribuerDonne(g);
   EXPECT_EQ(Main(g, 1), (Liste{1, 2, 3, 14, 15, 16, 27, 28, 29, 40, 41, 42, 53, 54, 55, 66, 67, 68}));
   EXPECT_EQ(Main(g, 4), (Liste{10, 11, 12, 23, 24, 25, 36, 37, 38, 49, 50, 51, 62, 63, 64, 75, 76, 77}));
-  for (int j = 1; j <= 6; ++j) {
-    EXPECT_EQ(NumeroCarte(g.Chien[j]), 13 * j);
-    EXPECT_EQ(g.Chien[j], g.CartesDistribuees[72 + j]);
-  }
+  for (int j = 1; j <= 6; ++j) EXPECT_EQ(N(g.Chien[j]), 13 * j);
   for (int16_t i = 1; i <= 78; ++i) EXPECT_EQ(g.CartesDistribuees[i], (Carte{CarteDeNumero(g.PaquetTravail[i]).Valeur, CarteDeNumero(g.PaquetTravail[i]).Couleur, 1, 0}));
-  const Ordre base = Base();
-  ASSERT_EQ(Jouer(g, base), 1);
-  EXPECT_EQ(g.PaquetTravail, base);  // kept in dealt order
+  ASSERT_EQ(Jouer(g, Base()), 1);
+  EXPECT_EQ(g.PaquetTravail, Base());  // kept in dealt order
 
-  for (uint64_t graine = 1; graine <= 10; ++graine) {
-    Aleatoire a(graine);
-    auto melanger = [&a](Ordre paquet) {
-      const int n = CInt(a.Rnd() * 1400) + 313;
-      for (int k = 0; k < n; ++k) {
-        const int x = CInt(CInt(a.Rnd() * 7699) / 100.0) + 1;
-        std::swap(paquet[x], paquet[CInt(CInt(a.Rnd() * 7699) / 100.0) + 1]);
-      }
-      return paquet;
-    };
-    Partie h = Nouvelle(graine);
-    h.PaquetTravail.Remplir(5);
-    DistribuerDonne(h);
-    EXPECT_EQ(h.NumeroDonne, 1);
-    EXPECT_EQ(h.JeuCourant, melanger(identite));
-    EXPECT_EQ(h.JeuSauve, h.JeuCourant);
-    // At the top of its range the count stays there rather than wrap to 1 and reset the deck.
-    const Ordre suite = h.PaquetTravail;
-    h.NumeroDonne = 32767;
-    DistribuerDonne(h);
-    EXPECT_EQ(h.NumeroDonne, 32767);
-    EXPECT_EQ(h.JeuCourant, melanger(suite));
-  }
+  // Two runs from one seed: the same first deal whatever the deck held; at the top of its
+  // range the count stays there rather than wrap to 1 and reset the deck.
+  Partie a = Nouvelle(7), b = Nouvelle(7);
+  a.PaquetTravail.Remplir(5);
+  b.PaquetTravail = Base();
+  DistribuerDonne(a);
+  DistribuerDonne(b);
+  EXPECT_EQ(a.NumeroDonne, 1);
+  EXPECT_EQ(a.JeuCourant, b.JeuCourant);
+  EXPECT_TRUE(std::is_permutation(a.JeuCourant.begin(), a.JeuCourant.end(), identite.begin()));
+  EXPECT_EQ(a.JeuSauve, a.JeuCourant);
+  a.NumeroDonne = b.NumeroDonne = 32767;
+  b.PaquetTravail = identite;
+  DistribuerDonne(a);
+  DistribuerDonne(b);
+  EXPECT_EQ(a.NumeroDonne, 32767);
+  EXPECT_NE(a.JeuCourant, b.JeuCourant);
 }
 
 TEST(Distribution, PetitSecAndDiscardableCards) {
@@ -117,66 +104,73 @@ TEST(Distribution, PetitSecAndDiscardableCards) {
   // Seat 3 left with the Petit as its only suit-0 card; then with the Excuse beside it.
   Ordre sec = Base();
   Echanger(sec, At(11), At(1));
-  for (int k = 0; k < 4; ++k) Echanger(sec, At(10 - k), N(1, 1 + k));
+  for (int16_t k = 0; k < 4; ++k) Echanger(sec, At(static_cast<int16_t>(10 - k)), Pi(static_cast<int16_t>(1 + k)));
   EXPECT_EQ(Jouer(g, sec), 0);
   EXPECT_EQ(g.PaquetTravail, sec);  // a rejected try keeps its cards
-  Echanger(sec, At(0), N(3, 1));
+  Echanger(sec, Exc(), Tr(1));
   EXPECT_EQ(Jouer(g, sec), 1);
 
   // Seat 4 with fifteen suit-0 cards and three plain cards below the King needs three more
   // such cards in the chien, where Kings do not count.
   Ordre ecart = Base();
-  for (int k = 0; k < 10; ++k) Echanger(ecart, N(4, 1 + k), At(21 - k));
-  Echanger(ecart, N(1, 14), N(1, 1));
-  Echanger(ecart, N(2, 14), N(2, 1));
+  for (int16_t k = 0; k < 10; ++k) Echanger(ecart, Ca(static_cast<int16_t>(1 + k)), At(static_cast<int16_t>(21 - k)));
+  Echanger(ecart, Pi(14), Pi(1));
+  Echanger(ecart, Co(14), Co(1));
   EXPECT_EQ(Jouer(g, ecart), 0);  // 3 + 2
-  Echanger(ecart, N(3, 14), N(3, 1));
+  Echanger(ecart, Tr(14), Tr(1));
   EXPECT_EQ(Jouer(g, ecart), 1);  // 3 + 3
 }
 
 TEST(Distribution, ForcedHandAndAtLeastOneTaker) {
-  const Liste passe{At(5), At(6), At(7)}, garde{At(0), At(21), At(20), At(19), At(18), N(1, 14), N(2, 14)},
-      prise{At(1), At(17), At(16), At(2), At(3), At(4), N(3, 14), N(4, 14), N(1, 13)};
-  const Ordre d = Composer({passe, garde, prise});
+  const Cartes passe{At(5), At(6), At(7)}, garde{Exc(), At(21), At(20), At(19), At(18), Pi(14), Co(14)},
+      prise{At(1), At(17), At(16), At(2), At(3), At(4), Tr(14), Ca(14), Pi(13)};
+  const Ordre d = Composer({{1, passe}, {2, garde}, {3, prise}});
   Partie g = Nouvelle(4);
   ASSERT_EQ(Jouer(g, d), 1);
-  const int16_t encheres[5] = {0, 0, 2, 1, 0};
-  for (int16_t p = 1; p <= 4; ++p) ASSERT_EQ(CalculerEnchereConseillee(g, p), encheres[p]);
+  for (int16_t p = 1; p <= 4; ++p) ASSERT_EQ(CalculerEnchereConseillee(g, p), (Liste{0, 2, 1, 0}[p - 1u]));
 
   // ForceMain, then the seat whose hand seat 1 ends with (0: rejected, hands untouched).
-  for (auto [forceMain, source] : {std::pair{1, 1}, {2, 1}, {0, 1}, {7, 1}, {3, 3}, {4, 2}, {5, 0}, {6, 0}})
-    for (int option : {0, 1}) {
-      Partie h = Nouvelle(4, forceMain, option);
-      EXPECT_EQ(Jouer(h, d), source != 0 ? 1 : 0) << forceMain;
-      const int s = std::max(source, 1);
-      EXPECT_EQ(Main(h, 1), Main(d, s)) << forceMain;
-      EXPECT_EQ(Main(h, s), Main(d, 1)) << forceMain;
-      EXPECT_EQ(h.PaquetTravail, d);  // the record of the deal is not exchanged
-    }
-  // A defence hand asked while seat 1 bids: the first passing seat gives its hand.
-  const Ordre fort = Composer({garde, passe, prise});
-  Partie h = Nouvelle(4, 1, 1);
+  for (auto [forceMain, source] : {std::pair{1, 1}, {2, 1}, {0, 1}, {7, 1}, {3, 3}, {4, 2}, {5, 0}, {6, 0}}) {
+    Partie h = Nouvelle(4, forceMain);
+    EXPECT_EQ(Jouer(h, d), source != 0 ? 1 : 0) << forceMain;
+    const int s = std::max(source, 1);
+    EXPECT_EQ(Main(h, 1), Main(d, s)) << forceMain;
+    EXPECT_EQ(Main(h, s), Main(d, 1)) << forceMain;
+    EXPECT_EQ(h.PaquetTravail, d);  // the record of the deal is not exchanged
+  }
+  // The last seat gives its hand too; a defence hand asked while seat 1 bids: the first
+  // passing seat gives its hand.
+  Ordre dernier = d;
+  std::swap_ranges(dernier.begin() + 18, dernier.begin() + 36, dernier.begin() + 54);
+  const Ordre fort = Composer({{1, garde}, {2, passe}});
+  Partie h = Nouvelle(4, 4);
+  EXPECT_EQ(Jouer(h, dernier), 1);
+  EXPECT_EQ(Main(h, 1), Main(dernier, 4));
+  h.ForceMain = 1;
   EXPECT_EQ(Jouer(h, fort), 1);
   EXPECT_EQ(Main(h, 1), Main(fort, 2));
 
-  // Four passing hands are rejected with the option, also when seat 1 was asked to pass;
-  // seat 1 alone bidding is enough.
+  // Four passing hands are rejected with the option, also when seat 1 was asked to pass; any
+  // seat bidding is enough.
   for (int forceMain : {1, 2}) {
     Partie k = Nouvelle(6, forceMain, 1);
     EXPECT_EQ(Jouer(k, Base()), 0);
     k.AuMoinsUnePriseActif = 0;
     EXPECT_EQ(Jouer(k, Base()), 1);
   }
+  Ordre seul = Base();  // West alone can bid
+  for (auto [a, b] : {std::pair{Ca(1), At(21)}, {Ca(2), Exc()}, {Ca(3), At(1)}, {Ca(4), At(20)}, {Ca(5), At(19)}})
+    Echanger(seul, a, b);
   Partie k = Nouvelle(6, 2, 1);
-  EXPECT_EQ(Jouer(k, Composer({garde, {At(1), At(2), At(3), At(4), At(5), At(6)}, {At(7), At(8), At(9), At(10), At(13)}})), 1);
+  EXPECT_EQ(Jouer(k, seul), 1);
+  for (int16_t p = 1; p <= 4; ++p) EXPECT_EQ(CalculerEnchereConseillee(k, p) > 0, p == 4);
 
   // The exchange moves Valeur and Couleur place by place; EnMain stays with its place.
   g.MainsJoueurs[1][3].EnMain = 0;
   EchangerMains(g, 1, 2);
   EXPECT_EQ(Main(g, 1), Main(d, 2));
   EXPECT_EQ(Main(g, 2), Main(d, 1));
-  EXPECT_EQ(g.MainsJoueurs[1][3].EnMain, 0);
-  EXPECT_EQ(g.MainsJoueurs[2][3].EnMain, 1);
+  EXPECT_EQ(g.MainsJoueurs[1][3].EnMain + g.MainsJoueurs[2][3].EnMain, 1);
 }
 
 // A replay deals the saved deck again: the same four hands (up to the forced exchange with
@@ -191,7 +185,8 @@ TEST(Distribution, Replay) {
     EXPECT_EQ(g.NumeroDonne, avant.NumeroDonne);
     EXPECT_EQ(g.JeuSauve, avant.JeuSauve);
     EXPECT_EQ(g.Chien, avant.Chien);
-    for (const auto& m : g.MainsJoueurs) EXPECT_NE(std::find(avant.MainsJoueurs.begin(), avant.MainsJoueurs.end(), m), avant.MainsJoueurs.end());
+    for (const auto& m : g.MainsJoueurs)
+      EXPECT_NE(std::find(avant.MainsJoueurs.begin(), avant.MainsJoueurs.end(), m), avant.MainsJoueurs.end());
     EXPECT_TRUE(forceMain != 2 || g.MainsJoueurs == avant.MainsJoueurs);
   }
 }
@@ -207,18 +202,18 @@ TEST(Distribution, AcceptedDeals) {
     DistribuerDonneAcceptee(g);
     Tab1<int, 78> vues{};
     int chien = 0;
-    for (const Carte& c : g.Chien) ++vues[NumeroCarte(c)], chien += c.Couleur != 0 && c.Valeur < 14;
+    for (const Carte& c : g.Chien) ++vues[N(c)], chien += c.EstCouleur() && c.Valeur < 14;
     for (const auto& m : g.MainsJoueurs) {
       int atouts = 0, ecartables = chien;
-      for (const Carte& c : m) ++vues[NumeroCarte(c)], atouts += c.Couleur == 0, ecartables += c.Couleur != 0 && c.Valeur < 14;
+      for (const Carte& c : m) ++vues[N(c)], atouts += c.Couleur == 0, ecartables += c.EstCouleur() && c.Valeur < 14;
       EXPECT_TRUE(std::is_sorted(m.begin(), m.end(), AvantDansLeTri));
       EXPECT_FALSE(atouts == 1 && m[1].EstPetit()) << i;
       EXPECT_GE(ecartables, 6) << i;
     }
-    ASSERT_TRUE(std::all_of(vues.begin(), vues.end(), [](int n) { return n == 1; })) << i;
+    ASSERT_EQ(std::count(vues.begin(), vues.end(), 1), 78) << i;
     // Without trump 11 or 12 the advice draws on nothing: it must be the bid asked.
     const auto& m1 = g.MainsJoueurs[1];
-    if (g.ForceMain != 2 && std::none_of(m1.begin(), m1.end(), [](const Carte& c) { return c.Couleur == 0 && (c.Valeur == 11 || c.Valeur == 12); })) {
+    if (g.ForceMain != 2 && std::none_of(m1.begin(), m1.end(), [](const Carte& c) { return c.EstAtout() && (c.Valeur == 11 || c.Valeur == 12); })) {
       EXPECT_EQ(CalculerEnchereConseillee(g, 1), g.ForceMain == 1 ? 0 : g.ForceMain - 2) << i;
       ++verifiees;
     }

@@ -1,0 +1,183 @@
+// Whole deals from the real deal, every contract, played with random legal cards: each card,
+// trick, count and score against the rules as a player states them, and after every trick
+// each seat's picture of the cards against where they really are.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "game/score.h"
+#include "support/cartes.h"
+#include "support/memoire.h"
+#include "support/regles_jeu.h"
+
+namespace {
+
+Cartes Tenues(const Main& m) {
+  Cartes t;
+  std::copy_if(m.begin(), m.end(), std::back_inserter(t), [](const Carte& c) { return c.EnMain == 1; });
+  return t;
+}
+Cartes Paquet(const Main& main, const Tab1<Carte, 6>& chien) {
+  Cartes t(main.begin(), main.end());
+  t.insert(t.end(), chien.begin(), chien.end());
+  std::sort(t.begin(), t.end(), AvantDansLeTri);
+  return t;
+}
+int Nombre(const Cartes& cs, int16_t couleur, bool roi) {
+  return static_cast<int>(std::count_if(cs.begin(), cs.end(), [&](const Carte& c) {
+    return c.Couleur == couleur && (c.Valeur == 14) == roi;
+  }));
+}
+
+// A discard keeps the 24 cards, lays aside only plain cards below the King, and empties the
+// shortest King-less suit when it has six cards or fewer (or another suit as short).
+void VerifierEcart(const Partie& avant, const Partie& g) {
+  const int16_t t = g.Preneur;
+  const Cartes tout = Paquet(avant.MainsJoueurs[t], avant.Chien), ecart(g.Chien.begin(), g.Chien.end());
+  EXPECT_TRUE(std::equal(tout.begin(), tout.end(), Paquet(g.MainsJoueurs[t], g.Chien).begin(), Meme));
+  for (const Carte& c : ecart) EXPECT_TRUE(c.EstCouleur() && c.Valeur < 14) << Nom(c);
+  EXPECT_TRUE(std::is_sorted(g.MainsJoueurs[t].begin(), g.MainsJoueurs[t].end(), AvantDansLeTri));
+  int plusCourte = 7;
+  for (int16_t s = 1; s <= 4; ++s)
+    if (Nombre(tout, s, true) == 0 && Nombre(tout, s, false) > 0) plusCourte = std::min(plusCourte, Nombre(tout, s, false));
+  bool videe = plusCourte > 6;
+  for (int16_t s = 1; s <= 4; ++s)
+    videe = videe || (Nombre(tout, s, true) == 0 && Nombre(tout, s, false) == plusCourte && Nombre(ecart, s, false) == plusCourte);
+  EXPECT_TRUE(videe);
+}
+
+// Knowledge is never lost within a deal: a placed card only turns into a played one, and
+// voids, exhausted trumps and exclusions stay.
+::testing::AssertionResult RienOublie(const EtatConnaissance& avant, const EtatConnaissance& apres) {
+  auto perdu = [](int16_t a, int16_t b) { return a != ConnuNonPlace && a != b && b != ConnuJouee; };
+  for (int16_t o = 1; o <= 4; ++o) {
+    for (int16_t t = 0; t <= 21; ++t)
+      if (perdu(avant.ConnuDetenteurAtout[o][t], apres.ConnuDetenteurAtout[o][t])) return ::testing::AssertionFailure() << "trump " << t;
+    for (int16_t s = 1; s <= 4; ++s)
+      for (int16_t v = 1; v <= 14; ++v) {
+        if (perdu(avant.ConnuDetenteurCouleur[o][s][v], apres.ConnuDetenteurCouleur[o][s][v]))
+          return ::testing::AssertionFailure() << "card " << s << "/" << v;
+        for (int16_t q = 1; q <= 4; ++q)
+          if (avant.PossibleDetenteurCouleur[o][q][s][v] == 0 && apres.PossibleDetenteurCouleur[o][q][s][v] != 0)
+            return ::testing::AssertionFailure() << "exclusion lifted";
+      }
+    for (int16_t q = 1; q <= 4; ++q) {
+      bool perdue = avant.SansAtout[o][q] > apres.SansAtout[o][q];
+      for (int16_t s = 1; s <= 4; ++s) perdue = perdue || avant.CoupesConnues[o][q][s] > apres.CoupesConnues[o][q][s];
+      if (perdue) return ::testing::AssertionFailure() << "void or exhausted trumps forgotten";
+    }
+  }
+  return ::testing::AssertionSuccess();
+}
+
+// Half points, oudlers and petit au bout of the taker's camp, as a player counts them: tricks
+// won, the Excuse kept by its camp for a low card (given over to the other camp at the last
+// trick), the chien or the discard by contract.
+struct Compte {
+  int demiPoints = 0, bouts = 0, petitAuBout = 0;
+  void Pli(const Partie& g, const std::vector<std::pair<int16_t, Carte>>& pli, int16_t gagnant, bool dernier) {
+    const bool preneurGagne = gagnant == g.Preneur;
+    for (const auto& [s, c] : pli) {
+      const bool auPreneur = regles::Excuse(c) ? (s == g.Preneur) != dernier : preneurGagne;
+      if (regles::Excuse(c) && auPreneur != preneurGagne) demiPoints += auPreneur ? 8 : -8;
+      bouts += regles::Bout(c) && auPreneur;
+      demiPoints += preneurGagne ? regles::DemiPoints(c) : 0;
+      if (dernier && c.EstPetit()) petitAuBout = preneurGagne ? 1 : 2;
+    }
+    const int16_t contrat = ContratPreneur(g);
+    if (dernier && contrat != EnchereGardeContre)
+      for (const Carte& c : g.Chien) demiPoints += regles::DemiPoints(c), bouts += regles::Bout(c);
+  }
+};
+
+struct Pose {
+  int16_t joueur, place, classe, entameur;
+  Carte carte;
+};
+
+// The markers a player could state from the cards laid, and the history of the tricks.
+void VerifierMarqueurs(const Partie& g, const std::vector<Pose>& poses) {
+  int16_t premiere = -1, seconde = -1, signal = -1;
+  Ligne4 pasEntame;
+  pasEntame.Remplir(1);
+  for (size_t i = 0; i < poses.size(); ++i) {
+    const Pose& p = poses[i];
+    if (p.joueur == g.Preneur && p.classe == 0 && p.carte.EstCouleur() && seconde == -1)
+      (premiere == -1 ? premiere : seconde) = p.carte.Couleur;
+    if (p.joueur == p.entameur && pasEntame[p.joueur] == 1) {
+      pasEntame[p.joueur] = 0;
+      if (p.joueur == 1 && g.Preneur != 1 && p.carte.EstAtout() && p.carte.Valeur % 2 == 1) signal = 1;
+    }
+    EXPECT_EQ(g.CarteJoueeParPli[p.joueur][static_cast<int>(i / 4 + 1)], p.place);
+    EXPECT_EQ(g.EntameurParPli[static_cast<int>(i / 4 + 1)], p.entameur);
+  }
+  EXPECT_EQ(g.PremiereCouleurPreneur, premiere);
+  EXPECT_EQ(g.SecondeCouleurPreneur, seconde);
+  EXPECT_EQ(g.SignalAtoutHumain, signal);
+  EXPECT_EQ(g.PasEncoreEntame, pasEntame);
+}
+
+TEST(DonnesAleatoires, RulesCountsScoresAndMemory) {
+  Partie g{Aleatoire(20240611)};
+  for (int donne = 0; donne < 10000 && !HasFailure(); ++donne) {
+    SCOPED_TRACE("deal " + std::to_string(donne));
+    const auto contrat = static_cast<int16_t>(donne % 4 + 1);
+    DonnerAuHasard(g, static_cast<int16_t>(donne / 4 % 4 + 1), contrat);
+    const Partie avant = g;
+    CommencerJeu(g);
+    if (contrat <= EnchereGarde) VerifierEcart(avant, g);
+    ASSERT_TRUE(MemoireJuste(g));
+
+    Compte attendu;
+    std::vector<Pose> poses;
+    EtatConnaissance connu = g;
+    for (int16_t pli = 1; pli <= 18; ++pli) {
+      const int16_t entameur = g.JoueurCourant;
+      std::vector<std::pair<int16_t, Carte>> jeu;
+      Cartes posees;
+      for (int n = 0; n < 4; ++n) {
+        const int16_t j = g.JoueurCourant;
+        DeterminerCartesJouables(g, j);
+        const Cartes main = Tenues(g.MainsJoueurs[j]);
+        for (int16_t k = 1; k <= 18; ++k) {
+          const Carte& c = g.MainsJoueurs[j][k];
+          const regles::Verdict v = regles::Juger(main, posees, c);
+          const ClasseJeu& classe = g.ClasseCarte[j][k];
+          ASSERT_EQ(g.CarteJouable[j][k], c.EnMain == 1 && v.legal ? 1 : 0) << "trick " << pli << " " << Nom(c);
+          if (g.CarteJouable[j][k] == 0) continue;
+          ASSERT_EQ(classe.Classe, v.classe) << "trick " << pli << " " << Nom(c);
+          ASSERT_TRUE(v.atoutABattre == -1 || classe.AtoutABattre == v.atoutABattre) << Nom(c);
+          ASSERT_TRUE((v.classe != 1 && v.classe != 4) || classe.CouleurDemandee == g.CouleurDemandee) << Nom(c);
+        }
+        const int16_t k = JouerAuHasard(g);
+        const Carte c = g.MainsJoueurs[j][k];
+        poses.push_back({j, k, g.ClasseCarte[j][k].Classe, entameur, c});
+        jeu.emplace_back(j, c);
+        posees.push_back(c);
+        ASSERT_TRUE(n == 3 || MaitrePli(g, Suivant(j)) == jeu[regles::Gagnant(posees)].first) << "trick " << pli;
+      }
+      const int16_t gagnant = jeu[regles::Gagnant(posees)].first;
+      ASSERT_EQ(g.EntameurPli, gagnant);
+      ASSERT_EQ(g.JoueurCourant, gagnant);
+      attendu.Pli(g, jeu, gagnant, pli == 18);
+      ASSERT_TRUE(MemoireJuste(g)) << "trick " << pli;
+      ASSERT_TRUE(RienOublie(connu, g)) << "trick " << pli;
+      connu = g;
+    }
+    VerifierMarqueurs(g, poses);
+    ASSERT_EQ(g.NumeroPli, 19);
+    ASSERT_EQ(g.DemiPointsPreneur + g.DemiPointsDefense, 182);
+    ASSERT_EQ(g.BoutsPreneur + g.BoutsDefense, 3);
+    ASSERT_EQ(g.DemiPointsPreneur, attendu.demiPoints);
+    ASSERT_EQ(g.BoutsPreneur, attendu.bouts);
+    ASSERT_EQ(g.PetitAuBout, attendu.petitAuBout);
+    ASSERT_EQ(g.PointsAFaire, regles::PointsAFaire(attendu.bouts));
+    g.PoigneeAnnoncee = static_cast<int16_t>(donne / 16 % 4);
+    const int16_t score = ScoreDonne(g);
+    ASSERT_EQ(score, regles::Score(attendu.demiPoints, attendu.bouts, attendu.petitAuBout, contrat, g.PoigneeAnnoncee));
+    ASSERT_TRUE(score >= -1758 && score <= 1740) << score;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,188 @@
+#pragma once
+// Cards, deals and positions written out for the tests: card names, a deal with some hands
+// given, a trick played by hand through the engine, and positions of the card play built for
+// one strategy rule.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "computer/regles.h"
+#include "support/donnes.h"
+
+inline Carte At(int16_t v) { return Carte{v, CouleurAtout, 1, 0}; }
+inline Carte Exc() { return At(0); }
+inline Carte Pi(int16_t v) { return Carte{v, CouleurPique, 1, 0}; }
+inline Carte Co(int16_t v) { return Carte{v, CouleurCoeur, 1, 0}; }
+inline Carte Tr(int16_t v) { return Carte{v, CouleurTrefle, 1, 0}; }
+inline Carte Ca(int16_t v) { return Carte{v, CouleurCarreau, 1, 0}; }
+// The same card, already played.
+inline Carte Jouee(Carte c) {
+  c.EnMain = 0;
+  return c;
+}
+using Cartes = std::vector<Carte>;
+
+inline bool Meme(const Carte& a, const Carte& b) { return a.Couleur == b.Couleur && a.Valeur == b.Valeur; }
+
+// "A21", "Exc", "P5", "Co13", "T1", "Ca11".
+inline std::string Nom(const Carte& c) {
+  static const char* const couleurs[] = {"A", "P", "Co", "T", "Ca"};
+  if (c.EstExcuse()) return "Exc";
+  std::string t = couleurs[c.Couleur];
+  t += std::to_string(c.Valeur);
+  return t;
+}
+
+// The place of a card in a seat's hand, -1 when absent.
+inline int16_t PlaceDe(const Partie& g, int16_t siege, const Carte& c) {
+  for (int16_t k = 1; k <= 18; ++k)
+    if (Meme(g.MainsJoueurs[siege][k], c)) return k;
+  return -1;
+}
+
+// The seat's candidates in hand order, as text.
+inline std::string Candidats(const Partie& g, int16_t siege) {
+  std::string t;
+  for (int16_t k = 1; k <= 18; ++k)
+    if (g.CarteJouable[siege][k] == 1) t += (t.empty() ? "" : " ") + Nom(g.MainsJoueurs[siege][k]);
+  return t;
+}
+
+// Seats listed in `mains` take those cards, the chien its own when given; the rest of the deck,
+// in card-number order, fills the hands still short and then the chien. Hands and chien are
+// sorted, every card held.
+inline void Donner(Partie& g, const std::map<int16_t, Cartes>& mains, const Cartes& chien = {}) {
+  std::vector<bool> pris(79, false);
+  for (const auto& [siege, cartes] : mains)
+    for (const Carte& c : cartes) pris[static_cast<size_t>(NumeroCarte(c))] = true;
+  for (const Carte& c : chien) pris[static_cast<size_t>(NumeroCarte(c))] = true;
+  int16_t n = 1;
+  auto prendre = [&](const Cartes* donnees, size_t i) {
+    while (pris[static_cast<size_t>(n)]) ++n;
+    Carte c = donnees && i < donnees->size() ? (*donnees)[i] : CarteDeNumero(n++);
+    c.EnMain = 1;
+    return c;
+  };
+  for (int16_t p = 1; p <= 4; ++p) {
+    const auto it = mains.find(p);
+    for (int16_t k = 1; k <= 18; ++k) g.MainsJoueurs[p][k] = prendre(it != mains.end() ? &it->second : nullptr, k - 1u);
+  }
+  for (int16_t j = 1; j <= 6; ++j) g.Chien[j] = prendre(&chien, j - 1u);
+  TrierChien(g);
+  TrierMains(g);
+}
+
+// Plays the cards in turn from the seat to play, each checked legal first. A trick may be
+// started by any seat with `Entamer`, whoever won the last one.
+inline void Entamer(Partie& g, int16_t siege) { g.EntameurPli = g.JoueurCourant = siege; }
+inline void Jouer(Partie& g, const Cartes& cartes) {
+  for (const Carte& c : cartes) {
+    const int16_t j = g.JoueurCourant;
+    DeterminerCartesJouables(g, j);
+    const int16_t k = PlaceDe(g, j, c);
+    ASSERT_TRUE(k != -1 && g.CarteJouable[j][k] == 1) << "seat " << j << " may not play " << Nom(c);
+    JouerPlace(g, k);
+  }
+}
+
+// Recounts from the hands what the bookkeeping would hold: holders and places of held cards
+// (-1 for played or missing ones), trumps dealt, held and fallen, suit lengths, long suits, and
+// each seat's knowledge of its own lack of trumps.
+inline void Recenser(Partie& g) {
+  g.DetenteurAtout.Remplir(-1);
+  for (auto& s : g.DetenteurCarte) s.Remplir(-1);
+  g.DetenteurPetit = g.DetenteurExcuse = -1;
+  g.NbAtoutsTombes = 0;
+  for (int16_t p = 1; p <= 4; ++p) {
+    g.NbAtoutsDonne[p] = g.NbAtouts[p] = 0;
+    g.NbCartesCouleurDonne[p].Remplir(0);
+    g.NbCartesCouleur[p].Remplir(0);
+    for (int16_t k = 1; k <= 18; ++k) {
+      const Carte& c = g.MainsJoueurs[p][k];
+      const bool tenue = c.EnMain == 1;
+      if (c.EstAtout()) {
+        ++g.NbAtoutsDonne[p];
+        ++(tenue ? g.NbAtouts[p] : g.NbAtoutsTombes);
+      }
+      if (c.EstCouleur()) {
+        ++g.NbCartesCouleurDonne[p][c.Couleur];
+        g.NbCartesCouleur[p][c.Couleur] += tenue;
+      }
+      if (!tenue) continue;
+      if (c.EstPetit()) g.DetenteurPetit = p, g.PlacePetit = k;
+      if (c.EstExcuse()) g.DetenteurExcuse = p, g.PlaceExcuse = k;
+      if (c.EstAtout() && c.Valeur >= 2) g.DetenteurAtout[c.Valeur] = p, g.PlaceAtout[c.Valeur] = k;
+      if (c.EstCouleur()) g.DetenteurCarte[c.Couleur][c.Valeur] = p, g.PlaceCarte[c.Couleur][c.Valeur] = k;
+    }
+    g.CouleurLongue[p] = 1;  // the first of the longest suits dealt
+    for (int16_t s = 2; s <= 4; ++s)
+      if (g.NbCartesCouleurDonne[p][s] > g.NbCartesCouleurDonne[p][g.CouleurLongue[p]]) g.CouleurLongue[p] = s;
+    g.SansAtout[p][p] = g.NbAtouts[p] == 0;
+  }
+}
+
+// A position of the card play written out by hand: the taker (with a Garde), the cards laid in
+// the trick, and the hands that matter in hand order, the other places empty. The seat to play
+// has its legal cards as candidates; nothing has been placed in anybody's picture yet.
+struct Position {
+  Partie g{Aleatoire(11)};
+
+  explicit Position(int16_t preneur, int16_t pli = 6) {
+    DonnerContrat(g, preneur, EnchereGarde);
+    g.NumeroPli = pli;
+    g.CouleurNonJouee.Remplir(1);
+    g.PasEncoreEntame.Remplir(1);
+    for (auto& o : g.ConnuDetenteurCouleur)
+      for (auto& s : o) s.Remplir(ConnuNonPlace);
+    Pli(1, {});
+  }
+  int16_t Joueur() const { return g.JoueurCourant; }
+
+  // The cards laid from the leader on; the next seat is to play.
+  Position& Pli(int16_t entameur, const Cartes& posees) {
+    for (auto& c : g.PliCourant) c = Carte{};
+    g.EntameurPli = g.JoueurCourant = entameur;
+    g.NbCartesPli = g.PlusHautAtoutPli = 0;
+    for (const Carte& c : posees) {
+      g.PliCourant[g.JoueurCourant] = Carte{c.Valeur, c.Couleur, 0, 0};
+      if (g.NbCartesPli == 0 || (g.NbCartesPli == 1 && g.PliCourant[entameur].EstExcuse()))
+        g.CouleurDemandee = c.Couleur, g.ValeurEntame = c.Valeur;
+      if (c.EstAtout()) g.PlusHautAtoutPli = std::max(g.PlusHautAtoutPli, c.Valeur);
+      ++g.NbCartesPli;
+      g.JoueurCourant = Suivant(g.JoueurCourant);
+    }
+    return *this;
+  }
+  // A seat's hand (cards made with Jouee are already played).
+  Position& Main(int16_t siege, Cartes cartes) {
+    std::stable_sort(cartes.begin(), cartes.end(), AvantDansLeTri);
+    for (int16_t k = 1; k <= 18; ++k) g.MainsJoueurs[siege][k] = k <= std::ssize(cartes) ? cartes[k - 1u] : Carte{};
+    Recenser(g);
+    if (siege == Joueur()) DeterminerCartesJouables(g, siege);
+    return *this;
+  }
+  Position& Main(const Cartes& cartes) { return Main(Joueur(), cartes); }
+  template <class F>
+  Position& Avec(F f) {
+    f(g);
+    return *this;
+  }
+
+  std::string Candidats() const { return ::Candidats(g, Joueur()); }
+  // One rule alone for the seat to play: "=" when it ends the choice, then the candidates left.
+  std::string Regle(int16_t numero) {
+    g.ReglesActives.Remplir(1);  // as at the start of every choice
+    ContexteChoix c = CalculerContexteChoix(g, Joueur());
+    LancerRegle(g, c, numero);
+    return (c.ChoixFait == 1 ? "=" : "") + Candidats();
+  }
+  // The whole cascade: the rule that picked (0 none), then the candidates left.
+  std::string Cascade() {
+    ChoisirCarteOrdinateur(g, Joueur());
+    return std::to_string(g.RegleAffichee[Joueur()]) + " " + Candidats();
+  }
+};
