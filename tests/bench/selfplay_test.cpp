@@ -1,11 +1,12 @@
 // Whole deals through the self-play driver, checked against the rules of the game as stated in
 // tests/support, independently of the code that plays them.
+#include "bench/driver/selfplay.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
-#include "bench/driver/selfplay.h"
 #include "support/cartes.h"
 #include "support/regles_jeu.h"
 

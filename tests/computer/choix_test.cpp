@@ -49,16 +49,17 @@ TEST(Candidats, ForcerExclureChercher) {
   // trump", and cards that are not candidates do not count.
   p.Main({At(15), At(8), At(5), At(2), At(1), Exc(), Pi(14), Pi(2), Co(14), Co(11), Tr(3), Ca(13), Ca(1)});
   g.CarteJouable[2][PlaceDe(g, 2, Ca(1))] = g.CarteJouable[2][PlaceDe(g, 2, At(2))] = 0;
-  EXPECT_EQ(Trouve(p, ChercherPlusFortHonneur) + Trouve(p, ChercherPlusPetiteCarte) + Trouve(p, ChercherPlusPetitAtout) +
-                Trouve(p, ChercherPlusPetitAtoutPair),
+  EXPECT_EQ(Trouve(p, ChercherPlusFortHonneur) + Trouve(p, ChercherPlusPetiteCarte) +
+                Trouve(p, ChercherPlusPetitAtout) + Trouve(p, ChercherPlusPetitAtoutPair),
             "P14P2A5A8");
   p.Main({At(1), Exc()});
-  EXPECT_EQ(Trouve(p, ChercherPlusFortHonneur) + Trouve(p, ChercherPlusPetiteCarte) + Trouve(p, ChercherPlusPetitAtout) +
-                Trouve(p, ChercherPlusPetitAtoutPair),
+  EXPECT_EQ(Trouve(p, ChercherPlusFortHonneur) + Trouve(p, ChercherPlusPetiteCarte) +
+                Trouve(p, ChercherPlusPetitAtout) + Trouve(p, ChercherPlusPetitAtoutPair),
             "----");
 
   // A King with two more candidates of its suit; a low card of a long suit with an honour.
-  p.Main({Co(14), Co(9), Co(4), Tr(14), Tr(6), Ca(13), Ca(10), Ca(8), Ca(7), Ca(5), Pi(12), Pi(9), Pi(8), Pi(7), Pi(3)});
+  p.Main(
+      {Co(14), Co(9), Co(4), Tr(14), Tr(6), Ca(13), Ca(10), Ca(8), Ca(7), Ca(5), Pi(12), Pi(9), Pi(8), Pi(7), Pi(3)});
   auto roi = [&](int16_t s) { return Trouve(p, ChercherRoiGarde, s); };
   auto petite = [&](int16_t s) { return Trouve(p, ChercherPetiteCarteCouleurLongue, s); };
   EXPECT_EQ(roi(CouleurCoeur) + roi(CouleurTrefle) + roi(CouleurCarreau), "Co14--");
@@ -89,7 +90,7 @@ TEST(Candidats, JoueurJoueApresEtCarteGagnante) {
   EXPECT_EQ(gagnante({Co(12)}, {At(4), At(2), Pi(3)}), "A4");
   EXPECT_EQ(gagnante({Co(9), Co(12)}, {Co(13), Co(10), Co(1)}), "Co13");
   EXPECT_EQ(gagnante({At(9)}, {At(6), Exc(), Ca(14)}), "-");  // never the Excuse
-  EXPECT_EQ(gagnante({Exc()}, {Ca(1)}), "Ca1");                 // anything on the Excuse
+  EXPECT_EQ(gagnante({Exc()}, {Ca(1)}), "Ca1");               // anything on the Excuse
   // A defender master, a defender to play: the duel is not at stake.
   Position p(3);
   p.Pli(4, {Co(9), Co(13)}).Main({Co(14)});

@@ -15,7 +15,8 @@ namespace {
 // South leads hearts, taken by West's trump; North discards.
 Partie DonneEst(int16_t contrat) {
   Partie g{Aleatoire(3)}, ecart{Aleatoire(3)};
-  Cartes nord, ouest, est{Co(14), Co(13), Co(12), Pi(14), Pi(13), Tr(14), Tr(13)}, garde{Co(14), Co(13), Co(12), Co(2), Pi(14), Tr(14), Ca(14)};
+  Cartes nord, ouest, est{Co(14), Co(13), Co(12), Pi(14), Pi(13), Tr(14), Tr(13)},
+      garde{Co(14), Co(13), Co(12), Co(2), Pi(14), Tr(14), Ca(14)};
   for (int16_t v = 1; v <= 9; ++v) {
     nord.insert(nord.end(), {Pi(v), Tr(v)});
     ouest.insert(ouest.end(), {Ca(v), At(static_cast<int16_t>(v + 1))});
@@ -100,12 +101,4 @@ TEST(Connaissance, OnlyTrumpingOrDiscardingOnAPlainLeadRevealsAVoid) {
   for (int16_t o : {2, 4}) EXPECT_EQ(g.PossibleDetenteurCouleur[o][1][CouleurPique][4], -1);
   EXPECT_EQ(g.CoupesConnues[1][2][CouleurPique], 0);
   EXPECT_EQ(g.SansAtout[1][1], 1);
-
-  // The Excuse: coded played everywhere, no trump count moves.
-  const Partie avant = g;
-  Entamer(g, 1);
-  Jouer(g, {Exc()});
-  EXPECT_TRUE(MemoireJuste(g));
-  for (int16_t o = 1; o <= 4; ++o) EXPECT_EQ(g.ConnuDetenteurAtout[o][0], ConnuJouee);
-  EXPECT_EQ(g.NbAtoutsInconnus, avant.NbAtoutsInconnus);
 }

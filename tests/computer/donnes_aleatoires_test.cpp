@@ -1,6 +1,6 @@
-// Whole deals from the real deal, every contract, played with random legal cards: each card,
-// trick, count and score against the rules as a player states them, and after every trick
-// each seat's picture of the cards against where they really are.
+// Whole deals from the game's own deal, every contract, played with random legal cards: each
+// card, trick, count and score against the rules as a player states them, and after every
+// trick each seat's picture of the cards against where they really are.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,9 +25,8 @@ Cartes Paquet(const Main& main, const Tab1<Carte, 6>& chien) {
   return t;
 }
 int Nombre(const Cartes& cs, int16_t couleur, bool roi) {
-  return static_cast<int>(std::count_if(cs.begin(), cs.end(), [&](const Carte& c) {
-    return c.Couleur == couleur && (c.Valeur == 14) == roi;
-  }));
+  return static_cast<int>(std::count_if(
+      cs.begin(), cs.end(), [&](const Carte& c) { return c.Couleur == couleur && (c.Valeur == 14) == roi; }));
 }
 
 // A discard keeps the 24 cards, lays aside only plain cards below the King, and empties the
@@ -40,10 +39,12 @@ void VerifierEcart(const Partie& avant, const Partie& g) {
   EXPECT_TRUE(std::is_sorted(g.MainsJoueurs[t].begin(), g.MainsJoueurs[t].end(), AvantDansLeTri));
   int plusCourte = 7;
   for (int16_t s = 1; s <= 4; ++s)
-    if (Nombre(tout, s, true) == 0 && Nombre(tout, s, false) > 0) plusCourte = std::min(plusCourte, Nombre(tout, s, false));
+    if (Nombre(tout, s, true) == 0 && Nombre(tout, s, false) > 0)
+      plusCourte = std::min(plusCourte, Nombre(tout, s, false));
   bool videe = plusCourte > 6;
   for (int16_t s = 1; s <= 4; ++s)
-    videe = videe || (Nombre(tout, s, true) == 0 && Nombre(tout, s, false) == plusCourte && Nombre(ecart, s, false) == plusCourte);
+    videe = videe || (Nombre(tout, s, true) == 0 && Nombre(tout, s, false) == plusCourte &&
+                      Nombre(ecart, s, false) == plusCourte);
   EXPECT_TRUE(videe);
 }
 
@@ -53,7 +54,8 @@ void VerifierEcart(const Partie& avant, const Partie& g) {
   auto perdu = [](int16_t a, int16_t b) { return a != ConnuNonPlace && a != b && b != ConnuJouee; };
   for (int16_t o = 1; o <= 4; ++o) {
     for (int16_t t = 0; t <= 21; ++t)
-      if (perdu(avant.ConnuDetenteurAtout[o][t], apres.ConnuDetenteurAtout[o][t])) return ::testing::AssertionFailure() << "trump " << t;
+      if (perdu(avant.ConnuDetenteurAtout[o][t], apres.ConnuDetenteurAtout[o][t]))
+        return ::testing::AssertionFailure() << "trump " << t;
     for (int16_t s = 1; s <= 4; ++s)
       for (int16_t v = 1; v <= 14; ++v) {
         if (perdu(avant.ConnuDetenteurCouleur[o][s][v], apres.ConnuDetenteurCouleur[o][s][v]))
@@ -118,12 +120,15 @@ void VerifierMarqueurs(const Partie& g, const std::vector<Pose>& poses) {
   EXPECT_EQ(g.PasEncoreEntame, pasEntame);
 }
 
-TEST(DonnesAleatoires, RulesCountsScoresAndMemory) {
-  Partie g{Aleatoire(20240611)};
-  for (int donne = 0; donne < 10000 && !HasFailure(); ++donne) {
+// 2,500 deals for each contract, the taker going round the seats.
+class DonnesAleatoires : public ::testing::TestWithParam<int16_t> {};
+
+TEST_P(DonnesAleatoires, RulesCountsScoresAndMemory) {
+  const int16_t contrat = GetParam();
+  Partie g{Aleatoire(static_cast<uint64_t>(20240611 + contrat))};
+  for (int donne = 0; donne < 2500 && !HasFailure(); ++donne) {
     SCOPED_TRACE("deal " + std::to_string(donne));
-    const auto contrat = static_cast<int16_t>(donne % 4 + 1);
-    DonnerAuHasard(g, static_cast<int16_t>(donne / 4 % 4 + 1), contrat);
+    DonnerAuHasard(g, static_cast<int16_t>(donne % 4 + 1), contrat);
     const Partie avant = g;
     CommencerJeu(g);
     if (contrat <= EnchereGarde) VerifierEcart(avant, g);
@@ -173,11 +178,14 @@ TEST(DonnesAleatoires, RulesCountsScoresAndMemory) {
     ASSERT_EQ(g.BoutsPreneur, attendu.bouts);
     ASSERT_EQ(g.PetitAuBout, attendu.petitAuBout);
     ASSERT_EQ(g.PointsAFaire, regles::PointsAFaire(attendu.bouts));
-    g.PoigneeAnnoncee = static_cast<int16_t>(donne / 16 % 4);
+    g.PoigneeAnnoncee = static_cast<int16_t>(donne / 4 % 4);
     const int16_t score = ScoreDonne(g);
     ASSERT_EQ(score, regles::Score(attendu.demiPoints, attendu.bouts, attendu.petitAuBout, contrat, g.PoigneeAnnoncee));
     ASSERT_TRUE(score >= -1758 && score <= 1740) << score;
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(ChaqueContrat, DonnesAleatoires,
+                         ::testing::Values(EncherePrise, EnchereGarde, EnchereGardeSans, EnchereGardeContre));
 
 }  // namespace

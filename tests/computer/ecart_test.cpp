@@ -21,17 +21,6 @@ bool Contient(const Cartes& cs, std::initializer_list<Carte> cartes) {
   });
 }
 
-TEST(Ecart, MergeKeepsTheSortOrder) {
-  Partie g{Aleatoire(21)};
-  Donner(g, {{2, {At(21), Exc(), Pi(14), Pi(13), Co(1)}}}, {At(20), Pi(12), Co(14), Co(2), Tr(5), Ca(1)});
-  Cartes24 cartes;
-  Drapeaux24 origine;
-  FusionnerMainEtChien(g.MainsJoueurs[2], g.Chien, cartes, origine);
-  EXPECT_TRUE(std::is_sorted(cartes.begin(), cartes.end(), AvantDansLeTri));
-  int main = 0, chien = 0;
-  for (int k = 1; k <= 24; ++k) EXPECT_TRUE(Meme(cartes[k], origine[k] == 1 ? g.MainsJoueurs[2][++main] : g.Chien[++chien])) << k;
-}
-
 // West takes with these 24 cards, the last six in the chien. `verifier` gets the random
 // start suit of the survey (the first draw) and the discard.
 struct Cas {
@@ -43,39 +32,47 @@ struct Cas {
 TEST(Ecart, VoidsAKinglessSuitAndSparesTheLongest) {
   const Cas cas[] = {
       {"the lone card of the only King-less suit goes first, the long spades stay",
-       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), At(14), Exc(), Pi(14), Pi(13), Pi(12), Pi(11), Co(14),
-        Co(13), Co(12), Ca(14), Ca(13), Tr(3), Pi(10), Pi(9), Co(11), Ca(12), Ca(11)},
+       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), At(14), Exc(), Pi(14), Pi(13), Pi(12),
+        Pi(11), Co(14), Co(13), Co(12), Ca(14), Ca(13), Tr(3),  Pi(10), Pi(9), Co(11), Ca(12), Ca(11)},
        [](int16_t, const Cartes& e) {
          EXPECT_TRUE(Contient(e, {Tr(3)}));
          EXPECT_EQ(Nombre(e, CouleurCoeur) + Nombre(e, CouleurCarreau), 5);
        }},
       {"no suit to void, seven small cards outside spades",
-       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), Exc(), Pi(14), Pi(13), Pi(12), Pi(11), Pi(10), Pi(9),
-        Co(14), Co(13), Co(12), Co(11), Tr(14), Tr(13), Tr(12), Ca(14), Ca(13), Ca(12)},
+       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), Exc(),  Pi(14), Pi(13), Pi(12), Pi(11),
+        Pi(10), Pi(9),  Co(14), Co(13), Co(12), Co(11), Tr(14), Tr(13), Tr(12), Ca(14), Ca(13), Ca(12)},
        [](int16_t, const Cartes& e) { EXPECT_EQ(Nombre(e, CouleurPique), 0); }},
       {"only four small cards outside spades: two spades join them",
-       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), At(14), At(13), Exc(), Pi(14), Pi(13), Pi(12), Pi(11),
-        Pi(10), Pi(9), Pi(8), Co(14), Co(13), Co(12), Tr(14), Tr(13), Tr(12), Ca(14)},
+       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), At(14), At(13), Exc(),  Pi(14), Pi(13),
+        Pi(12), Pi(11), Pi(10), Pi(9),  Pi(8),  Co(14), Co(13), Co(12), Tr(14), Tr(13), Tr(12), Ca(14)},
        [](int16_t, const Cartes& e) {
          EXPECT_TRUE(Contient(e, {Co(13), Co(12), Tr(13), Tr(12)}));
          EXPECT_EQ(Nombre(e, CouleurPique), 2);
        }},
       {"of two longest suits, the first from the random start is spared",
-       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), Exc(), Pi(14), Pi(13), Pi(12), Pi(11), Pi(10), Pi(9),
-        Co(14), Co(13), Co(12), Co(11), Co(10), Co(9), Tr(14), Ca(14), Ca(13), Ca(12)},
-       [](int16_t depart, const Cartes& e) { EXPECT_EQ(Nombre(e, depart == CouleurCoeur ? CouleurCoeur : CouleurPique), 0); }},
+       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), Exc(), Pi(14), Pi(13), Pi(12), Pi(11),
+        Pi(10), Pi(9),  Co(14), Co(13), Co(12), Co(11), Co(10), Co(9), Tr(14), Ca(14), Ca(13), Ca(12)},
+       [](int16_t depart, const Cartes& e) {
+         EXPECT_EQ(Nombre(e, depart == CouleurCoeur ? CouleurCoeur : CouleurPique), 0);
+       }},
       {"of two equal King-less suits, the first from the random start is voided",
-       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), Pi(14), Pi(13), Pi(12), Pi(11), Pi(10), Co(14), Co(13),
-        Co(12), Co(11), Co(10), Co(9), Co(8), Co(7), Tr(3), Tr(2), Ca(3), Ca(2)},
-       [](int16_t depart, const Cartes& e) { EXPECT_EQ(Nombre(e, depart == CouleurCarreau ? CouleurCarreau : CouleurTrefle), 2); }},
+       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), Pi(14), Pi(13), Pi(12), Pi(11), Pi(10),
+        Co(14), Co(13), Co(12), Co(11), Co(10), Co(9),  Co(8),  Co(7),  Tr(3),  Tr(2),  Ca(3),  Ca(2)},
+       [](int16_t depart, const Cartes& e) {
+         EXPECT_EQ(Nombre(e, depart == CouleurCarreau ? CouleurCarreau : CouleurTrefle), 2);
+       }},
       {"a long King-less suit loses its six highest",
-       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), At(14), At(13), At(12), At(11), At(10), At(9), Exc(),
-        Pi(14), Co(14), Tr(14), Ca(9), Ca(8), Ca(7), Ca(6), Ca(5), Ca(4), Ca(3)},
-       [](int16_t, const Cartes& e) { EXPECT_TRUE(Contient(e, {Ca(9), Ca(8), Ca(7), Ca(6), Ca(5), Ca(4)})); }},
+       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), At(14), At(13), At(12), At(11), At(10),
+        At(9),  Exc(),  Pi(14), Co(14), Tr(14), Ca(9),  Ca(8),  Ca(7),  Ca(6),  Ca(5),  Ca(4),  Ca(3)},
+       [](int16_t, const Cartes& e) {
+         EXPECT_TRUE(Contient(e, {Ca(9), Ca(8), Ca(7), Ca(6), Ca(5), Ca(4)}));
+       }},
       {"exactly six cards below the King: all go, the 24th included",
-       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), At(14), At(13), At(12), At(11), At(10), At(9), At(8),
-        At(7), At(6), At(5), Exc(), Pi(5), Pi(4), Co(9), Tr(2), Ca(7), Ca(1)},
-       [](int16_t, const Cartes& e) { EXPECT_TRUE(Contient(e, {Pi(5), Pi(4), Co(9), Tr(2), Ca(7), Ca(1)})); }},
+       {At(21), At(20), At(19), At(18), At(17), At(16), At(15), At(14), At(13), At(12), At(11), At(10),
+        At(9),  At(8),  At(7),  At(6),  At(5),  Exc(),  Pi(5),  Pi(4),  Co(9),  Tr(2),  Ca(7),  Ca(1)},
+       [](int16_t, const Cartes& e) {
+         EXPECT_TRUE(Contient(e, {Pi(5), Pi(4), Co(9), Tr(2), Ca(7), Ca(1)}));
+       }},
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.nom);

@@ -22,7 +22,8 @@ Ordre Composer(const std::map<int16_t, Cartes>& mains) {
   Partie g{Aleatoire(1)};
   Donner(g, mains);
   Ordre d;
-  for (int i = 1; i <= 78; ++i) d[i] = N(i <= 72 ? g.MainsJoueurs[(i - 1) / 18 + 1][(i - 1) % 18 + 1] : g.Chien[i - 72]);
+  for (int i = 1; i <= 78; ++i)
+    d[i] = N(i <= 72 ? g.MainsJoueurs[(i - 1) / 18 + 1][(i - 1) % 18 + 1] : g.Chien[i - 72]);
   return d;
 }
 
@@ -31,7 +32,8 @@ Ordre Composer(const std::map<int16_t, Cartes>& mains) {
 Ordre Base() {
   std::map<int16_t, Cartes> mains;
   for (int16_t p = 1; p <= 4; ++p)
-    for (int16_t k = 1; k <= 18; ++k) mains[p].push_back(k <= 13 ? Carte{k, p, 1, 0} : At(static_cast<int16_t>(40 - 5 * p - k)));
+    for (int16_t k = 1; k <= 18; ++k)
+      mains[p].push_back(k <= 13 ? Carte{k, p, 1, 0} : At(static_cast<int16_t>(40 - 5 * p - k)));
   return Composer(mains);
 }
 
@@ -76,7 +78,9 @@ TEST(Distribution, PacketsAndTheDeck) {
   EXPECT_EQ(Main(g, 1), (Liste{1, 2, 3, 14, 15, 16, 27, 28, 29, 40, 41, 42, 53, 54, 55, 66, 67, 68}));
   EXPECT_EQ(Main(g, 4), (Liste{10, 11, 12, 23, 24, 25, 36, 37, 38, 49, 50, 51, 62, 63, 64, 75, 76, 77}));
   for (int j = 1; j <= 6; ++j) EXPECT_EQ(N(g.Chien[j]), 13 * j);
-  for (int16_t i = 1; i <= 78; ++i) EXPECT_EQ(g.CartesDistribuees[i], (Carte{CarteDeNumero(g.PaquetTravail[i]).Valeur, CarteDeNumero(g.PaquetTravail[i]).Couleur, 1, 0}));
+  for (int16_t i = 1; i <= 78; ++i)
+    EXPECT_EQ(g.CartesDistribuees[i],
+              (Carte{CarteDeNumero(g.PaquetTravail[i]).Valeur, CarteDeNumero(g.PaquetTravail[i]).Couleur, 1, 0}));
   ASSERT_EQ(Jouer(g, Base()), 1);
   EXPECT_EQ(g.PaquetTravail, Base());  // kept in dealt order
 
@@ -213,7 +217,9 @@ TEST(Distribution, AcceptedDeals) {
     ASSERT_EQ(std::count(vues.begin(), vues.end(), 1), 78) << i;
     // Without trump 11 or 12 the advice draws on nothing: it must be the bid asked.
     const auto& m1 = g.MainsJoueurs[1];
-    if (g.ForceMain != 2 && std::none_of(m1.begin(), m1.end(), [](const Carte& c) { return c.EstAtout() && (c.Valeur == 11 || c.Valeur == 12); })) {
+    if (g.ForceMain != 2 && std::none_of(m1.begin(), m1.end(), [](const Carte& c) {
+          return c.EstAtout() && (c.Valeur == 11 || c.Valeur == 12);
+        })) {
       EXPECT_EQ(CalculerEnchereConseillee(g, 1), g.ForceMain == 1 ? 0 : g.ForceMain - 2) << i;
       ++verifiees;
     }

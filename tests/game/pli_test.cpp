@@ -1,11 +1,12 @@
 // The trick as it goes and its end, on tricks laid by hand. Legal cards, masters, winners and
 // counts over whole random deals: tests/computer/donnes_aleatoires_test.cpp.
+#include "game/pli.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "game/pli.h"
 #include "support/cartes.h"
 
 namespace {
@@ -64,50 +65,30 @@ TEST(Pli, LegalCardsMarkedForTheHumanSeatOnly) {
   EXPECT_EQ(t.g.ClasseCarte[3][5].Classe, -1);
 }
 
-TEST(Pli, SuitLedAndHighestTrump) {
-  struct Cas {
-    Cartes poses;
-    int16_t couleur, valeur, plusHautAtout;
-  };
-  const Cas cas[] = {
-      {{Tr(7), At(3), At(2)}, CouleurTrefle, 7, 3},  // a lower trump does not raise the highest
-      {{At(12), At(10)}, CouleurAtout, 12, 0},        // an undertrump is not the trump to beat
-      {{Exc(), At(8)}, CouleurAtout, 8, 8},           // after the Excuse the trump is both
-      {{Exc(), Co(8), At(5)}, CouleurCoeur, 8, 5},
-  };
-  for (const Cas& c : cas) {
-    Table t(4);
-    t.Poser(c.poses);
-    EXPECT_EQ(t.g.CouleurDemandee, c.couleur);
-    EXPECT_EQ(t.g.ValeurEntame, c.valeur);
-    EXPECT_EQ(t.g.PlusHautAtoutPli, c.plusHautAtout);
-    EXPECT_EQ(t.g.JoueurCourant, static_cast<int16_t>((3 + c.poses.size()) % 4 + 1));
-    EXPECT_EQ(t.journal.appels, Textes(c.poses.size(), "timer"));
-    EXPECT_EQ(t.g.PliCourant[4], Jouee(c.poses[0]));
-  }
-}
-
 // Half points and oudlers of both camps after a trick, and at the last one the chien and petit
 // au bout; the points to make once the three oudlers are shared out.
 TEST(Pli, CountsOfATrick) {
   struct Cas {
     const char* nom;
     int16_t entameur, preneur, numeroPli, contrat;
-    Cartes cartes, chien;  // the chien replaces the first places
+    Cartes cartes, chien;                // the chien replaces the first places
     int16_t boutsPreneur, boutsDefense;  // before the trick
     int16_t dpp, dpd, bp, bd, pointsAFaire, petitAuBout;
   };
+  // clang-format off
   const Cas cas[] = {
       {"the taker's Excuse, defence wins", 1, 2, 2, 2, {Ca(14), Exc(), Ca(2), Ca(3)}, {}, 0, 0, 8, 12, 1, 0, 99, 2},
       {"a defender's Excuse, taker wins", 1, 1, 7, 2, {At(10), Exc(), At(2), At(3)}, {}, 0, 0, 4, 8, 0, 1, 99, 2},
       {"the third oudler fixes the target", 3, 4, 11, 2, {Exc(), Ca(1), Ca(9), Ca(10)}, {}, 0, 2, 0, 12, 0, 3, 56, 2},
-      {"last trick: the taker's Excuse goes over", 1, 2, 18, 1, {Ca(14), Exc(), Ca(2), Ca(4)}, {}, 2, 0, 6, 20, 2, 1, 41, 0},
-      {"last trick: the Petit won by the taker", 3, 4, 18, 2, {At(1), At(6), At(3), Co(2)}, {}, 0, 0, 18, 0, 1, 0, 99, 1},
-      {"last trick: Garde sans, Petit and Excuse in the chien", 1, 2, 18, 3, {Pi(14), Pi(7), Pi(8), Pi(9)}, {At(1), Exc()},
+      {"last, the taker's Excuse goes over", 1, 2, 18, 1, {Ca(14), Exc(), Ca(2), Ca(4)}, {}, 2, 0, 6, 20, 2, 1, 41, 0},
+      {"last, the Petit won by the taker", 3, 4, 18, 2, {At(1), At(6), At(3), Co(2)}, {}, 0, 0, 18, 0, 1, 0, 99, 1},
+      {"last, Garde sans, Petit and Excuse in the chien", 1, 2, 18, 3, {Pi(14), Pi(7), Pi(8), Pi(9)}, {At(1), Exc()},
        0, 1, 9 + 9 + 4, 12, 2, 1, 41, 0},
-      {"last trick: Garde contre, 21 in the chien", 1, 2, 18, 4, {Pi(14), Pi(7), Pi(8), Pi(9)}, {At(21)}, 1, 1, 0, 12 + 14,
-       1, 2, 51, 0},
+      {"last, Garde contre, 21 in the chien", 1, 2, 18, 4, {Pi(14), Pi(7), Pi(8), Pi(9)}, {At(21)},
+       1, 1, 0, 12 + 14, 1, 2, 51, 0},
   };
+  // clang-format on
+
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.nom);
     Table t(c.entameur, c.preneur, c.numeroPli, c.contrat);
@@ -134,7 +115,7 @@ TEST(Pli, EndOfTrickStateAndScreen) {
   EXPECT_EQ(t.g.NbCartesPli + t.g.PlusHautAtoutPli, 0);
   EXPECT_EQ(t.g.NumeroPli, 2);
   EXPECT_EQ(t.g.EntameurPli + t.g.JoueurCourant, 8);  // the trump wins and leads next
-  EXPECT_EQ(t.g.CouleurNonJouee[1], 0);  // first played in this trick
+  EXPECT_EQ(t.g.CouleurNonJouee[1], 0);               // first played in this trick
   EXPECT_EQ(t.g.CouleurNonJouee[2], 1);
   // The end of the first trick opens the last-trick menu.
   EXPECT_EQ(t.journal.appels,

@@ -1,10 +1,10 @@
 // The score of a deal on worked examples, and the ranking of the seats. The score of whole
 // random deals: tests/computer/donnes_aleatoires_test.cpp.
+#include "game/score.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
-
-#include "game/score.h"
 
 namespace {
 
@@ -59,7 +59,8 @@ TEST(Classement, DenseRanks) {
   EXPECT_EQ(rangs(100, -20, 100, -80), 1213);
   EXPECT_EQ(rangs(-70, 10, 30, 30), 3211);
   EXPECT_EQ(rangs(100000, -100000, 5, 4), 1423);  // running scores are 32-bit
-  EXPECT_EQ(g.OrdreClassement[1] * 1000 + g.OrdreClassement[2] * 100 + g.OrdreClassement[3] * 10 + g.OrdreClassement[4], 1342);
+  EXPECT_EQ(g.OrdreClassement[1] * 1000 + g.OrdreClassement[2] * 100 + g.OrdreClassement[3] * 10 + g.OrdreClassement[4],
+            1342);
 }
 
 }  // namespace

@@ -30,9 +30,12 @@ inline ::testing::AssertionResult MemoireJuste(const Partie& g) {
   int16_t tombes = 0;
   for (int16_t n = 1; n <= 78; ++n) {
     const Carte c = CarteDeNumero(n);
-    if (lieu[n] == -1) tombes += c.EstAtout();
-    else if (c.EstAtout()) ++atouts[lieu[n]];
-    else if (c.EstCouleur()) ++couleurs[lieu[n]][c.Couleur];
+    if (lieu[n] == -1)
+      tombes += c.EstAtout();
+    else if (c.EstAtout())
+      ++atouts[lieu[n]];
+    else if (c.EstCouleur())
+      ++couleurs[lieu[n]][c.Couleur];
   }
 
   for (int16_t o = 1; o <= 4; ++o) {
@@ -84,11 +87,11 @@ inline ::testing::AssertionResult MemoireJuste(const Partie& g) {
     const int16_t s = lieu[n];
     const bool seul = !c.EstCouleur() && c.Valeur <= 1;  // the Excuse and the Petit, never in the chien
     const int16_t d = c.EstCouleur() ? g.DetenteurCarte[c.Couleur][c.Valeur]
-                      : seul        ? (c.EstExcuse() ? g.DetenteurExcuse : g.DetenteurPetit)
-                                    : g.DetenteurAtout[c.Valeur];
+                      : seul         ? (c.EstExcuse() ? g.DetenteurExcuse : g.DetenteurPetit)
+                                     : g.DetenteurAtout[c.Valeur];
     const int16_t k = c.EstCouleur() ? g.PlaceCarte[c.Couleur][c.Valeur]
-                      : seul        ? (c.EstExcuse() ? g.PlaceExcuse : g.PlacePetit)
-                                    : g.PlaceAtout[c.Valeur];
+                      : seul         ? (c.EstExcuse() ? g.PlaceExcuse : g.PlacePetit)
+                                     : g.PlaceAtout[c.Valeur];
     if (d != (seul && s == 0 ? int16_t{-1} : s)) faux("holder", n, d, s);
     if (s >= 1 && k != place[n]) faux("place", n, k, place[n]);
   }
