@@ -4,20 +4,20 @@
 
 #include <initializer_list>
 
-namespace {
+#include "support/cartes.h"
 
-Carte C(int16_t couleur, int16_t valeur) { return Carte{valeur, couleur, 1, 0}; }
+namespace {
 
 // Seat 1: the given suit-0 cards, then so many Kings, Queens and Knights, then small cards.
 void Poser(Partie& g, std::initializer_list<int16_t> atouts, int rois, int dames = 0, int cavaliers = 0) {
   int j = 1;
-  for (int16_t v : atouts) g.MainsJoueurs[1][j++] = C(0, v);
+  for (int16_t v : atouts) g.MainsJoueurs[1][j++] = At(v);
   for (int k = 0; j <= 18; ++k, ++j) {
     const int16_t v = k < rois                       ? 14
                       : k < rois + dames             ? 13
                       : k < rois + dames + cavaliers ? 12
                                                      : static_cast<int16_t>(k / 4 + 1);
-    g.MainsJoueurs[1][j] = C(static_cast<int16_t>(k % 4 + 1), v);
+    g.MainsJoueurs[1][j] = Carte{v, static_cast<int16_t>(k % 4 + 1), 1, 0};
   }
 }
 
@@ -30,10 +30,10 @@ TEST(Evaluation, WeightsLengthBonusAndWorkedExample) {
   const int16_t bonus[13] = {0, 0, 0, 0, 0, 0, 2, 4, 6, 9, 12, 12, 12};
   for (int n = 0; n <= 12; ++n) {
     Poser(g, {}, 0);
-    for (int j = 1; j <= n; ++j) g.MainsJoueurs[1][j] = C(0, static_cast<int16_t>(j + 1));
+    for (int j = 1; j <= n; ++j) g.MainsJoueurs[1][j] = At(static_cast<int16_t>(j + 1));
     EXPECT_EQ(EvaluerAtouts(g, 1), 2 * n + bonus[n]) << n;
     EXPECT_EQ(EvaluerMain(g, 1), 2 * n + bonus[n] + 18 - n) << n;
-    if (n > 0) g.MainsJoueurs[1][1] = C(0, 0);
+    if (n > 0) g.MainsJoueurs[1][1] = Exc();
     EXPECT_EQ(EvaluerAtouts(g, 1), 2 * n + bonus[n] + (n > 0 ? 6 : 0)) << n << " with the Excuse";
   }
   // The Excuse, the Petit, 21, 18, 5, two Kings, a Queen and ten small cards: S = 77, Garde;

@@ -182,6 +182,27 @@ TEST(Regles, Regle190DrawsEveryTime) {
   EXPECT_EQ(p.Candidats(), "Exc Co5 Co2");
 }
 
+// Rule 180 leads the singleton once the taker holds 7, 8 or 9 trumps, a threshold drawn with
+// chances 1/4, 1/2, 1/4. Rule 181 leaves the Petit covered when the seat before laid a trump
+// of 15 or less.
+TEST(Regles, Regles180And181) {
+  for (auto [atouts, attendu] : {std::pair{7, 0.25}, {8, 0.75}}) {
+    const Cartes main = Et(Cartes(kNeufAtoutsLongCoeur.begin(), kNeufAtoutsLongCoeur.begin() + 5 + atouts), Ca(7));
+    int n = 0;
+    for (uint64_t graine = 1; graine <= 400; ++graine) {
+      Position p(4);
+      p.g.alea = Aleatoire(graine);
+      n += p.Pli(4, {}).Main(main).Regle(180) == "=Ca7";
+    }
+    EXPECT_NEAR(n / 400.0, attendu, 0.08) << atouts << " trumps";
+  }
+  for (auto [avant, protege] : {std::pair{At(15), 1}, {At(16), 0}}) {
+    Position p(1);
+    EXPECT_EQ(p.Pli(1, {At(5), avant}).Main({At(21), At(13), At(9), At(6), At(3), At(1)}).Regle(181), "=A21");
+    EXPECT_EQ(p.g.PetitProtege, protege) << avant.Valeur;
+  }
+}
+
 // A rule switched off by the level does not act in the cascade: rule 16 plays at level 4 only.
 TEST(Regles, LevelSwitchesRulesOff) {
   for (int16_t niveau : {NiveauBon, NiveauPro}) {

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "application_qt.h"
+#include "support/cartes.h"
 
 namespace {
 
@@ -27,13 +28,13 @@ TEST_F(CarteSav, EachCardOfTheDeckFindsItsOwnFaceInTheListOfItsSuit) {
   }
   EXPECT_EQ(faces.size(), 78u);
 
-  EXPECT_EQ(sav.Image(Carte{0, CouleurAtout, 1, 0}), &sav.ImageListAtouts[22]);  // the Excuse
-  EXPECT_EQ(sav.Image(Carte{21, CouleurAtout, 1, 0}), &sav.ImageListAtouts[21]);
-  EXPECT_EQ(sav.Image(Carte{1, CouleurAtout, 1, 0}), &sav.ImageListAtouts[1]);
-  EXPECT_EQ(sav.Image(Carte{14, CouleurCoeur, 1, 0}), &sav.ImageListCoeurs[14]);
-  EXPECT_EQ(sav.Image(Carte{1, CouleurPique, 0, 0}), &sav.ImageListPiques[1]);
-  EXPECT_EQ(sav.Image(Carte{11, CouleurTrefle, 0, 0}), &sav.ImageListTrefles[11]);
-  EXPECT_EQ(sav.Image(Carte{7, CouleurCarreau, 0, 0}), &sav.ImageListCarreaux[7]);
+  EXPECT_EQ(sav.Image(Exc()), &sav.ImageListAtouts[22]);  // the Excuse
+  EXPECT_EQ(sav.Image(At(21)), &sav.ImageListAtouts[21]);
+  EXPECT_EQ(sav.Image(At(1)), &sav.ImageListAtouts[1]);
+  EXPECT_EQ(sav.Image(Co(14)), &sav.ImageListCoeurs[14]);
+  EXPECT_EQ(sav.Image(Jouee(Pi(1))), &sav.ImageListPiques[1]);
+  EXPECT_EQ(sav.Image(Jouee(Tr(11))), &sav.ImageListTrefles[11]);
+  EXPECT_EQ(sav.Image(Jouee(Ca(7))), &sav.ImageListCarreaux[7]);
   // The store is loaded once: a second lookup hands back the very same picture.
   EXPECT_EQ(&FormCarteSav::Instance(), &sav);
 }
@@ -41,17 +42,17 @@ TEST_F(CarteSav, EachCardOfTheDeckFindsItsOwnFaceInTheListOfItsSuit) {
 TEST_F(CarteSav, ACardWithNoPictureLeavesTheControlAsItWas) {
   const FormCarteSav& sav = FormCarteSav::Instance();
   QLabel controle;
-  AfficherImageCarte(controle, Carte{0, CouleurAtout, 1, 0});
+  AfficherImageCarte(controle, Exc());
   EXPECT_EQ(controle.pixmap().cacheKey(), sav.ImageListAtouts[22].cacheKey());
-  AfficherImageCarte(controle, Carte{14, CouleurCoeur, 1, 0});
+  AfficherImageCarte(controle, Co(14));
   EXPECT_EQ(controle.pixmap().cacheKey(), sav.ImageListCoeurs[14].cacheKey());
 
   const Carte sansImage[] = {
-      Carte{},                       // an empty trick place: suit -1
-      Carte{3, 5, 1, 0},             // no suit 5
-      Carte{0, CouleurPique, 1, 0},  // value 0 only exists in suit 0
-      Carte{15, CouleurCarreau, 1, 0},
-      Carte{23, CouleurAtout, 1, 0},
+      Carte{},            // an empty trick place: suit -1
+      Carte{3, 5, 1, 0},  // no suit 5
+      Pi(0),              // value 0 only exists in suit 0
+      Ca(15),
+      At(23),
   };
   for (const Carte& carte : sansImage) {
     EXPECT_EQ(sav.Image(carte), nullptr) << carte.Couleur << "/" << carte.Valeur;
@@ -63,7 +64,7 @@ TEST_F(CarteSav, ACardWithNoPictureLeavesTheControlAsItWas) {
   }
 
   QPixmap image;
-  AfficherImageCarte(image, Carte{21, CouleurAtout, 1, 0});
+  AfficherImageCarte(image, At(21));
   EXPECT_EQ(image.cacheKey(), sav.ImageListAtouts[21].cacheKey());
 }
 
