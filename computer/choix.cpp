@@ -185,11 +185,12 @@ void ChoisirCarteOrdinateur(Partie& g, int16_t joueur) {
       e.regle(g, c);
     }
   }
-  for (int16_t i = 1; i <= NombreRegles; ++i)
-    if (g.ReglesActives[i] == 2) {
-      g.Ecran().AfficherRegle(joueur, std::to_string(i));
-      g.RegleAffichee[joueur] = i;
-      g.ReglesActives[i] = 1;
+  // Only a rule of the cascade can have picked, so only its flags can read 2.
+  for (const EntreeCascade& e : kCascade)
+    if (g.ReglesActives[e.numero] == 2) {
+      g.Ecran().AfficherRegle(joueur, std::to_string(e.numero));
+      g.RegleAffichee[joueur] = e.numero;
+      g.ReglesActives[e.numero] = 1;
     }
 }
 

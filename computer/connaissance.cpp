@@ -30,6 +30,7 @@ bool CodeSu(int16_t code, int16_t observateur) {
 }  // namespace
 
 void InitialiserConnaissanceCartes(Partie& g) {
+  g.CouleursChangees = EtatConnaissance::ToutesCouleursChangees;
   for (int16_t o = 1; o <= 4; ++o) {
     g.ConnuDetenteurAtout[o].Remplir(ConnuNonPlace);
     for (int16_t s = 1; s <= 4; ++s) {
@@ -83,15 +84,26 @@ void NoterSansAtout(Partie& g, int16_t joueur) {
 void NoterCarteJouee(Partie& g, int16_t joueur, int16_t place, int16_t couleur, int16_t valeur) {
   const Carte c{valeur, couleur, 0, 0};
   for (int16_t o = 1; o <= 4; ++o) Placer(g, o, c, ConnuJouee, 0);
+  int16_t changees = static_cast<int16_t>(1 << couleur);
 
   const int16_t classe = g.ClasseCarte[joueur][place].Classe;
   const int16_t demandee = g.CouleurDemandee;
-  if ((classe == 1 || classe == 4) && demandee >= CouleurPique && demandee <= CouleurCarreau)
+  if ((classe == 1 || classe == 4) && demandee >= CouleurPique && demandee <= CouleurCarreau) {
     for (int16_t o = 1; o <= 4; ++o) g.PossibleDetenteurCouleur[o][joueur][demandee].Remplir(0);
+    changees = static_cast<int16_t>(changees | (1 << demandee));
+  }
+  g.CouleursChangees = changees;
 }
 
 void MettreAJourConnaissances(Partie& g) {
-  for (int16_t o = 1; o <= 4; ++o) {
+  // After a single card only its suit and the suit led can have changed; the discard codes
+  // are written once at the start of play, so the count of known discard cards cannot move.
+  const int16_t changees = g.CouleursChangees;
+  g.CouleursChangees = EtatConnaissance::ToutesCouleursChangees;
+  const bool tout = changees == EtatConnaissance::ToutesCouleursChangees;
+  auto aRevoir = [changees](int16_t s) { return (changees & (1 << s)) != 0; };
+
+  for (int16_t o = 1; o <= 4 && tout; ++o) {
     int n = 0;
     for (int16_t s = 1; s <= 4; ++s)
       for (int16_t code : g.ConnuDetenteurCouleur[o][s]) n += code == ConnuChien;
@@ -101,7 +113,8 @@ void MettreAJourConnaissances(Partie& g) {
 
   // With the discard known, a card nobody has placed is in another hand: when two of the
   // three other seats are excluded, the third holds it.
-  for (int16_t s = 1; s <= 4; ++s)
+  for (int16_t s = 1; s <= 4; ++s) {
+    if (!aRevoir(s)) continue;
     for (int16_t o = 1; o <= 4; ++o) {
       if (g.ChienConnu[o] != 1) continue;
       for (int16_t v = 1; v <= 14; ++v) {
@@ -121,13 +134,16 @@ void MettreAJourConnaissances(Partie& g) {
         }
       }
     }
+  }
 
   for (int16_t o = 1; o <= 4; ++o) {
     for (int16_t s = 1; s <= 4; ++s) {
+      if (!aRevoir(s)) continue;
       int16_t sus = 0;
       for (int16_t code : g.ConnuDetenteurCouleur[o][s]) sus += CodeSu(code, o);
       g.NbCartesCouleurInconnues[o][s] = static_cast<int16_t>(14 - sus);
     }
+    if (!aRevoir(CouleurAtout)) continue;
     int16_t sus = 0;
     for (int16_t t = 1; t <= 21; ++t) sus += CodeSu(g.ConnuDetenteurAtout[o][t], o);
     g.NbAtoutsInconnus[o] = static_cast<int16_t>(21 - sus);

@@ -158,6 +158,10 @@ struct EtatConnaissance {
   Ligne4 NbAtoutsInconnus{};
   Tab1<SiegeCouleur, 4> CoupesConnues{};    // [observer][seat][suit]
   Tab1<Ligne4, 4> SansAtout{};              // [observer][seat]
+  // Suits whose pictures changed since the last update (bit s for suit s, bit 0 for suit 0),
+  // so that the update after a card looks at those alone; every suit when unknown.
+  int16_t CouleursChangees = ToutesCouleursChangees;
+  static constexpr int16_t ToutesCouleursChangees = 0x1F;
 };
 
 // Strategy-rule flags: 1 may run, 0 switched off for this choice, 2 picked in this choice.

@@ -1,9 +1,14 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "table/mirvane.h"
+#include "windows/carte_sav.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // The store registers the pictures, the icon among them, and stays loaded for the run.
+  FormCarteSav::Instance();
+  app.setWindowIcon(QIcon(QStringLiteral(":/pictures/mirvane.png")));
   Mirvane fenetre;
   fenetre.show();
   return app.exec();
