@@ -8,7 +8,7 @@
 
 #include "computer/choix.h"
 #include "game/pli.h"
-#include "tests/computer/donne_jouee.h"
+#include "tests/support/donnes.h"
 
 namespace {
 
@@ -21,13 +21,16 @@ const std::vector<Partie>& Positions() {
     g.Niveau = NiveauPro;
     g.PourcentJeuReflechi = 100;
     for (int d = 0; d < 60; ++d) {
-      donne::NouvelleDonne(g);
+      // A random taker and contract, the discard when there is one, and the play opened.
+      const auto preneur = static_cast<int16_t>(static_cast<int>(g.Rnd() * 4) + 1);
+      DonnerAuHasard(g, preneur, static_cast<int16_t>(static_cast<int>(g.Rnd() * 4) + 1));
+      CommencerJeu(g);
       for (int carte = 0; carte < 72; ++carte) {
         DeterminerCartesJouables(g, g.JoueurCourant);
         int n = 0;
         for (int16_t k = 1; k <= 18; ++k) n += g.CarteJouable[g.JoueurCourant][k];
         if (n >= 2) v.push_back(g);
-        donne::JouerCarteAuHasard(g);
+        JouerAuHasard(g);
       }
     }
     return v;
