@@ -7,14 +7,12 @@
 
 namespace {
 
-bool Ecartable(const Carte& c) { return c.EstCouleur() && c.Valeur != 14; }
-
 // One pass of the fill from a random position: at most 24 steps, stopping at six discards.
 void Completer(Partie& g, const Cartes24& cartes, Drapeaux24& garder, int16_t& nb, int16_t epargnee) {
   int16_t j = static_cast<int16_t>(CInt(g.Rnd() * 23) + 1);
   for (int pas = 1; pas <= 24 && nb < 6; ++pas) {
     const Carte& c = cartes[j];
-    if (garder[j] == 1 && Ecartable(c) && c.Couleur != epargnee) {
+    if (garder[j] == 1 && c.EstEcartable() && c.Couleur != epargnee) {
       garder[j] = 0;
       ++nb;
     }
@@ -68,7 +66,7 @@ void FaireEcartOrdinateur(Partie& g) {
   int16_t nb = 0;
   if (meilleure != -1)
     for (int k = 1; k <= 24 && nb < 6; ++k)
-      if (cartes[k].Couleur == meilleure && Ecartable(cartes[k])) {
+      if (cartes[k].Couleur == meilleure && cartes[k].EstEcartable()) {
         garder[k] = 0;
         ++nb;
       }

@@ -42,6 +42,8 @@ struct Carte {
     return Couleur == CouleurAtout && (Valeur == 0 || Valeur == 1 || Valeur == 21);
   }
   constexpr bool EstCouleur() const { return Couleur >= CouleurPique && Couleur <= CouleurCarreau; }
+  // A card the taker may lay in his discard: a plain card other than a King.
+  constexpr bool EstEcartable() const { return EstCouleur() && Valeur != 14; }
   friend constexpr bool operator==(const Carte&, const Carte&) = default;
 };
 

@@ -59,17 +59,14 @@ bool PetitSec(const Main& main) {
   return atouts == 1 && petit;
 }
 
-// A card the taker may lay in a discard: no trump, no Excuse, no King.
-bool Ecartable(const Carte& c) { return c.Couleur != CouleurAtout && c.Valeur < 14; }
-
 // Every seat, as a possible taker, must find six cards to discard among its own and the
 // chien's.
 bool EcartPossiblePourTous(const Partie& g) {
   int chien = 0;
-  for (const Carte& c : g.Chien) chien += Ecartable(c);
+  for (const Carte& c : g.Chien) chien += c.EstEcartable();
   for (const Main& main : g.MainsJoueurs) {
     int n = chien;
-    for (const Carte& c : main) n += Ecartable(c);
+    for (const Carte& c : main) n += c.EstEcartable();
     if (n < 6) return false;
   }
   return true;
