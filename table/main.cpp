@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "table/mirvane.h"
+#include "table/fenetre_mirvane.h"
 #include "windows/carte_sav.h"
 
 int main(int argc, char** argv) {
@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
   // The store registers the pictures, the icon among them, and stays loaded for the run.
   FormCarteSav::Instance();
   app.setWindowIcon(QIcon(QStringLiteral(":/pictures/mirvane.png")));
-  Mirvane fenetre;
+  FenetreMirvane fenetre;
   fenetre.show();
   return app.exec();
 }

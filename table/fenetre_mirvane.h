@@ -2,9 +2,9 @@
 // The main window: for now the empty table.
 #include <QMainWindow>
 
-class Mirvane : public QMainWindow {
+class FenetreMirvane : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit Mirvane(QWidget* parent = nullptr);
+  explicit FenetreMirvane(QWidget* parent = nullptr);
 };

@@ -1,8 +1,8 @@
-#include "table/mirvane.h"
+#include "table/fenetre_mirvane.h"
 
 #include <QPalette>
 
-Mirvane::Mirvane(QWidget* parent) : QMainWindow(parent) {
+FenetreMirvane::FenetreMirvane(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("Mirvane"));
   QPalette tapis = palette();
   tapis.setColor(QPalette::Window, QColor(0x0b, 0x5d, 0x2a));
