@@ -1,5 +1,7 @@
 #include "table/frm_splash.h"
 
+#include "table/textes.h"
+
 namespace {
 
 constexpr uint32_t Bleu = 0x000080;
@@ -46,8 +48,7 @@ Controle Cadre1() {
 }  // namespace
 
 void DefinirTitreFenetre(int16_t Langue, std::string& TitreLogiciel) {
-  if (Langue == 1) TitreLogiciel = "Mirvane pour Windows 95";
-  if (Langue == 2) TitreLogiciel = "Mirvane for Windows 95";
+  if (const auto titre = ::TitreLogiciel(Langue)) TitreLogiciel = *titre;
 }
 
 // Sizes in twips: 480 x 264 pixels. The icon sits in its frame, the picture of 95 x 129 pixels
