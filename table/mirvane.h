@@ -4,14 +4,17 @@
 // timers and the user's clicks; the Qt window only draws the model and forwards events.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "game/partie.h"
 #include "platform/plateforme.h"
+#include "platform/reglages.h"
 #include "table/form_poignee.h"
 #include "table/modele.h"
+#include "table/options.h"
 
 // The outer size of the window the layout is computed for (800 x 600 pixels) and the size of
 // the table area below the menu bar, in twips.
@@ -22,7 +25,8 @@ constexpr int TwipsParPixel = 15;
 
 class Mirvane : public ModeleFenetre, private Affichage {
  public:
-  explicit Mirvane(Plateforme& plateforme, Aleatoire alea = Aleatoire());
+  // Without a settings store the options live in memory for the run.
+  explicit Mirvane(Plateforme& plateforme, Aleatoire alea = Aleatoire(), Reglages* reglages = nullptr);
   ~Mirvane() override;
 
   Partie g;
@@ -68,6 +72,9 @@ class Mirvane : public ModeleFenetre, private Affichage {
 
   // The handful window while it is open.
   FormPoignee* Poignee() { return formPoignee_.get(); }
+
+  // The options and running scores, with the store they are saved in.
+  OptionsTable& Opts() { return *options_; }
 
   // Steps of the deal.
   void Form_Load();
@@ -127,6 +134,12 @@ class Mirvane : public ModeleFenetre, private Affichage {
   void PanelScoreTotal_Click(int16_t);
   void scorzero_Click();
 
+  // Texts and language.
+  void AppliquerLangue();
+  void menufrench_Click();
+  void menuenglish_Click();
+  void apropos_Click();
+
   // Layout.
   void InitAireJeu();
   void DisposerMainJoueur() override;
@@ -145,7 +158,7 @@ class Mirvane : public ModeleFenetre, private Affichage {
     Tab1<int, 24> Carte3d;
     Tab1<int, 6> CarteChien;
     Tab1<int, 4> CarteTable, CadrePreneur, PanelDecision, PanelScoreTotal, PanelScore, PanelClassement, PanelRegle;
-    int nouveau, scores, scorzero, MenuLastPli, quitter;
+    int nouveau, scores, scorzero, MenuLastPli, quitter, menufrench, menuenglish, apropos;
   };
   const Ids& Id() const { return id_; }
   Controle& C(int id) { return (*this)[id]; }
@@ -153,6 +166,8 @@ class Mirvane : public ModeleFenetre, private Affichage {
 
   // The text of the current language; nothing for another language value.
   void Texte(int id, std::string_view francais, std::string_view anglais);
+  // A text already chosen by language; nothing when there is none.
+  void Legende(int id, std::optional<std::string_view> texte);
 
  private:
   static constexpr int16_t EncherePrise_ = 1, EnchereGarde_ = 2, EnchereGardeSans_ = 3, EnchereGardeContre_ = 4;
@@ -179,6 +194,8 @@ class Mirvane : public ModeleFenetre, private Affichage {
   Plateforme& plateforme_;
   std::unique_ptr<Minuterie> timerEnchere_, timerEntreCarte_, timerTransition_;
   std::unique_ptr<FormPoignee> formPoignee_, poigneeFermee_;
+  std::unique_ptr<Reglages> reglagesMemoire_;
+  std::unique_ptr<OptionsTable> options_;
   Ids id_{};
   // Captions of the side panels' labels.
   struct Etiquette {
@@ -188,6 +205,3 @@ class Mirvane : public ModeleFenetre, private Affichage {
   std::vector<Etiquette> etiquettes_;
 };
 
-// Words of the bids as the table shows them.
-std::string_view MotEnchere(int16_t enchere, int16_t langue, bool annonceOrdinateur);
-std::string_view NomSiege(int16_t siege, int16_t langue);
