@@ -312,8 +312,9 @@ void Mirvane::CreerControles() {
   AssocierBouton(id_.PanelPoigneeTriple, [this] { PanelPoigneeTriple_Click(); });
   AssocierBouton(id_.PanelConfirmeEcart, [this] { PanelConfirmeEcart_Click(); });
   // The windows after a deal, help and quitting come with their own windows.
-  for (int id : {id_.PanelScoreDetaille, id_.PanelVoirMains, id_.PanelVoirPlis, id_.PanelAide, id_.PanelQuit})
-    AssocierBouton(id, [] {});
+  for (int id : {id_.PanelScoreDetaille, id_.PanelVoirMains, id_.PanelVoirPlis}) AssocierBouton(id, [] {});
+  AssocierBouton(id_.PanelAide, [this] { PanelAide_Click(); });
+  AssocierBouton(id_.PanelQuit, [this] { PanelQuit_Click(); });
   Associer(id_.Panel3D1, Evenement::Clic, [this](int16_t) { Panel3D1_Click(); });
 
   // Mouse-over explanations.
@@ -337,6 +338,8 @@ void Mirvane::CreerMenus() {
   AssocierMenu(id_.menufrench, [this] { menufrench_Click(); });
   AssocierMenu(id_.menuenglish, [this] { menuenglish_Click(); });
   AssocierMenu(id_.apropos, [this] { apropos_Click(); });
+  AssocierMenu(id_.quitter, [this] { quitter_Click(); });
+  AssocierMenu(ChercherMenu("som"), [this] { som_Click(); });
   options_->AssocierMenus();
 }
 
@@ -379,6 +382,8 @@ void Mirvane::Form_Load() {
   options_->ChargerOptions();
   DetermineClassementJoueurs(g);
   InitAireJeu();
+  if (resolution_ != nullptr) resolution_->AdapterResolutionEcran();
+  FichierAideCourant = FichierAide(dossierProgramme_, g.Langue);
   Menu(id_.MenuLastPli).disponible = false;
   Controle& lancement = C(id_.PanelLancement);
   lancement.gauche = (LargeurFenetreTwips - lancement.largeur) / 2;
@@ -1072,4 +1077,45 @@ void Mirvane::scorzero_Click() {
   g.ScoreTotal.Remplir(0);
   DetermineClassementJoueurs(g);
   BasculerScoresTotaux();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Help and the end of the run
+
+void Mirvane::DefinirBureau(ResolutionEcran* resolution, Aide* aide, std::string dossierProgramme) {
+  resolution_ = resolution;
+  aide_ = aide;
+  dossierProgramme_ = std::move(dossierProgramme);
+}
+
+void Mirvane::AfficherAideIndex() {
+  if (aide_ != nullptr) aide_->AfficherIndex(FichierAideCourant);
+}
+
+void Mirvane::DechargerTousControles() {
+  for (int16_t i = 1; i <= 24; ++i) C(id_.Carte3d[i]).visible = false;
+  for (int16_t i = 1; i <= 6; ++i) C(id_.CarteChien[i]).visible = false;
+}
+
+void Mirvane::ConfirmerQuitter() {
+  const auto titre = TitreLogiciel(g.Langue);
+  if (!titre) return;  // a language we do not have: no question, nothing happens
+  const std::string t(*titre);
+  const bool fr = g.Langue == 1;
+  const std::string question = fr ? "Voulez-vous réellement arrêter " + t + " ?" : "Do you really want to quit " + t + " ?";
+  if (plateforme_.Message(question, t, BoutonsMessage::OuiNon) != ReponseMessage::Oui) return;
+  DechargerTousControles();
+  plateforme_.Message(fr ? "A bientôt !" : "See you soon !", t, BoutonsMessage::Ok);
+  options_->SauverOptions();
+  Form_Unload();
+}
+
+void Mirvane::Form_Unload() {
+  if (decharge_) return;
+  decharge_ = true;
+  // No event is handled any more.
+  for (Minuterie* m : {timerEnchere_.get(), timerEntreCarte_.get(), timerTransition_.get()}) m->DefinirActive(false);
+  actif = false;
+  if (resolution_ != nullptr) resolution_->RestaurerResolutionEcran();
+  if (terminer) terminer();
 }
