@@ -1102,7 +1102,8 @@ void Mirvane::ConfirmerQuitter() {
   if (!titre) return;  // a language we do not have: no question, nothing happens
   const std::string t(*titre);
   const bool fr = g.Langue == 1;
-  const std::string question = fr ? "Voulez-vous réellement arrêter " + t + " ?" : "Do you really want to quit " + t + " ?";
+  const std::string question =
+      fr ? "Voulez-vous réellement arrêter " + t + " ?" : "Do you really want to quit " + t + " ?";
   if (plateforme_.Message(question, t, BoutonsMessage::OuiNon) != ReponseMessage::Oui) return;
   DechargerTousControles();
   plateforme_.Message(fr ? "A bientôt !" : "See you soon !", t, BoutonsMessage::Ok);
