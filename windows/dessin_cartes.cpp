@@ -65,8 +65,9 @@ void Texte(QPainter& p, const QString& texte, QPointF centre, qreal hauteur, con
   RemplirCentre(p, CheminTexte(texte, hauteur, texte.size() > 1 ? 0.8 : 1.0), centre, c);
   // The line stays close under a large number, clear of the sign beneath it.
   const qreal u = hauteur / 26;
+  const qreal haut = centre.y() + std::min(15 * u, hauteur / 2 + 2);
   if (texte == QLatin1String("6") || texte == QLatin1String("9"))
-    p.fillRect(QRectF(centre.x() - 7 * u, centre.y() + std::min(15 * u, hauteur / 2 + 2), 14 * u, std::min(2 * u, 2.0)), c);
+    p.fillRect(QRectF(centre.x() - 7 * u, haut, 14 * u, std::min(2 * u, 2.0)), c);
 }
 
 // Suit signs and the star, drawn on a 200-unit grid (fine enough for the unions below).
