@@ -3,6 +3,7 @@
 
 #include "platform/plateforme_qt.h"
 #include "table/fenetre_mirvane.h"
+#include "table/mirvane.h"
 #include "windows/carte_sav.h"
 
 int main(int argc, char** argv) {
@@ -11,10 +12,9 @@ int main(int argc, char** argv) {
   FormCarteSav::Instance();
   app.setWindowIcon(QIcon(QStringLiteral(":/pictures/mirvane.png")));
   PlateformeQt plateforme;
-  ModeleFenetre table;
-  table.titre = "Mirvane";
-  table.couleurFond = 0x0B5D2A;
-  FenetreMirvane fenetre(table, plateforme);
+  Mirvane mirvane(plateforme);
+  mirvane.Form_Load();
+  FenetreMirvane fenetre(mirvane, plateforme);
   fenetre.show();
   return app.exec();
 }
