@@ -1,6 +1,6 @@
-// Draws the 78 card faces and the icon into pictures/, or the two contact sheets.
+// Draws the 78 card faces, the icon and the start screen's picture into pictures/, or the two contact sheets.
 //
-//   mirvane-cartes                       faces and icon into the source tree's pictures/
+//   mirvane-cartes                       faces, icon and start picture into the source tree's pictures/
 //   mirvane-cartes DOSSIER               the same into DOSSIER
 //   mirvane-cartes --planches DOSSIER    DOSSIER/planche-faces.png and DOSSIER/planche-coins.png
 #include <QDir>
@@ -37,7 +37,8 @@ bool DessinerTout(const QDir& dossier) {
       }
     }
   }
-  return Ecrire(DessinerIcone(), dossier.filePath(NomFichierIcone));
+  return Ecrire(DessinerIcone(), dossier.filePath(NomFichierIcone)) &&
+         Ecrire(DessinerImageAccueil(), dossier.filePath(NomFichierAccueil));
 }
 
 // One row per plain suit, then the trumps in two rows, the Excuse last; each face cut to

@@ -627,3 +627,29 @@ QImage DessinerIcone() {
   }
   return image;
 }
+
+QImage DessinerImageAccueil() {
+  QImage image(95, 129, QImage::Format_RGB888);
+  image.fill(QColor(0x0b, 0x5d, 0x2a));
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.setPen(QPen(Or, 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(2, 2, 91, 125));
+  // The Excuse, the Petit and the 21, at half size, fanned from a point below the middle.
+  const struct {
+    int16_t indice;
+    qreal angle;
+  } cartes[] = {{22, -16}, {1, 0}, {21, 16}};
+  for (const auto& carte : cartes) {
+    p.save();
+    p.translate(47.5, 96);
+    p.rotate(carte.angle);
+    p.scale(0.5, 0.5);
+    p.drawImage(QPointF(-LargeurCarte / 2.0, -HauteurCarte - 10.0), DessinerCarte(CouleurAtout, carte.indice));
+    p.restore();
+  }
+  Texte(p, QStringLiteral("MIRVANE"), QPointF(47.5, 113), 11, Or);
+  return image;
+}
