@@ -46,16 +46,19 @@ void Panneau3D::DefinirLegende(const QString& legende) {
   if (legende == legende_) return;
   legende_ = legende;
   setAccessibleName(legende);
-  update();
+  Redessiner();
 }
 
 void Panneau3D::DefinirPolice(float points, bool gras) {
   QFont f = font();
+  // The captions were sized for a narrow sans-serif face.
+  f.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow")});
+  f.setStretch(QFont::Condensed);
   f.setPixelSize(std::max(1, PointsEnPixels(points)));
   f.setBold(gras);
   if (f == font()) return;
   setFont(f);
-  update();
+  Redessiner();
 }
 
 void Panneau3D::DefinirCouleurs(uint32_t texte, uint32_t fond) {
@@ -63,23 +66,43 @@ void Panneau3D::DefinirCouleurs(uint32_t texte, uint32_t fond) {
   if (t == texte_ && f == fond_) return;
   texte_ = t;
   fond_ = f;
-  update();
+  Redessiner();
 }
 
 void Panneau3D::DefinirBiseau(int16_t biseau) {
   if (biseau == biseau_) return;
   biseau_ = biseau;
-  update();
+  Redessiner();
 }
 
 void Panneau3D::DefinirAlignement(int16_t alignement) {
   if (alignement == alignement_) return;
   alignement_ = alignement;
-  update();
+  Redessiner();
 }
 
+void Panneau3D::Redessiner() {
+  image_ = QPixmap();
+  QWidget::update();
+}
+
+void Panneau3D::resizeEvent(QResizeEvent*) { image_ = QPixmap(); }
+
 void Panneau3D::paintEvent(QPaintEvent*) {
-  QPainter p(this);
+  // Drawn once into a picture and copied afterwards: the window repaints often, a panel
+  // seldom changes.
+  const qreal echelle = devicePixelRatioF();
+  if (image_.isNull() || image_.devicePixelRatio() != echelle) {
+    image_ = QPixmap(size() * echelle);
+    image_.setDevicePixelRatio(echelle);
+    QPainter p(&image_);
+    p.setFont(font());
+    Dessiner(p);
+  }
+  QPainter(this).drawPixmap(0, 0, image_);
+}
+
+void Panneau3D::Dessiner(QPainter& p) {
   p.fillRect(rect(), fond_);
   if (biseau_ == Creux || biseau_ == Relief) {
     // Light and shadow taken from the panel's own colour, as a 3-D control does.

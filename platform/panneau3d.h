@@ -4,6 +4,7 @@
 // bevel that is none, inset or raised. It paints only; the window that owns it forwards the
 // clicks. Accessibility tools see its caption as its name, and a push button when it takes
 // clicks.
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -31,9 +32,14 @@ class Panneau3D : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
-  QString legende_;
+  // Forgets the picture of the panel and asks for a repaint.
+  void Redessiner();
+  void Dessiner(QPainter& p);
+
+  QPixmap image_;  QString legende_;
   QColor texte_{Qt::black};
   QColor fond_{0xC0, 0xC0, 0xC0};
   int16_t biseau_ = Relief;

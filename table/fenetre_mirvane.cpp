@@ -6,14 +6,28 @@
 #include <algorithm>
 
 #include "platform/plateforme_qt.h"
+#include "table/mirvane.h"
 #include "windows/fenetre_modele.h"
+#include "windows/fenetre_poignee.h"
 
-FenetreMirvane::FenetreMirvane(ModeleFenetre& modele, PlateformeQt& plateforme) : modele_(modele) {
+FenetreMirvane::FenetreMirvane(Mirvane& mirvane, PlateformeQt& plateforme) : FenetreMirvane(mirvane) {
+  Ecouter(plateforme);
+}
+
+FenetreMirvane::FenetreMirvane(ModeleFenetre& modele, PlateformeQt& plateforme) : FenetreMirvane(modele) {
+  Ecouter(plateforme);
+}
+
+FenetreMirvane::FenetreMirvane(Mirvane& mirvane) : FenetreMirvane(static_cast<ModeleFenetre&>(mirvane)) {
+  SuivreFenetre([&mirvane]() -> ModeleFenetre* { return mirvane.Poignee(); },
+                [](ModeleFenetre& poignee) -> FenetreModele* { return new FenetrePoignee(poignee); });
+}
+
+FenetreMirvane::FenetreMirvane(ModeleFenetre& modele) : modele_(modele) {
   CreerMenus();
   table_ = new FenetreModele(modele, this);
   setCentralWidget(table_);
   connect(table_, &FenetreModele::EvenementTransmis, this, &FenetreMirvane::SynchroniserTout);
-  plateforme.ApresEvenement([this] { SynchroniserTout(); });
   // 800 x 600 outside, the table taking all of it below the menu bar, and more if the model
   // asks for it, so that no control it lays out is cut.
   const QSize voulue = table_->sizeHint();
@@ -24,7 +38,13 @@ FenetreMirvane::FenetreMirvane(ModeleFenetre& modele, PlateformeQt& plateforme) 
   SynchroniserTout();
 }
 
+void FenetreMirvane::Ecouter(PlateformeQt& plateforme) {
+  plateforme_ = &plateforme;
+  plateforme.ApresEvenement([this] { SynchroniserTout(); });
+}
+
 FenetreMirvane::~FenetreMirvane() {
+  if (plateforme_) plateforme_->ApresEvenement(nullptr);
   for (FenetreSuivie& s : suivies_) delete s.fenetre;
 }
 

@@ -9,6 +9,7 @@
 #include "table/modele.h"
 
 class FenetreModele;
+class Mirvane;
 class PlateformeQt;
 class QAction;
 class QMenu;
@@ -17,6 +18,12 @@ class FenetreMirvane : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The table's controller, with its handful window.
+  explicit FenetreMirvane(Mirvane& mirvane);
+  // Any window model drawn as the main window.
+  explicit FenetreMirvane(ModeleFenetre& modele);
+  // The same, every window redrawn after each tick of the platform's timers.
+  FenetreMirvane(Mirvane& mirvane, PlateformeQt& plateforme);
   FenetreMirvane(ModeleFenetre& modele, PlateformeQt& plateforme);
   ~FenetreMirvane() override;
 
@@ -32,6 +39,7 @@ class FenetreMirvane : public QMainWindow {
   void SynchroniserTout();
 
  private:
+  void Ecouter(PlateformeQt& plateforme);
   void CreerMenus();
   void SynchroniserMenus(bool tout);
 
@@ -43,6 +51,7 @@ class FenetreMirvane : public QMainWindow {
   };
 
   ModeleFenetre& modele_;
+  PlateformeQt* plateforme_ = nullptr;
   FenetreModele* table_;
   std::vector<QAction*> actions_;  // per menu item
   std::vector<ElementMenu> menusDessines_;

@@ -754,29 +754,33 @@ void Mirvane::MontrerChien() {
 void Mirvane::TimerEntreCarte_Timer() {
   TimerEntreCarte().DefinirActive(false);
   if (g.NumeroPli > 18) return;
-  DeterminerCartesJouables(g, g.JoueurCourant);
-  if (g.JoueurCourant == g.JoueurHumain) {
-    AfficherInfo("A vous de jouer !", "Play !");
-    g.AttenteJeuHumain = 1;
-    if (g.NumeroPli == 1) {
-      g.OffrePoigneeEnCours = 1;
-      int16_t n = 0;
-      for (const Carte& c : g.MainsJoueurs[g.JoueurHumain])
-        if (c.Couleur == CouleurAtout) ++n;
-      if (n >= g.SeuilPoigneeSimple) {
-        if (n >= g.SeuilPoigneeDouble) C(id_.PanelPoigneeDouble).visible = true;
-        if (n >= g.SeuilPoigneeTriple) C(id_.PanelPoigneeTriple).visible = true;
-        C(id_.PanelPoignee).visible = true;
-      } else {
-        g.OffrePoigneeEnCours = 0;
-      }
-    }
+  if (g.JoueurCourant != g.JoueurHumain) {
+    // A computer seat: its legal cards, its choice, the card laid.
+    g.AttenteJeuHumain = 0;
+    Chronometrer(chronos ? &chronos->secondesChoix : nullptr, [this] {
+      DeterminerCartesJouables(g, g.JoueurCourant);
+      JouerCarteOrdinateur(g, g.JoueurCourant);
+    });
+    if (chronos) ++chronos->cartes;
+    CompterCartePli(g);
     return;
   }
-  g.AttenteJeuHumain = 0;
-  Chronometrer(chronos ? &chronos->secondesChoix : nullptr, [this] { JouerCarteOrdinateur(g, g.JoueurCourant); });
-  if (chronos) ++chronos->cartes;
-  CompterCartePli(g);
+  DeterminerCartesJouables(g, g.JoueurCourant);
+  AfficherInfo("A vous de jouer !", "Play !");
+  g.AttenteJeuHumain = 1;
+  if (g.NumeroPli == 1) {
+    g.OffrePoigneeEnCours = 1;
+    int16_t n = 0;
+    for (const Carte& c : g.MainsJoueurs[g.JoueurHumain])
+      if (c.Couleur == CouleurAtout) ++n;
+    if (n >= g.SeuilPoigneeSimple) {
+      if (n >= g.SeuilPoigneeDouble) C(id_.PanelPoigneeDouble).visible = true;
+      if (n >= g.SeuilPoigneeTriple) C(id_.PanelPoigneeTriple).visible = true;
+      C(id_.PanelPoignee).visible = true;
+    } else {
+      g.OffrePoigneeEnCours = 0;
+    }
+  }
 }
 
 void Mirvane::TimerTransition_Timer() {

@@ -4,6 +4,7 @@
 //   mirvane-cartes DOSSIER               the same into DOSSIER
 //   mirvane-cartes --planches DOSSIER    DOSSIER/planche-faces.png and DOSSIER/planche-coins.png
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <cstdio>
@@ -17,6 +18,14 @@ namespace {
 bool Ecrire(const QImage& image, const QString& chemin) {
   if (image.save(chemin, "PNG")) return true;
   std::fprintf(stderr, "mirvane-cartes: cannot write %s\n", qPrintable(chemin));
+  return false;
+}
+
+bool CreerDossier(const QDir& dossier) {
+  if (QDir().mkpath(dossier.path())) return true;
+  const bool fichier = QFileInfo::exists(dossier.path());
+  std::fprintf(stderr, "mirvane-cartes: %s %s\n", fichier ? "not a folder:" : "cannot create the folder",
+               qPrintable(dossier.path()));
   return false;
 }
 
@@ -79,7 +88,7 @@ int main(int argc, char** argv) {
   const QStringList args = app.arguments().mid(1);
   if (args.size() == 2 && args[0] == QStringLiteral("--planches")) {
     const QDir dossier(args[1]);
-    if (!QDir().mkpath(dossier.path())) return 1;
+    if (!CreerDossier(dossier)) return 1;
     const bool ok = Ecrire(Planche(QSize(LargeurCarte, HauteurCarte)), dossier.filePath("planche-faces.png")) &&
                     Ecrire(Planche(QSize(30, 50)), dossier.filePath("planche-coins.png"));
     if (ok) std::printf("%s\n%s\n", qPrintable(dossier.filePath("planche-faces.png")),
@@ -91,6 +100,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir dossier(args.isEmpty() ? QStringLiteral(MIRVANE_DOSSIER_IMAGES) : args[0]);
-  if (!QDir().mkpath(dossier.path())) return 1;
+  if (!CreerDossier(dossier)) return 1;
   return DessinerTout(dossier) ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTransform>
+#include <algorithm>
 #include <array>
 
 #include "game/carte.h"
@@ -59,8 +60,14 @@ void RemplirCentre(QPainter& p, const QPainterPath& chemin, QPointF centre, cons
   p.fillPath(chemin.translated(centre - chemin.boundingRect().center()), c);
 }
 
+// A 6 or a 9 is underlined, so that neither reads as the other upside down.
 void Texte(QPainter& p, const QString& texte, QPointF centre, qreal hauteur, const QColor& c) {
   RemplirCentre(p, CheminTexte(texte, hauteur, texte.size() > 1 ? 0.8 : 1.0), centre, c);
+  // The line stays close under a large number, clear of the sign beneath it.
+  const qreal u = hauteur / 26;
+  const qreal haut = centre.y() + std::min(15 * u, hauteur / 2 + 2);
+  if (texte == QLatin1String("6") || texte == QLatin1String("9"))
+    p.fillRect(QRectF(centre.x() - 7 * u, haut, 14 * u, std::min(2 * u, 2.0)), c);
 }
 
 // Suit signs and the star, drawn on a 200-unit grid (fine enough for the unions below).
@@ -468,9 +475,6 @@ QImage CarteAtout(int16_t valeur) {
     p.setBrush(bout ? QColor(0xff, 0xf1, 0xc0) : QColor(Qt::white));
     p.drawEllipse(centre, 26, 22);
     Texte(p, QString::number(valeur), centre, 26, Atout);
-    if (valeur == 6 || valeur == 9) {  // underlined, so that neither reads as the other upside down
-      p.fillRect(QRectF(centre.x() - 7, centre.y() + 15, 14, 2), Atout);
-    }
     if (bout) {  // the two trump oudlers wear gold stars
       Etoile(p, QPointF(16, 58), 11, OrSombre);
       Etoile(p, QPointF(76, 62), 11, OrSombre);

@@ -35,7 +35,8 @@ class WidgetCarte : public QWidget {
   QPixmap face_;
 };
 
-// The round table: an ellipse filling the control, lit from its centre like felt.
+// The round table: an ellipse filling the control, lit from its centre like felt. The
+// gradient is dear to paint, so it is painted once per size and colour.
 class WidgetForme : public QWidget {
  public:
   using QWidget::QWidget;
@@ -43,24 +44,34 @@ class WidgetForme : public QWidget {
     if (bord == bord_ && fond == fond_) return;
     bord_ = bord;
     fond_ = fond;
+    image_ = QPixmap();
     update();
   }
 
  protected:
+  void resizeEvent(QResizeEvent*) override { image_ = QPixmap(); }
   void paintEvent(QPaintEvent*) override {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
-    QRadialGradient feutre(r.center(), r.width() / 2);
-    feutre.setColorAt(0, Couleur(fond_).lighter(125));
-    feutre.setColorAt(1, Couleur(fond_).darker(110));
-    p.setBrush(feutre);
-    p.setPen(QPen(Couleur(bord_), 2));
-    p.drawEllipse(r);
+    const qreal echelle = devicePixelRatioF();
+    if (image_.isNull() || image_.devicePixelRatio() != echelle) {
+      image_ = QPixmap(size() * echelle);
+      image_.setDevicePixelRatio(echelle);
+      image_.fill(Qt::transparent);
+      QPainter p(&image_);
+      p.setRenderHint(QPainter::Antialiasing);
+      const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+      QRadialGradient feutre(r.center(), r.width() / 2);
+      feutre.setColorAt(0, Couleur(fond_).lighter(125));
+      feutre.setColorAt(1, Couleur(fond_).darker(110));
+      p.setBrush(feutre);
+      p.setPen(QPen(Couleur(bord_), 2));
+      p.drawEllipse(r);
+    }
+    QPainter(this).drawPixmap(0, 0, image_);
   }
 
  private:
   uint32_t bord_ = 0, fond_ = 0x008000;
+  QPixmap image_;
 };
 
 // A rectangle outline in the control's text colour.
