@@ -617,9 +617,13 @@ void Mirvane::PreparerNouvelleDonne(int16_t rejouer) {
   g.JoueurCourant = g.PremierJoueur;
   g.DemiPointsPreneur = 0;
   g.DemiPointsDefense = 0;
-  Chronometrer(chronos ? &chronos->secondesDonne : nullptr, [this] {
+  Chronometrer(chronos ? &chronos->secondesDonne : nullptr, [this, rejouer] {
     int16_t accepte = 0;
-    while (accepte != 1) DistribuerDonne(g, accepte);
+    // A replay deals the saved cards once: judged again after a change of the kind of hand
+    // or of the at-least-one-taker option, they could be refused for ever.
+    do {
+      DistribuerDonne(g, accepte);
+    } while (accepte != 1 && rejouer != 1);
   });
   TrierChien(g);
   TrierMains(g);
