@@ -1,0 +1,31 @@
+#pragma once
+// Small helpers shared by the window models: units, texts by language, card faces and the
+// pressed look of the panel buttons.
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+#include "table/modele.h"
+
+constexpr float TwipsParPixel = 15;
+constexpr float Twips(float pixels) { return pixels * TwipsParPixel; }
+
+// The text of the language: 1 French, 2 English; any other value keeps `sinon`, the text the
+// window was designed with.
+constexpr std::string_view SelonLangue(int16_t langue, std::string_view francais, std::string_view anglais,
+                                       std::string_view sinon) {
+  return langue == 1 ? francais : langue == 2 ? anglais : sinon;
+}
+constexpr std::string_view SelonLangue(int16_t langue, std::string_view francais, std::string_view anglais) {
+  return SelonLangue(langue, francais, anglais, francais);
+}
+
+// "SUD", "EST", "NORD", "OUEST" or their English names; "" outside 1..4 or for another language.
+std::string_view NomSiege(int16_t siege, int16_t langue);
+
+// A card picture shows the face of the card; a card that names no face (suit outside 0..4)
+// leaves the picture it had.
+void MontrerFace(Controle& image, const Carte& carte);
+
+// A panel button: pressed look (inset) on mouse down, raised on mouse up, and its click.
+int AjouterBouton(ModeleFenetre& f, Controle c, std::function<void()> clic);
