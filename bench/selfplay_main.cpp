@@ -8,13 +8,15 @@
 #include <iostream>
 #include <string>
 
+#include "bench/driver/chaos.h"
 #include "bench/driver/selfplay.h"
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: mirvane-selfplay --deals N --seed S --level L [--force-hand K] [--at-least-one-taker] "
-    "[--trace FILE]\n"
+    "[--handfuls] [--trace FILE]\n"
+    "       mirvane-selfplay --chaos N --seed S\n"
     "  L: 1 Debutant, 2 Amateur, 3 Bon, 4 Pro\n"
     "  K: 1 defence hand, 2 no forcing, 3 Prise, 4 Garde, 5 Garde sans, 6 Garde contre\n";
 
@@ -34,6 +36,7 @@ long long Entier(const char* texte, long long min, long long max, const char* no
 
 int main(int argc, char** argv) {
   long long donnes = -1;
+  long long chaos = -1;
   long long graine = -1;
   ParametresPartie parametres;
   bool niveauDonne = false;
@@ -56,6 +59,10 @@ int main(int argc, char** argv) {
       parametres.forceMain = static_cast<int16_t>(Entier(valeur(), 1, 6, "--force-hand"));
     } else if (a == "--at-least-one-taker") {
       parametres.auMoinsUnePrise = true;
+    } else if (a == "--chaos") {
+      chaos = Entier(valeur(), 1, (1ll << 40), "--chaos");
+    } else if (a == "--handfuls") {
+      parametres.poignees = true;
     } else if (a == "--trace") {
       fichierTrace = valeur();
     } else if (a == "--help" || a == "-h") {
@@ -65,6 +72,14 @@ int main(int argc, char** argv) {
       Usage(("unknown argument " + a).c_str());
     }
   }
+  if (chaos > 0) {
+    if (graine < 0) Usage("--chaos needs --seed");
+    const BilanChaos b = CourirChaos(chaos, static_cast<uint64_t>(graine), parametres);
+    for (const std::string& e : b.premiersEchecs) std::cout << e << '\n';
+    std::cout << "deals finished: " << b.donnesFinies << '\n';
+    std::cout << "chaos: " << b.evenements << " events, " << b.echecs << " invariant failures\n";
+    return b.echecs > 0 ? 1 : 0;
+  }
   if (donnes < 0 || graine < 0 || !niveauDonne) Usage("--deals, --seed and --level are required");
 
   std::ofstream trace;
@@ -73,14 +88,13 @@ int main(int argc, char** argv) {
     if (!trace) Usage(("cannot write " + fichierTrace).c_str());
   }
 
-  Partie g{Aleatoire(static_cast<uint64_t>(graine))};
-  AppliquerParametres(g, parametres);
+  Table table(static_cast<uint64_t>(graine), parametres);
   Bilan bilan;
   TraceDonne t;
   const auto debut = std::chrono::steady_clock::now();
   for (long long n = 1; n <= donnes; ++n) {
     t.donne = static_cast<int32_t>(n);
-    JouerDonne(g, t);
+    JouerDonne(table, t);
     bilan.Ajouter(t);
     if (trace.is_open()) trace << TraceJson(t) << '\n';
   }

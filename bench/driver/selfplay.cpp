@@ -1,6 +1,8 @@
 #include "bench/driver/selfplay.h"
 
+#include <algorithm>
 #include <chrono>
+#include <memory>
 
 #include "computer/choix.h"
 #include "computer/ecart.h"
@@ -24,159 +26,178 @@ void Chronometrer(double* total, F f) {
   *total += std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
 }
 
-// Reset of the deal state, the next opener, and the deal itself.
-void PreparerNouvelleDonne(Partie& g, Chronos* chronos) {
-  g.CouleurLonguePreneurCoupee = 0;
-  g.PoigneeAnnoncee = 0;
-  g.OffrePoigneeEnCours = 0;
-  g.Preneur = 0;
-  g.EnchereJoueur.Remplir(EnchereAucune);
-  g.MeilleureEnchere = 0;
-  g.ChienAffiche = 0;
-  g.PliAffiche = 0;
-  g.BoutsPreneur = 0;
-  g.BoutsDefense = 0;
-  for (Carte& c : g.PliCourant) c.Couleur = -1;
-  g.AttenteClic = 0;
-  g.EcartHumainEnCours = 0;
-  g.AttenteJeuHumain = 0;
-  g.PlusHautAtoutPli = 0;
-  g.PremierJoueur = Suivant(g.PremierJoueur);
-  g.Donneur = Precedent(g.PremierJoueur);
-  g.EntameurPli = g.PremierJoueur;
-  g.JoueurCourant = g.PremierJoueur;
-  g.NbCartesPli = 0;
-  g.DemiPointsPreneur = 0;
-  g.DemiPointsDefense = 0;
-  Chronometrer(chronos ? &chronos->secondesDonne : nullptr, [&] { DistribuerDonneAcceptee(g); });
-  g.NumeroPli = 0;
-  g.NbEncheres = 0;
+void Cliquer(Mirvane& m, int id) { m.Envoyer(id, Evenement::Clic); }
+
+// Seat 1's discard: the six cards the computer discard would lay, chosen on a copy of the game.
+Tab1<Carte, 6> EcartVoulu(const Partie& g) {
+  auto copie = std::make_unique<Partie>(g);
+  copie->ecran = &AffichageMuet();
+  FaireEcartOrdinateur(*copie);
+  return copie->Chien;
 }
 
-// Each seat from the opener bids what its hand supports; a bid that does not beat the best
-// one so far is a pass. Seat 1 bids its advice under the same rule.
-void Encherir(Partie& g) {
-  int16_t siege = g.PremierJoueur;
-  for (int i = 0; i < 4; ++i) {
-    int16_t enchere = 0;
-    CalculerEnchereConseillee(g, siege, enchere);
-    if (enchere > g.MeilleureEnchere) {
-      g.MeilleureEnchere = enchere;
-    } else {
-      enchere = EncherePasse;
-    }
-    g.EnchereJoueur[siege] = enchere;
-    ++g.NbEncheres;
-    siege = Suivant(siege);
-  }
+bool DansEcart(const Tab1<Carte, 6>& ecart, const Carte& c) {
+  for (const Carte& e : ecart)
+    if (e.Valeur == c.Valeur && e.Couleur == c.Couleur) return true;
+  return false;
 }
 
-// The highest bid from the opener on; a tie goes to the seat that spoke first.
-int16_t DeterminerPreneur(const Partie& g) {
-  int16_t meilleur = g.PremierJoueur;
-  int16_t siege = g.PremierJoueur;
-  for (int i = 1; i < 4; ++i) {
-    siege = Suivant(siege);
-    if (g.EnchereJoueur[siege] > g.EnchereJoueur[meilleur]) meilleur = siege;
-  }
-  return meilleur;
-}
-
-// One card of the seat to play, through the card timer's steps.
-void JouerUneCarte(Partie& g, TraceDonne& t, Chronos* chronos) {
-  const int16_t j = g.JoueurCourant;
-  DeterminerCartesJouables(g, j);
-  const Tab1<int16_t, 18> legales = g.CarteJouable[j];
-  const int16_t n = g.NumeroPli;
-  Chronometrer(chronos ? &chronos->secondesChoix : nullptr, [&] { JouerCarteOrdinateur(g, j); });
-  if (chronos) ++chronos->cartes;
-  const int16_t place = g.CarteJoueeParPli[j][n];
-  t.cartesLegales = t.cartesLegales && legales[place] == 1;
-  PliTrace& pli = t.plis[n];
-  if (g.NbCartesPli == 0) pli.entameur = j;
-  pli.cartes[g.NbCartesPli + 1] = CarteTrace{j, NumeroCarte(g.PliCourant[j]), g.RegleAffichee[j]};
-  CompterCartePli(g);
-  if (g.NbCartesPli == 0) {
-    // The trick is gathered: its winner leads, and the table is cleared for the next one.
-    pli.gagnant = g.EntameurPli;
-    g.PliAffiche = 0;
-    for (Carte& c : g.PliCourant) c.Couleur = -1;
-  }
-}
-
-// The user's result and the four running scores, as the end of a deal moves them.
-void MettreAJourScores(Partie& g, int16_t score) {
-  const int16_t humain = g.JoueurHumain;
-  const int32_t r = g.Preneur == humain ? score : CInt(-score / 3.0);
-  g.ScoreTotal[humain] += r;
-  for (int16_t s = 1; s <= 4; ++s) {
-    if (s == humain) continue;
-    if (g.Preneur == humain) {
-      g.ScoreTotal[s] -= CInt(r / 3.0);
-    } else {
-      g.ScoreTotal[s] += s == g.Preneur ? -3 * r : r;
+// One click of the discard: put back a card chosen by mistake, choose the next wanted one, or
+// confirm.
+void Ecarter(Mirvane& m) {
+  Partie& g = m.g;
+  const Tab1<Carte, 6> voulu = EcartVoulu(g);
+  for (int16_t k = 1; k <= 24; ++k) {
+    const int16_t s = m.IndexCarteEcart[k];
+    const bool chien = s > 18;
+    const Carte& c = chien ? g.Chien[s - 18] : g.MainsJoueurs[g.JoueurHumain][s];
+    const int16_t choisi = chien ? m.ChoixEcartChien[s - 18] : m.ChoixEcartMain[s];
+    if ((choisi == 1) != DansEcart(voulu, c)) {
+      Cliquer(m, m.Id().Carte3d[k]);
+      return;
     }
   }
-  DetermineClassementJoueurs(g);
+  Cliquer(m, m.Id().PanelConfirmeEcart);
 }
 
 }  // namespace
 
+Table::Table(uint64_t graine, const ParametresPartie& p) : m(plateforme, Aleatoire(graine)), parametres(p) {
+  m.Form_Load();
+  AppliquerParametres(m.g, p);
+}
+
 void AppliquerParametres(Partie& g, const ParametresPartie& p) {
   static constexpr int16_t pourcent[5] = {0, 80, 90, 100, 100};
+  static constexpr int16_t lever[5] = {0, 1, 1, 0, 0};
   g.Niveau = p.niveau;
   g.PourcentJeuReflechi = pourcent[p.niveau];
+  g.OptionLeverCartes = lever[p.niveau];
   g.ForceMain = p.forceMain;
   g.AuMoinsUnePriseActif = p.auMoinsUnePrise ? 1 : 0;
 }
 
-void JouerDonne(Partie& g, TraceDonne& t, Chronos* chronos) {
+bool AgirSensement(Table& t) {
+  Mirvane& m = t.m;
+  Partie& g = m.g;
+  const Mirvane::Ids& id = m.Id();
+  if (FormPoignee* f = m.Poignee()) {
+    if (t.parametres.poignees) {
+      if (!(*f)[f->PanelOKPoignee()].visible) f->Envoyer(f->PanelBoutonParesseux(), Evenement::Clic);
+      f->Envoyer(f->PanelOKPoignee(), Evenement::Clic);
+    } else {
+      f->Envoyer(f->PanelAnnulerPoignee(), Evenement::Clic);
+    }
+    return true;
+  }
+  for (MinuterieFactice* minuterie : t.plateforme.minuteries)
+    if (minuterie->Tirer()) return true;
+  if (m.C(id.PanelEnchere).visible) {
+    Cliquer(m, id.EvMaMain);
+    return true;
+  }
+  if (g.EcartHumainEnCours == 1 && g.AttenteClic != 1) {
+    Ecarter(m);
+    return true;
+  }
+  if (g.AttenteJeuHumain == 1 && g.OffrePoigneeEnCours == 1 && m.C(id.PanelPoignee).visible) {
+    int choix = id.PanelPoigneeAucune;
+    if (t.parametres.poignees) {
+      choix = id.PanelPoigneeSimple;
+      if (m.C(id.PanelPoigneeDouble).visible) choix = id.PanelPoigneeDouble;
+      if (m.C(id.PanelPoigneeTriple).visible) choix = id.PanelPoigneeTriple;
+    }
+    Cliquer(m, choix);
+    return true;
+  }
+  if (g.AttenteJeuHumain == 1 && g.AttenteClic == 0 && g.JoueurCourant == g.JoueurHumain) {
+    // The same choice as a computer seat; the legal row is kept for the click's checks.
+    const Tab1<int16_t, 18> legales = g.CarteJouable[g.JoueurHumain];
+    const int16_t place = ChoisirPlaceOrdinateur(g, g.JoueurHumain);
+    g.CarteJouable[g.JoueurHumain] = legales;
+    Cliquer(m, id.Carte3d[place]);
+    return true;
+  }
+  if (g.AttenteClic == 1 || g.AttenteClic == 2) {
+    m.Form_Click();
+    return true;
+  }
+  return false;
+}
+
+void JouerDonne(Table& table, TraceDonne& t, Chronos* chronos) {
+  Mirvane& m = table.m;
+  Partie& g = m.g;
   const int32_t numero = t.donne;
   t = TraceDonne{};
   t.donne = numero;
   t.niveau = g.Niveau;
+  m.chronos = chronos;
 
-  PreparerNouvelleDonne(g, chronos);
+  if (!table.donnePrete) m.ChoisirMenu(m.Id().nouveau);
+  table.donnePrete = false;
   t.donneur = g.Donneur;
   t.ouvreur = g.PremierJoueur;
   for (int16_t s = 1; s <= 4; ++s)
     for (int16_t k = 1; k <= 18; ++k) t.mains[s][k] = NumeroCarte(g.MainsJoueurs[s][k]);
   for (int16_t k = 1; k <= 6; ++k) t.chien[k] = NumeroCarte(g.ChienMontre[k]);
 
-  Encherir(g);
+  // The auction, up to the click that ends it.
+  while (!(g.NumeroPli == 0 && g.NbEncheres == 4 && g.AttenteClic == 1)) AgirSensement(table);
   t.encheres = g.EnchereJoueur;
-  g.NumeroPli = 1;
-  g.Preneur = DeterminerPreneur(g);
-  if (g.EnchereJoueur[g.Preneur] == EncherePasse) {
-    g.Preneur = 0;
+  int16_t meilleur = 0;
+  for (int16_t s = 1; s <= 4; ++s) meilleur = std::max(meilleur, g.EnchereJoueur[s]);
+  if (meilleur == ::EncherePasse) {
+    // The click deals again at once: that deal is the next one.
+    m.Form_Click();
+    table.donnePrete = true;
     t.totaux = g.ScoreTotal;
+    m.chronos = nullptr;
     return;
+  }
+
+  int16_t vues = 0;
+  // Up to the deal closed: the click after the last trick and the card timer's last tick.
+  auto minuterieArmee = [&] {
+    for (const MinuterieFactice* minuterie : table.plateforme.minuteries)
+      if (minuterie->Active()) return true;
+    return false;
+  };
+  while (g.NumeroPli < 19 || g.AttenteClic != 0 || minuterieArmee()) {
+    const bool choixHumain = g.AttenteJeuHumain == 1 && g.OffrePoigneeEnCours == 0 && g.AttenteClic == 0 &&
+                             !m.Poignee() && g.JoueurCourant == g.JoueurHumain;
+    Chronometrer(chronos && choixHumain ? &chronos->secondesChoix : nullptr, [&] { AgirSensement(table); });
+    if (chronos && choixHumain) ++chronos->cartes;
+    if (g.NumeroPli < 1) continue;
+    const int16_t jouees = static_cast<int16_t>((g.NumeroPli - 1) * 4 + g.NbCartesPli);
+    if (jouees == vues) continue;
+    vues = jouees;
+    const int16_t n = static_cast<int16_t>((jouees - 1) / 4 + 1);
+    const int16_t i = static_cast<int16_t>((jouees - 1) % 4 + 1);
+    const int16_t siege = static_cast<int16_t>((g.EntameurParPli[n] + i - 2) % 4 + 1);
+    const int16_t place = g.CarteJoueeParPli[siege][n];
+    PliTrace& pli = t.plis[n];
+    if (i == 1) pli.entameur = siege;
+    pli.cartes[i] = CarteTrace{siege, NumeroCarte(g.MainsJoueurs[siege][place]), g.RegleAffichee[siege]};
+    t.cartesLegales = t.cartesLegales && g.CarteJouable[siege][place] == 1;
+    if (i == 4) pli.gagnant = g.EntameurPli;
   }
   t.preneur = g.Preneur;
   t.contrat = g.EnchereJoueur[g.Preneur];
-
-  if (t.contrat <= EnchereGarde) {
-    FaireEcartOrdinateur(g);
-    t.aEcart = true;
+  t.aEcart = t.contrat <= EnchereGarde;
+  if (t.aEcart)
     for (int16_t k = 1; k <= 6; ++k) t.ecart[k] = NumeroCarte(g.Chien[k]);
-  } else {
-    PreparerJeuDeLaCarte(g);
-  }
-
-  while (g.NumeroPli <= 18) JouerUneCarte(g, t, chronos);
   t.nbPlis = 18;
-
-  int16_t score = 0;
-  CalculerScoreDonne(g, score);
-  MettreAJourScores(g, score);
+  t.poignee = g.PoigneeAnnoncee;
   t.demiPointsPreneur = g.DemiPointsPreneur;
   t.demiPointsDefense = g.DemiPointsDefense;
   t.boutsPreneur = g.BoutsPreneur;
   t.boutsDefense = g.BoutsDefense;
   t.pointsAFaire = g.PointsAFaire;
   t.petitAuBout = g.PetitAuBout;
-  t.score = score;
+  t.score = ScoreDonne(g);
   t.totaux = g.ScoreTotal;
+  m.chronos = nullptr;
 }
 
 namespace {
@@ -244,6 +265,7 @@ std::string TraceJson(const TraceDonne& t) {
   Cle(s, "oudlers_defence", t.boutsDefense);
   Cle(s, "points_to_make", t.pointsAFaire);
   Cle(s, "petit_au_bout", t.petitAuBout);
+  Cle(s, "handful", t.poignee);
   Cle(s, "score", t.score);
   s += "\"totals\":";
   Liste(s, t.totaux);

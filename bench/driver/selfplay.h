@@ -1,17 +1,35 @@
 #pragma once
-// Whole deals without a window: four computer seats (seat 1 chooses its cards, bids and
-// discard like the others), from the deal to the running scores, through the same steps the
-// table takes. Each deal leaves a record of everything that happened in it.
+// Whole deals without a window, through the table's controller and its hand-fired timers:
+// seats 2 to 4 are the computer players; seat 1 is answered only through the window's
+// events, choosing its bids, cards and discard like a computer seat. Each deal leaves a
+// record of everything that happened in it.
 #include <cstdint>
 #include <string>
 
-#include "game/partie.h"
+#include "platform/factice.h"
+#include "table/mirvane.h"
 
 struct ParametresPartie {
   int16_t niveau = NiveauPro;
   int16_t forceMain = 2;        // 1 defence hand, 2 none, 3..6 Prise..Garde contre
   bool auMoinsUnePrise = false;
+  bool poignees = false;        // seat 1 declares the largest handful it holds
 };
+
+// The controller on a hand-driven platform, loaded and ready for a first deal.
+struct Table {
+  explicit Table(uint64_t graine, const ParametresPartie& p = {});
+  PlateformeFactice plateforme;
+  Mirvane m;
+  ParametresPartie parametres;
+  bool donnePrete = false;  // a deal was dealt by the click that ended an auction all passed
+  Partie& g() { return m.g; }
+};
+
+// One step of sensible play for whatever the table awaits: the armed timer's tick, seat 1's
+// bid, discard, handful answer or card, or a click to go on. False when the table awaits
+// nothing (before the first deal, or the deal is closed).
+bool AgirSensement(Table& t);
 
 // One card of a trick: seat, card number 1..78, the rule that picked it (0 none).
 struct CarteTrace {
@@ -46,6 +64,7 @@ struct TraceDonne {
   int16_t boutsDefense = 0;
   int16_t pointsAFaire = 0;
   int16_t petitAuBout = 0;
+  int16_t poignee = 0;  // the handful seat 1 declared
   int16_t score = 0;  // the taker's score of the deal
   Tab1<int32_t, 4> totaux{};
 };
@@ -53,16 +72,12 @@ struct TraceDonne {
 void AppliquerParametres(Partie& g, const ParametresPartie& p);
 
 // Time spent dealing (tries until one is accepted) and choosing and laying the cards.
-struct Chronos {
-  double secondesDonne = 0;
-  double secondesChoix = 0;
-  int64_t cartes = 0;
-};
+using Chronos = Mirvane::Chronos;
 
 // Plays one deal: the next opener, the deal, the auction, the taker, the chien and the discard,
 // 18 tricks, the score and the running scores. A deal that all four pass ends after the auction.
 // With `chronos`, the deal and every card choice are timed.
-void JouerDonne(Partie& g, TraceDonne& trace, Chronos* chronos = nullptr);
+void JouerDonne(Table& t, TraceDonne& trace, Chronos* chronos = nullptr);
 
 // One line of JSON for the deal.
 std::string TraceJson(const TraceDonne& t);

@@ -77,23 +77,34 @@ void VerifierDonne(const TraceDonne& t, const Tab1<int32_t, 4>& avant) {
   EXPECT_EQ(t.demiPointsPreneur + t.demiPointsDefense, 182);
   EXPECT_EQ(t.boutsPreneur + t.boutsDefense, 3);
   EXPECT_EQ(t.pointsAFaire, regles::PointsAFaire(t.boutsPreneur));
-  EXPECT_EQ(t.score, regles::Score(t.demiPointsPreneur, t.boutsPreneur, t.petitAuBout, t.contrat, 0));
+  EXPECT_EQ(t.score, regles::Score(t.demiPointsPreneur, t.boutsPreneur, t.petitAuBout, t.contrat, t.poignee));
 }
 
-TEST(Selfplay, TwoThousandDealsAtEachLevelKeepTheRules) {
+TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
-    Partie g{Aleatoire(static_cast<uint64_t>(100 + niveau))};
     ParametresPartie p;
     p.niveau = niveau;
-    AppliquerParametres(g, p);
+    // Seat 1 declares its handfuls at two of the levels.
+    p.poignees = niveau % 2 == 0;
+    Table table(static_cast<uint64_t>(100 + niveau), p);
+    Partie& g = table.g();
     TraceDonne t;
-    int32_t passees = 0;
+    int32_t passees = 0, poignees = 0;
     Tab1<int32_t, 4> reglesVues{};
-    for (int32_t n = 1; n <= 2000 && !HasFailure(); ++n) {
+    for (int32_t n = 1; n <= 1500 && !HasFailure(); ++n) {
       t.donne = n;
       const Tab1<int32_t, 4> avant = g.ScoreTotal;
-      JouerDonne(g, t);
+      JouerDonne(table, t);
       VerifierDonne(t, avant);
+      poignees += t.poignee != 0;
+      // Seat 1 declares the largest handful its suit-0 cards allow, or none.
+      int16_t atouts = 0;
+      for (int16_t c : t.mains[1]) atouts += c >= 57;
+      // (A taker's hand at play also holds the chien's trumps: those deals are left out.)
+      if (t.nbPlis == 18 && !(t.aEcart && t.preneur == 1)) {
+        const int16_t attendue = !p.poignees ? 0 : atouts >= 15 ? 3 : atouts >= 13 ? 2 : atouts >= 10 ? 1 : 0;
+        EXPECT_EQ(t.poignee, attendue) << n;
+      }
       EXPECT_EQ(std::count(g.ReglesActives.begin(), g.ReglesActives.end(), 2), 0);
       // The opening seat moves on by one at every deal, passed deals included; the dealer
       // sits before it.
@@ -105,23 +116,23 @@ TEST(Selfplay, TwoThousandDealsAtEachLevelKeepTheRules) {
     }
     // Both outcomes of the auction happen, and the rules do pick cards for every seat.
     EXPECT_GT(passees, 0);
-    EXPECT_LT(passees, 2000);
+    EXPECT_LT(passees, 1500);
+    EXPECT_EQ(poignees > 0, p.poignees);
     for (int32_t vues : reglesVues) EXPECT_GT(vues, 0);
   }
 }
 
 TEST(Selfplay, TraceLineHasEveryKeyInOrder) {
-  Partie g{Aleatoire(3)};
-  AppliquerParametres(g, ParametresPartie{});
+  Table table(3);
   TraceDonne t;
   bool jouee = false, passee = false;
   for (int n = 0; n < 200 && !(jouee && passee); ++n) {
-    JouerDonne(g, t);
+    JouerDonne(table, t);
     const std::string ligne = TraceJson(t);
     size_t position = 0;
     for (const char* cle : {"deal", "level", "dealer", "opener", "hands", "chien", "bids", "taker", "contract",
                             "discard", "tricks", "half_taker", "half_defence", "oudlers_taker", "oudlers_defence",
-                            "points_to_make", "petit_au_bout", "score", "totals"}) {
+                            "points_to_make", "petit_au_bout", "handful", "score", "totals"}) {
       position = ligne.find("\"" + std::string(cle) + "\":", position);
       ASSERT_NE(position, std::string::npos) << cle << " in " << ligne;
     }
@@ -136,16 +147,15 @@ TEST(Selfplay, TraceLineHasEveryKeyInOrder) {
 // are played shows here and must be a deliberate one (then the number below is updated with it).
 TEST(Selfplay, PinnedSignatureOfAShortRun) {
   for (int fois = 0; fois < 2; ++fois) {
-    Partie g{Aleatoire(1)};
-    AppliquerParametres(g, ParametresPartie{});
+    Table table(1);
     Bilan b;
     TraceDonne t;
     for (int32_t n = 1; n <= 50; ++n) {
       t.donne = n;
-      JouerDonne(g, t);
+      JouerDonne(table, t);
       b.Ajouter(t);
     }
-    EXPECT_EQ(b.signature.Valeur(), 0x96027db8e4cd8bc0ull);
+    EXPECT_EQ(b.signature.Valeur(), 0xdd879830b7d9f678ull);
   }
 }
 
