@@ -7,8 +7,8 @@
 
 #include "table/modele.h"
 
-constexpr float TwipsParPixel = 15;
-constexpr float Twips(float pixels) { return pixels * TwipsParPixel; }
+// Pixels of the 800 x 600 display in twips.
+constexpr float Twips(float pixels) { return pixels * 15; }
 
 // The text of the language: 1 French, 2 English; any other value keeps `sinon`, the text the
 // window was designed with.
@@ -20,7 +20,7 @@ constexpr std::string_view SelonLangue(int16_t langue, std::string_view francais
   return SelonLangue(langue, francais, anglais, francais);
 }
 
-// "SUD", "EST", "NORD", "OUEST" or their English names; "" outside 1..4 or for another language.
+// "SUD", "EST", "NORD", "OUEST", or in English for language 2; "" outside 1..4.
 std::string_view NomSiege(int16_t siege, int16_t langue);
 
 // A card picture shows the face of the card; a card that names no face (suit outside 0..4)
@@ -28,4 +28,5 @@ std::string_view NomSiege(int16_t siege, int16_t langue);
 void MontrerFace(Controle& image, const Carte& carte);
 
 // A panel button: pressed look (inset) on mouse down, raised on mouse up, and its click.
+void AssocierBouton(ModeleFenetre& f, int id, std::function<void()> clic);
 int AjouterBouton(ModeleFenetre& f, Controle c, std::function<void()> clic);

@@ -79,8 +79,8 @@ void FormTousPlis::AppelDessinPlis(const Partie& g) {
       if (s == g.EntameurParPli[t]) {
         encadree_[n] = t;
         Controle& cadre = (*this)[cadreEntame_[t]];
-        cadre.gauche = image.gauche - TwipsParPixel;
-        cadre.haut = image.haut - TwipsParPixel;
+        cadre.gauche = image.gauche - Twips(1);
+        cadre.haut = image.haut - Twips(1);
       }
     }
   }

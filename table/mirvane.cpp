@@ -63,13 +63,6 @@ std::string_view MotEnchere(int16_t enchere, int16_t langue, bool annonceOrdinat
   return langue == 2 ? en[enchere] : fr[enchere];
 }
 
-std::string_view NomSiege(int16_t siege, int16_t langue) {
-  static constexpr std::string_view fr[5] = {"", "SUD", "EST", "NORD", "OUEST"};
-  static constexpr std::string_view en[5] = {"", "SOUTH", "EAST", "NORTH", "WEST"};
-  if (siege < 1 || siege > 4) return {};
-  return langue == 2 ? en[siege] : fr[siege];
-}
-
 namespace {
 
 std::string_view MotConseil(int16_t enchere, int16_t langue) {
@@ -107,11 +100,7 @@ void Mirvane::Texte(int id, std::string_view francais, std::string_view anglais)
   if (g.Langue == 2) C(id).legende = anglais;
 }
 
-void Mirvane::AssocierBouton(int id, std::function<void()> clic) {
-  Associer(id, Evenement::Clic, [clic = std::move(clic)](int16_t) { clic(); });
-  Associer(id, Evenement::Bas, [this, id](int16_t) { C(id).biseau = BiseauCreux; });
-  Associer(id, Evenement::Haut, [this, id](int16_t) { C(id).biseau = BiseauRelief; });
-}
+void Mirvane::AssocierBouton(int id, std::function<void()> clic) { ::AssocierBouton(*this, id, std::move(clic)); }
 
 // ---------------------------------------------------------------------------------------------
 // Controls
@@ -332,9 +321,11 @@ void Mirvane::CreerControles() {
   AssocierBouton(id_.PanelPoigneeDouble, [this] { PanelPoigneeDouble_Click(); });
   AssocierBouton(id_.PanelPoigneeTriple, [this] { PanelPoigneeTriple_Click(); });
   AssocierBouton(id_.PanelConfirmeEcart, [this] { PanelConfirmeEcart_Click(); });
-  // The windows after a deal, help and quitting come with their own windows.
-  for (int id : {id_.PanelScoreDetaille, id_.PanelVoirMains, id_.PanelVoirPlis, id_.PanelAide, id_.PanelQuit})
-    AssocierBouton(id, [] {});
+  AssocierBouton(id_.PanelScoreDetaille, [this] { PanelScoreDetaille_Click(); });
+  AssocierBouton(id_.PanelVoirMains, [this] { PanelVoirMains_Click(); });
+  AssocierBouton(id_.PanelVoirPlis, [this] { PanelVoirPlis_Click(); });
+  // Help and quitting come with their own windows.
+  for (int id : {id_.PanelAide, id_.PanelQuit}) AssocierBouton(id, [] {});
   Associer(id_.Panel3D1, Evenement::Clic, [this](int16_t) { Panel3D1_Click(); });
 
   // Mouse-over explanations.
@@ -378,7 +369,7 @@ void Mirvane::CreerMenus() {
   AssocierMenu(id_.nouveau, [this] { nouveau_Click(); });
   AssocierMenu(id_.scorzero, [this] { scorzero_Click(); });
   AssocierMenu(id_.scores, [this] { scores_Click(); });
-  AssocierMenu(id_.MenuLastPli, [] {});
+  AssocierMenu(id_.MenuLastPli, [this] { MenuLastPli_Click(); });
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -598,6 +589,7 @@ void Mirvane::PreparerNouvelleDonne(int16_t rejouer) {
     C(id_.Carte3d[i]).visible = false;
   }
   C(id_.PanelLancement).visible = false;
+  annexes_.DechargerALaNouvelleDonne();
   g.CouleurLonguePreneurCoupee = 0;
   g.PoigneeAnnoncee = 0;
   g.OffrePoigneeEnCours = 0;

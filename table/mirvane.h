@@ -10,6 +10,8 @@
 
 #include "game/partie.h"
 #include "platform/plateforme.h"
+#include "table/annexes.h"
+#include "table/controles.h"
 #include "table/form_poignee.h"
 #include "table/modele.h"
 
@@ -68,6 +70,11 @@ class Mirvane : public ModeleFenetre, private Affichage {
 
   // The handful window while it is open.
   FormPoignee* Poignee() { return formPoignee_.get(); }
+  // The windows after a deal and the last trick, while they exist (hidden or shown).
+  FormScoreDetaille* ScoreDetaille() const { return annexes_.ScoreDetaille(); }
+  FormTousPlis* TousPlis() const { return annexes_.TousPlis(); }
+  FormMains* Mains() const { return annexes_.Mains(); }
+  FormLastPli* LastPli() const { return annexes_.LastPli(); }
 
   // Steps of the deal.
   void Form_Load();
@@ -126,6 +133,10 @@ class Mirvane : public ModeleFenetre, private Affichage {
   void CarteTable_Click(int16_t) { BasculerScoresTotaux(); }
   void PanelScoreTotal_Click(int16_t);
   void scorzero_Click();
+  void PanelScoreDetaille_Click() { annexes_.PanelScoreDetaille_Click(g); }
+  void PanelVoirMains_Click() { annexes_.PanelVoirMains_Click(g); }
+  void PanelVoirPlis_Click() { annexes_.PanelVoirPlis_Click(g); }
+  void MenuLastPli_Click() { annexes_.MenuLastPli_Click(g); }
 
   // Layout.
   void InitAireJeu();
@@ -171,7 +182,7 @@ class Mirvane : public ModeleFenetre, private Affichage {
   void AfficherPointsAFaire(int16_t points) override;
   void ActiverMenuLastPli() override;
   void ActiverTimerTransition() override;
-  void AppelDessinLastPli() override {}
+  void AppelDessinLastPli() override { annexes_.AppelDessinLastPli(g); }
   void AfficherInfo(std::string_view francais, std::string_view anglais) override;
   void AfficherAtoutsDehors(int16_t nombre) override;
   void AfficherRegle(int16_t joueur, std::string_view texte) override;
@@ -179,6 +190,7 @@ class Mirvane : public ModeleFenetre, private Affichage {
   Plateforme& plateforme_;
   std::unique_ptr<Minuterie> timerEnchere_, timerEntreCarte_, timerTransition_;
   std::unique_ptr<FormPoignee> formPoignee_, poigneeFermee_;
+  FenetresAnnexes annexes_;
   Ids id_{};
   // Captions of the side panels' labels.
   struct Etiquette {
@@ -190,4 +202,3 @@ class Mirvane : public ModeleFenetre, private Affichage {
 
 // Words of the bids as the table shows them.
 std::string_view MotEnchere(int16_t enchere, int16_t langue, bool annonceOrdinateur);
-std::string_view NomSiege(int16_t siege, int16_t langue);
