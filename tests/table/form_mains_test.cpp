@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "donne_jouee.h"
+#include "support/donne_jouee.h"
 #include "support/cartes.h"
 #include "table/annexes.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "donne_jouee.h"
+#include "support/donne_jouee.h"
 #include "support/regles_jeu.h"
 #include "table/annexes.h"
 

@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "donne_jouee.h"
+#include "support/donne_jouee.h"
 #include "support/cartes.h"
 #include "table/annexes.h"
 #include "table/controles.h"
