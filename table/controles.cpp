@@ -1,12 +1,5 @@
 #include "table/controles.h"
 
-std::string_view NomSiege(int16_t siege, int16_t langue) {
-  static constexpr std::string_view fr[5] = {"", "SUD", "EST", "NORD", "OUEST"};
-  static constexpr std::string_view en[5] = {"", "SOUTH", "EAST", "NORTH", "WEST"};
-  if (siege < 1 || siege > 4) return {};
-  return langue == 2 ? en[siege] : fr[siege];
-}
-
 void MontrerFace(Controle& image, const Carte& carte) {
   if (carte.Couleur >= CouleurAtout && carte.Couleur <= CouleurCarreau) image.carte = carte;
 }

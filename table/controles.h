@@ -20,9 +20,6 @@ constexpr std::string_view SelonLangue(int16_t langue, std::string_view francais
   return SelonLangue(langue, francais, anglais, francais);
 }
 
-// "SUD", "EST", "NORD", "OUEST", or in English for language 2; "" outside 1..4.
-std::string_view NomSiege(int16_t siege, int16_t langue);
-
 // A card picture shows the face of the card; a card that names no face (suit outside 0..4)
 // leaves the picture it had.
 void MontrerFace(Controle& image, const Carte& carte);

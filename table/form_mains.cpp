@@ -23,9 +23,9 @@ int AjouterBoite(ModeleFenetre& f, std::string nom, int16_t index, int parent, f
 }  // namespace
 
 FormMains::FormMains(const Partie& g) {
-  titre = "Les 4 mains et le chien !";
+  titre = SelonLangue(g.Langue, "Les Quatre Mains et Le Chien...", "The Four Hands and The Dog...",
+                      "Les 4 mains et le chien !");
   largeur = 9810, hauteur = 6270;
-  titre = SelonLangue(g.Langue, "Les Quatre Mains et Le Chien...", "The Four Hands and The Dog...", titre);
 
   // Seat 1 South, 2 East, 3 North, 4 West: two rows of nine.
   static constexpr const char* cadres[] = {"PanelMainSud", "PanelMainEst", "PanelMainNord", "PanelMainOuest"};

@@ -4,6 +4,7 @@
 
 #include "game/score.h"
 #include "table/controles.h"
+#include "table/textes.h"
 
 namespace {
 // Every panel of the sheet is one row high; the places come from the sheet's design.
@@ -105,7 +106,7 @@ FormScoreDetaille::FormScoreDetaille(int16_t langue) {
 
 void FormScoreDetaille::Remplir(const Partie& g) {
   const DetailScore d = DetaillerScoreDonne(g);
-  (*this)[cardinalPreneur].legende = NomSiege(g.Preneur, g.Langue);
+  if (const auto nom = NomSiege(g.Langue, g.Preneur)) (*this)[cardinalPreneur].legende = *nom;
   (*this)[nbBouts].legende = Nombre(g.BoutsPreneur);
   (*this)[contrat].legende = Nombre(g.PointsAFaire);
   (*this)[pointsRealises].legende = Nombre(d.PointsRealises);

@@ -1,6 +1,7 @@
 #include "table/form_tous_plis.h"
 
 #include "table/controles.h"
+#include "table/textes.h"
 
 namespace {
 // A small card: the top-left 30 x 50 pixels of its face.
@@ -85,7 +86,7 @@ void FormTousPlis::AppelDessinPlis(const Partie& g) {
     }
   }
   for (int16_t n = 1; n <= 72; ++n) Montrer(n, true);
-  (*this)[panelPreneur].legende = NomSiege(g.Preneur, g.Langue);
+  if (const auto nom = NomSiege(g.Langue, g.Preneur)) (*this)[panelPreneur].legende = *nom;
 }
 
 void FormTousPlis::Montrer(int16_t n, bool montre) {

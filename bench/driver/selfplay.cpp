@@ -44,9 +44,14 @@ bool DansEcart(const Tab1<Carte, 6>& ecart, const Carte& c) {
 
 // One click of the discard: put back a card chosen by mistake, else choose the next wanted one,
 // else confirm.
-void Ecarter(Mirvane& m) {
+void Ecarter(Table& t) {
+  Mirvane& m = t.m;
   Partie& g = m.g;
-  const Tab1<Carte, 6> voulu = EcartVoulu(g);
+  if (t.ecartDeLaDonne != m.DonnesPreparees) {
+    t.ecartVoulu = EcartVoulu(g);
+    t.ecartDeLaDonne = m.DonnesPreparees;
+  }
+  const Tab1<Carte, 6>& voulu = t.ecartVoulu;
   for (const bool reprendre : {true, false})
     for (int16_t k = 1; k <= 24; ++k) {
       const int16_t s = m.IndexCarteEcart[k];
@@ -98,7 +103,7 @@ bool AgirSensement(Table& t) {
     return true;
   }
   if (g.EcartHumainEnCours == 1 && g.AttenteClic != 1) {
-    Ecarter(m);
+    Ecarter(t);
     return true;
   }
   if (g.AttenteJeuHumain == 1 && g.OffrePoigneeEnCours == 1 && m.C(id.PanelPoignee).visible) {
