@@ -13,6 +13,7 @@
 #include "bench/driver/selfplay.h"
 #include "game/score.h"
 #include "support/cartes.h"
+#include "table/textes.h"
 
 namespace {
 
