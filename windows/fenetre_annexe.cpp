@@ -1,9 +1,8 @@
 #include "windows/fenetre_annexe.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
-#include <QScreen>
 
+#include "platform/centrage_qt.h"
 #include "table/form_mains.h"
 
 namespace {
@@ -18,11 +17,7 @@ FenetreAnnexe::FenetreAnnexe(ModeleFenetre& modele, Bordure bordure) : FenetreMo
     setFixedSize(sizeHint());
   else
     resize(sizeHint());
-  if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
-    QRect r(QPoint(), size());
-    r.moveCenter(ecran->geometry().center());
-    move(r.topLeft());
-  }
+  CentrerFenetre(*this);
 }
 
 FenetreLastPli::FenetreLastPli(FormLastPli& modele) : FenetreAnnexe(modele, Bordure::Reglable), lastPli_(modele) {}
