@@ -600,14 +600,4 @@ TEST(Regles, Regle181Markers) {
   }
 }
 
-// A rule switched off by the level does not act in the cascade: rule 16 plays at level 4 only.
-TEST(Regles, LevelSwitchesRulesOff) {
-  for (int16_t niveau : {NiveauBon, NiveauPro}) {
-    Position p(1);
-    p.g.Niveau = niveau;
-    p.Pli(2, {}).Main({At(10), At(3), Exc(), Pi(14), Co(8)}).g.RetourAtoutAttendu = 0;
-    EXPECT_EQ(p.Cascade() == "0 A10 A3", niveau == NiveauPro) << niveau;
-  }
-}
-
 }  // namespace

