@@ -589,8 +589,13 @@ TEST(Regles, Regle190DrawByDraw) {
 }
 
 // Rule 181 marks itself played and calls the Petit covered when the seat before him laid a
-// trump of 15 or less; the Excuse or a plain card covers nothing.
-TEST(Regles, Regle181Markers) {
+// trump of 15 or less; the Excuse or a plain card covers nothing. Rule 112's lead is the signal.
+TEST(Regles, MarkersTheRulesWrite) {
+  Position q(1);
+  q.Pli(3, {}).Main({At(13), At(8), At(6), At(3), Pi(5)}).g.AtoutsChien = 1;
+  ASSERT_EQ(q.Regle(112), "=A6");
+  EXPECT_EQ(q.g.SignalAtoutHumain, 3);
+
   for (auto [avant, protege] : {std::pair{At(15), 1}, {At(16), 0}, {Exc(), 0}, {Pi(3), 0}}) {
     Position p(1);
     p.Pli(4, {At(5), avant}).Main(3, {});
