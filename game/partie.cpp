@@ -12,6 +12,14 @@ void Partie::Initialiser() {
   for (auto& c : PliCourant) c.Couleur = -1;
 }
 
+void AppliquerNiveau(Partie& g, int16_t niveau) {
+  g.Niveau = niveau;
+  if (niveau < NiveauDebutant || niveau > NiveauPro) return;
+  static constexpr int16_t pourcent[] = {0, 80, 90, 100, 100};
+  g.PourcentJeuReflechi = pourcent[niveau];
+  g.OptionLeverCartes = niveau <= NiveauAmateur ? 1 : 0;
+}
+
 namespace {
 // Selection sort: only Valeur and Couleur move, EnMain and the last field stay in place.
 template <class T>

@@ -33,6 +33,10 @@ struct Partie : EtatCartes,
 // The seat's hand, as a shorthand.
 inline Main& MainDe(Partie& g, int16_t siege) { return g.MainsJoueurs[siege]; }
 
+// The level of play and what it sets: the percentage of reasoned card choices and the raising
+// of the user's playable cards. A level outside 1..4 is kept and changes nothing else.
+void AppliquerNiveau(Partie& g, int16_t niveau);
+
 // Sorting of the chien and of the four hands after a deal.
 void TrierChien(Partie& g);
 void TrierMains(Partie& g);

@@ -118,24 +118,31 @@ TEST(Choix, ContexteDuChoix) {
   }
 }
 
+// The cascade, place by place: the rule's number and the highest level that switches it off.
 TEST(Choix, CascadeEtNiveaux) {
-  std::set<int16_t> numeros;
-  for (const EntreeCascade& e : CascadeRegles()) numeros.insert(e.numero);
-  EXPECT_EQ(numeros.size(), 47u);
-  EXPECT_EQ(CascadeRegles().front().numero, 15);
-  EXPECT_EQ(CascadeRegles().back().numero, 1);
-
-  // Levels 1, 2 and 3 switch off 9, 6 and 3 rules; level 4 none.
-  const std::set<int16_t> eteintes[5] = {
-      {}, {203, 104, 172, 16, 204, 130, 182, 180, 116}, {203, 172, 16, 204, 182, 180}, {16, 182, 180}, {}};
+  const std::pair<int16_t, int16_t> ordre[47] = {
+      {15, 0},  {251, 0}, {191, 0}, {203, 2}, {21, 0},  {170, 0}, {8, 0},   {4, 0},   {201, 0}, {7, 0},
+      {181, 0}, {118, 0}, {103, 0}, {104, 1}, {252, 0}, {172, 2}, {9, 0},   {10, 0},  {190, 0}, {16, 3},
+      {204, 2}, {130, 1}, {11, 0},  {182, 3}, {180, 3}, {160, 0}, {119, 0}, {120, 0}, {150, 0}, {151, 0},
+      {116, 1}, {115, 0}, {114, 0}, {113, 0}, {112, 0}, {101, 0}, {22, 0},  {23, 0},  {19, 0},  {13, 0},
+      {18, 0},  {2, 0},   {3, 0},   {5, 0},   {14, 0},  {6, 0},   {1, 0}};
+  for (size_t i = 0; i < 47; ++i) {
+    const EntreeCascade& e = CascadeRegles()[i];
+    EXPECT_EQ(std::pair(e.numero, e.eteinteJusquAuNiveau), ordre[i]) << "place " << i + 1;
+    EXPECT_EQ(e.toujoursAtteinte, e.numero == 190) << e.numero;
+  }
+  // The cascade switches off, at each level, the rules of the table: 9, 6, 3, then none.
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
     Position p(2);
     p.g.Niveau = niveau;
     p.Pli(3, {}).Main({Pi(3), Co(4)}).Cascade();
-    std::set<int16_t> off;
+    std::set<int16_t> off, attendu;
     for (int16_t i = 1; i <= NombreRegles; ++i)
       if (p.g.ReglesActives[i] == 0) off.insert(i);
-    EXPECT_EQ(off, eteintes[niveau]) << "level " << niveau;
+    for (const auto& [numero, jusqua] : ordre)
+      if (niveau <= jusqua) attendu.insert(numero);
+    EXPECT_EQ(off, attendu) << "level " << niveau;
+    EXPECT_EQ(off.size(), (std::array<size_t, 5>{0, 9, 6, 3, 0}[niveau]));
   }
 }
 
@@ -189,24 +196,31 @@ TEST(Choix, PanneauTiragesEtCartePosee) {
 }
 
 TEST(Choix, TiragesDuNiveauEtDeLaPlace) {
-  // The reasoned choice runs when CInt(100 u) <= the percentage: 0.805 at 80, 0.905 at 90.
-  const std::array<double, 5> attendu{0, 0.805, 0.905, 1, 1};
+  // The reasoned choice runs when CInt(100 u) <= 80, 90, 100, 100 at levels 1 to 4, checked
+  // draw by draw; the user's playable cards are raised at levels 1 and 2.
+  const std::array<int16_t, 5> seuil{0, 80, 90, 100, 100};
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
     Position p(2, 4);
-    p.g.Niveau = niveau;
-    p.g.PourcentJeuReflechi = std::array<int16_t, 5>{0, 80, 90, 100, 100}[niveau];
-    int reflechis = 0;
-    for (int i = 0; i < 4000; ++i) {
+    AppliquerNiveau(p.g, niveau);
+    EXPECT_EQ(p.g.Niveau, niveau);
+    EXPECT_EQ(p.g.OptionLeverCartes, niveau <= 2 ? 1 : 0) << "level " << niveau;
+    for (int i = 0; i < 300; ++i) {
       p.Pli(3, {}).Main({At(1), Pi(6), Co(7)});
       p.g.ReglesActives[251] = 9;  // any cascade sets it back
+      Aleatoire temoin = p.g.alea;
+      const bool reflechi = CInt(temoin.Rnd() * 100) <= seuil[niveau];
       ChoisirPlaceOrdinateur(p.g, 3);
-      reflechis += p.g.ReglesActives[251] != 9;
+      ASSERT_EQ(p.g.ReglesActives[251] != 9, reflechi) << "level " << niveau << ", choice " << i;
     }
-    EXPECT_NEAR(reflechis / 4000.0, attendu[niveau], attendu[niveau] == 1 ? 0 : 0.03) << "level " << niveau;
   }
+  // Another level is kept and changes nothing else.
+  Partie g{Aleatoire(3)};
+  AppliquerNiveau(g, 1);
+  AppliquerNiveau(g, 0);
+  EXPECT_EQ((std::array{g.Niveau, g.PourcentJeuReflechi, g.OptionLeverCartes}), (std::array<int16_t, 3>{0, 80, 1}));
 
   // The final draw: places 1 and 18 at half the weight of the others.
-  Partie g{Aleatoire(99)};
+  g = Partie{Aleatoire(99)};
   for (const auto& [bord, milieu] : {std::pair{1, 5}, std::pair{18, 9}}) {
     g.CarteJouable[2].Remplir(0);
     g.CarteJouable[2][bord] = g.CarteJouable[2][milieu] = 1;

@@ -92,17 +92,27 @@ TEST(Evaluation, ShapesAndScoreBands) {
   }
 }
 
-// Trump 12 counts as high three times in four, trump 11 once in four: with three high trumps
-// out of eight and S = 77, the fourth decides between Passe and Prise.
+// One draw r = CInt(2 u) per suit-0 card in hand order, the Petit and the Excuse included;
+// trump v counts as high when v >= 13 - r. With three high trumps out of eight and S = 77,
+// the fourth card's draw decides between Passe and Prise.
 TEST(Evaluation, HighTrumpDraws) {
-  for (auto [quatrieme, attendu] : {std::pair{12, 3000}, {11, 1000}, {10, 0}}) {
-    Partie g(Aleatoire(11));
-    Poser(g, {13, 14, 15, static_cast<int16_t>(quatrieme), 2, 3, 4, 5}, 4, 0);
-    ASSERT_EQ(EvaluerMain(g, 1), 77);
-    int prises = 0;
-    for (int i = 0; i < 4000; ++i) prises += CalculerEnchereConseillee(g, 1);
-    EXPECT_NEAR(prises, attendu, 150) << "trump " << quatrieme;
-  }
+  for (uint64_t graine = 1; graine <= 40; ++graine)
+    for (int16_t quatrieme : {12, 11, 10}) {
+      Partie g{Aleatoire(graine)};
+      Poser(g, {13, 14, 15, quatrieme, 2, 3, 4, 5}, 4, 0);
+      ASSERT_EQ(EvaluerMain(g, 1), 77);
+      Aleatoire temoin = g.alea;
+      int r = 0;
+      for (int i = 1; i <= 8; ++i) r = i == 4 ? CInt(2 * temoin.Rnd()) : (temoin.Rnd(), r);
+      EXPECT_EQ(CalculerEnchereConseillee(g, 1), quatrieme >= 13 - r ? EncherePrise : EncherePasse) << graine;
+      EXPECT_EQ(g.Rnd(), temoin.Rnd());
+    }
+  Partie g{Aleatoire(5)};
+  Poser(g, {21, 0, 1, 7}, 2);
+  Aleatoire temoin = g.alea;
+  CalculerEnchereConseillee(g, 1);
+  for (int i = 0; i < 4; ++i) temoin.Rnd();
+  EXPECT_EQ(g.Rnd(), temoin.Rnd());
 }
 
 }  // namespace

@@ -82,11 +82,6 @@ TEST(Suivi, MarkersAlongADeal) {
   g.ecran = &ecran;
   DonneNord(g, EnchereGarde);
 
-  // The Knight of spades discarded under the King of diamonds is no Knight falling.
-  Partie carreau = g;
-  Jouer(carreau, {Ca(14), Ca(5), Ca(1), Pi(12)});
-  EXPECT_EQ(carreau.CavalierLonguePreneurTombe, 0);
-
   // The taker leads his long suit's King; West trumps it, East's Knight falls.
   Jouer(g, {Pi(14), At(6), Pi(7), Pi(12)});
   EXPECT_EQ(g.CouleurEntameePreneur, CouleurPique);
@@ -104,16 +99,10 @@ TEST(Suivi, MarkersAlongADeal) {
   Jouer(g, {Co(14), At(9), Co(3), Co(10)});
   EXPECT_EQ(g.CouleurEntameePreneur, CouleurCoeur);
 
-  // The taker trumps clubs with the Petit: a trump return is now awaited, and the next trump
-  // lead answers it, unless rule 16 is switched off.
+  // The taker trumps clubs with the Petit: a trump return is awaited until the next trump lead.
   Entamer(g, 1);
   Jouer(g, {Tr(1), Tr(8), At(1), At(10)});
   EXPECT_EQ(g.RetourAtoutAttendu, 0);
-  Partie sans16 = g;
-  sans16.ReglesActives[16] = 0;
-  sans16.ecran = &AffichageMuet();
-  Jouer(sans16, {At(11)});
-  EXPECT_EQ(sans16.RetourAtoutAttendu, 0);
   Jouer(g, {At(11), At(3), Pi(5), At(16)});
   EXPECT_EQ(g.RetourAtoutAttendu, -1);
   EXPECT_TRUE(MemoireJuste(g));
@@ -144,3 +133,89 @@ TEST(Suivi, LongSuitFromTheRandomStart) {
   EXPECT_GT(trefle, 0);
   EXPECT_LT(trefle, 40);
 }
+
+namespace {
+
+// One card recorded by the bookkeeping: the taker, the leader and the cards laid, the hand of
+// the seat to play and the card it plays; what to set first; the marker read after the card.
+struct Marque {
+  int16_t preneur, entameur;
+  Cartes pli, main;
+  Carte jouee;
+  void (*regler)(Partie&);
+  int16_t (*lire)(const Partie&);
+  int16_t attendu;
+};
+using P = Partie;
+int16_t Protege(const P& g) { return g.PetitProtege; }
+int16_t Retour(const P& g) { return g.RetourAtoutAttendu; }
+int16_t Signal(const P& g) { return g.SignalAtoutHumain; }
+int16_t Cavalier(const P& g) { return g.CavalierLonguePreneurTombe; }
+int16_t LongueCoupee(const P& g) { return g.CouleurLonguePreneurCoupee; }
+int16_t PremiereSeconde(const P& g) {
+  return static_cast<int16_t>(g.PremiereCouleurPreneur * 10 + g.SecondeCouleurPreneur);
+}
+int16_t EntameePreneur(const P& g) { return g.CouleurEntameePreneur; }
+int16_t DefenseEntame(const P& g) { return g.DefenseNaPasEntame; }
+int16_t PiqueJoue(const P& g) { return g.CouleurNonJouee[CouleurPique]; }
+int16_t RoiSecPique(const P& g) { return g.RoiSecPreneur[CouleurPique]; }
+int16_t Detenteurs(const P& g) { return static_cast<int16_t>(g.DetenteurPetit * 10 + g.DetenteurExcuse); }
+void Rien(P&) {}
+void ProtegeAvant(P& g) { g.PetitProtege = 1; }
+void RetourAttendu(P& g) { g.RetourAtoutAttendu = 0; }
+void LonguePique(P& g) { g.CouleurLongue[g.Preneur] = CouleurPique; }
+
+// clang-format off
+const Marque kMarques[] = {
+    {1, 2, {Pi(5)}, {At(1), Co(3)}, At(1), ProtegeAvant, Protege, 0},        // the Petit falls: no cover
+    {1, 2, {Pi(5)}, {At(9), At(1)}, At(9), ProtegeAvant, Protege, 1},        // another trump keeps it
+    {3, 2, {Pi(5)}, {At(1), Co(3)}, At(1), Rien, Retour, 0},                 // the taker trumps with the Petit
+    {3, 2, {At(5)}, {At(9), At(1)}, At(1), Rien, Retour, -1},                // the Petit under a trump lead
+    {1, 2, {Pi(5)}, {At(1), Co(3)}, At(1), Rien, Retour, -1},                // a defender's Petit
+    {3, 3, {}, {At(9), Co(3)}, At(9), RetourAttendu, Retour, -1},            // a trump lead answers it
+    {3, 3, {}, {At(9), Co(3)}, Co(3), RetourAttendu, Retour, 0},             // a plain lead does not
+    {3, 2, {At(5)}, {At(9), Co(3)}, At(9), RetourAttendu, Retour, 0},        // nor a trump that follows
+    {3, 3, {}, {At(9), Co(3)}, At(9), [](P& g) { RetourAttendu(g), g.ReglesActives[16] = 0; }, Retour, 0},
+    {3, 1, {}, {At(9), At(4), Co(3)}, At(9), Rien, Signal, 1},               // the user's odd trump lead
+    {3, 1, {}, {At(9), At(4), Co(3)}, At(4), Rien, Signal, -1},              // an even one
+    {3, 1, {}, {At(9), At(4), Co(3)}, At(9), [](P& g) { g.PasEncoreEntame[1] = 0; }, Signal, -1},  // not his first
+    {1, 1, {}, {At(9), At(4), Co(3)}, At(9), Rien, Signal, -1},              // the user is the taker
+    {2, 1, {}, {At(9), At(4), Co(3)}, At(9), [](P& g) { g.JoueurHumain = 3; }, Signal, -1},  // not the user
+    {3, 3, {Pi(14)}, {Pi(12), Pi(3)}, Pi(12), LonguePique, Cavalier, 1},     // Knight under the long King
+    {3, 3, {Pi(13)}, {Pi(12), Pi(3)}, Pi(12), LonguePique, Cavalier, 0},     // under the Queen
+    {3, 3, {Pi(14)}, {Pi(12), Pi(3)}, Pi(12), [](P& g) { g.CouleurLongue[3] = 2; }, Cavalier, 0},  // not his long suit
+    {3, 3, {Pi(14)}, {Pi(10), Pi(3)}, Pi(10), LonguePique, Cavalier, 0},     // not the Knight
+    {3, 3, {Pi(14)}, {At(4), Co(3)}, At(4), LonguePique, LongueCoupee, 1},   // a defender trumps the long suit
+    {3, 3, {Pi(14)}, {At(4), Co(3)}, Co(3), LonguePique, LongueCoupee, 0},   // discards
+    {3, 3, {Pi(14)}, {At(4), Co(3)}, At(4), [](P& g) { g.CouleurLongue[3] = 2; }, LongueCoupee, 0},
+    {3, 2, {Pi(5)}, {At(4), Co(3)}, At(4), LonguePique, LongueCoupee, 0},    // the taker trumps
+    {3, 3, {}, {Pi(9), At(4)}, Pi(9), Rien, PremiereSeconde, 10 - 1},        // the taker's first free suit
+    {3, 3, {}, {Co(9), At(4)}, Co(9), [](P& g) { g.PremiereCouleurPreneur = 1; }, PremiereSeconde, 12},
+    {3, 3, {}, {Co(9), At(4)}, At(4), Rien, PremiereSeconde, -10 - 1},       // a trump lead
+    {3, 3, {}, {Co(9), At(4)}, Co(9), Rien, EntameePreneur, CouleurCoeur},
+    {3, 3, {}, {Co(9), At(4)}, At(4), Rien, EntameePreneur, -1},
+    {3, 2, {}, {Co(9), At(4)}, Co(9), Rien, EntameePreneur, -1},             // a defender's lead
+    {3, 2, {}, {Co(9), At(4)}, Co(9), Rien, DefenseEntame, 0},
+    {3, 3, {}, {Co(9), At(4)}, Co(9), Rien, DefenseEntame, 1},               // the taker's lead
+    {3, 2, {}, {Pi(9), At(4)}, Pi(9), Rien, PiqueJoue, 2},                   // first played in this trick
+    {3, 2, {}, {Pi(9), At(4)}, Pi(9), [](P& g) { g.CouleurNonJouee[1] = 0; }, PiqueJoue, 0},
+    {3, 3, {}, {Pi(14), At(4)}, Pi(14), [](P& g) { g.RoiSecPreneur[1] = 1; }, RoiSecPique, 0},  // the bare King
+    {3, 3, {}, {Pi(14), At(4)}, At(4), [](P& g) { g.RoiSecPreneur[1] = 1; }, RoiSecPique, 1},
+    {3, 3, {}, {At(1), Exc(), Co(3)}, Exc(), Rien, Detenteurs, 3 * 10 - 1},  // the Excuse has gone
+    {3, 3, {}, {At(1), Exc(), Co(3)}, At(1), Rien, Detenteurs, -10 + 3},     // the Petit has gone
+};
+// clang-format on
+
+TEST(Suivi, EachMarkerSetAndCleared) {
+  for (const Marque& m : kMarques) {
+    Position p(m.preneur);
+    p.Pli(m.entameur, m.pli).Main(m.main);
+    p.g.RetourAtoutAttendu = p.g.SignalAtoutHumain = -1;
+    m.regler(p.g);
+    const int16_t k = PlaceDe(p.g, p.Joueur(), m.jouee);
+    EnregistrerCarteJouee(p.g, p.Joueur(), k);
+    EXPECT_EQ(m.lire(p.g), m.attendu) << "row " << &m - kMarques;
+  }
+}
+
+}  // namespace

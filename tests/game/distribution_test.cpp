@@ -226,4 +226,30 @@ TEST(Distribution, AcceptedDeals) {
   EXPECT_GT(verifiees, 300);
 }
 
+// The shuffle from a copy of the generator: n = CInt(1400 u) + 313 exchanges of the places
+// CInt(CInt(7699 u) / 100) + 1, on 1..78 for the first deal; nothing else draws when no
+// advice is asked. Two games seeded alike deal alike, unless the clock reseeds every try.
+TEST(Distribution, ShuffleDrawByDraw) {
+  for (uint64_t graine = 1; graine <= 20; ++graine) {
+    Partie g = Nouvelle(graine);
+    Aleatoire temoin = g.alea;
+    Ordre paquet;
+    for (int16_t i = 1; i <= 78; ++i) paquet[i] = i;
+    const int n = CInt(temoin.Rnd() * 1400) + 313;
+    auto place = [&] { return CInt(CInt(temoin.Rnd() * 7699) / 100.0) + 1; };
+    for (int k = 0; k < n; ++k) {
+      const int a = place();
+      std::swap(paquet[a], paquet[place()]);
+    }
+    DistribuerDonne(g);
+    EXPECT_EQ(g.JeuSauve, paquet) << graine;
+    EXPECT_EQ(g.Rnd(), temoin.Rnd()) << graine;
+  }
+  Partie a{Aleatoire(7, true)}, b{Aleatoire(7, true)}, c{Aleatoire(7)}, d{Aleatoire(7)};
+  for (Partie* g : {&a, &b, &c, &d}) DistribuerDonne(*g);
+  EXPECT_EQ(c.JeuSauve, d.JeuSauve);
+  EXPECT_NE(a.JeuSauve, b.JeuSauve);
+  EXPECT_NE(a.JeuSauve, c.JeuSauve);
+}
+
 }  // namespace
