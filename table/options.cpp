@@ -88,8 +88,6 @@ constexpr std::array<std::string_view, 6> ItemsMain = {"jeudef",     "jeunormal"
 constexpr std::array<std::string_view, 4> ItemsNiveau = {"MenuDebutant", "MenuAmateur", "MenuBon", "MenuPro"};
 constexpr std::array<std::string_view, 5> ItemsVitesse = {"ultralente", "lente", "normale", "rapide", "ultrarapide"};
 constexpr std::array<std::string_view, 4> ItemsAttente = {"clickobli", "auto1s", "auto2s", "auto5s"};
-constexpr std::array<int16_t, 4> PourcentParNiveau = {80, 90, 100, 100};
-constexpr std::array<int16_t, 4> LeverParNiveau = {1, 1, 0, 0};
 constexpr std::array<int, 5> IntervalleParVitesse = {1000, 400, 200, 100, 10};
 constexpr std::array<int, 3> IntervalleParAttente = {1000, 2000, 5000};
 constexpr std::array<std::string_view, 5> PanneauxPoints = {"nPointsAttaque", "nBoutsPreneur", "nContrat",
@@ -187,12 +185,8 @@ EffetsOptions AppliquerOptions(const Options& o, Partie& g) {
   Cocher(e, ItemsMain, 1, g.ForceMain);
 
   Cocher(e, ItemsNiveau, 1, g.Niveau);
-  if (g.Niveau >= 1 && g.Niveau <= 4) {
-    const auto i = static_cast<size_t>(g.Niveau - 1);
-    g.PourcentJeuReflechi = PourcentParNiveau[i];
-    g.OptionLeverCartes = LeverParNiveau[i];
-    e.legendeNiveau = NomNiveau(g.Langue, g.Niveau);
-  }
+  AppliquerNiveau(g, g.Niveau);
+  if (g.Niveau >= 1 && g.Niveau <= 4) e.legendeNiveau = NomNiveau(g.Langue, g.Niveau);
 
   e.coches.emplace_back("MenuMainQuelconqueMinPrise", o.AuMoinsUnePrise != 0);
   g.AuMoinsUnePriseActif = o.AuMoinsUnePrise != 0 ? 1 : 0;

@@ -74,11 +74,7 @@ Table::Table(uint64_t graine, const ParametresPartie& p) : m(plateforme, Aleatoi
 }
 
 void AppliquerParametres(Partie& g, const ParametresPartie& p) {
-  static constexpr int16_t pourcent[5] = {0, 80, 90, 100, 100};
-  static constexpr int16_t lever[5] = {0, 1, 1, 0, 0};
-  g.Niveau = p.niveau;
-  g.PourcentJeuReflechi = pourcent[p.niveau];
-  g.OptionLeverCartes = lever[p.niveau];
+  AppliquerNiveau(g, p.niveau);
   g.ForceMain = p.forceMain;
   g.AuMoinsUnePriseActif = p.auMoinsUnePrise ? 1 : 0;
 }

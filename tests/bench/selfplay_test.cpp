@@ -5,12 +5,101 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <stdexcept>
+#include <string>
 #include <vector>
+
+#include "game/score.h"
 
 #include "support/cartes.h"
 #include "support/regles_jeu.h"
 
 namespace {
+
+// A small reader of the trace's JSON (numbers, lists, objects), to read a line back.
+struct Json {
+  int64_t nombre = 0;
+  std::vector<Json> liste;
+  std::map<std::string, Json> objet;
+  const Json& operator[](const std::string& cle) const {
+    const auto it = objet.find(cle);
+    if (it == objet.end()) throw std::runtime_error("missing key " + cle);
+    return it->second;
+  }
+};
+
+Json Lire(const std::string& texte, size_t& i) {
+  Json v;
+  if (texte.at(i) == '[' || texte.at(i) == '{') {
+    const bool objet = texte[i] == '{';
+    const char fin = objet ? '}' : ']';
+    ++i;
+    while (texte.at(i) != fin) {
+      if (objet) {
+        const size_t debut = texte.find('"', i) + 1, bout = texte.find('"', debut);
+        const std::string cle = texte.substr(debut, bout - debut);
+        i = bout + 2;  // past '":'
+        v.objet[cle] = Lire(texte, i);
+      } else {
+        v.liste.push_back(Lire(texte, i));
+      }
+      if (texte.at(i) == ',') ++i;
+    }
+    ++i;
+    return v;
+  }
+  size_t fin = 0;
+  v.nombre = std::stoll(texte.substr(i), &fin);
+  i += fin;
+  return v;
+}
+
+template <class T, int Lo, int Hi>
+void Remplir(Tab<T, Lo, Hi>& t, const Json& v) {
+  if (v.liste.size() != static_cast<size_t>(Hi - Lo + 1)) throw std::runtime_error("list of the wrong length");
+  for (int k = Lo; k <= Hi; ++k) t[k] = static_cast<T>(v.liste[static_cast<size_t>(k - Lo)].nombre);
+}
+
+// A trace line read back into the record of a deal.
+TraceDonne Relire(const std::string& ligne) {
+  size_t i = 0;
+  const Json j = Lire(ligne, i);
+  TraceDonne t;
+  t.donne = static_cast<int32_t>(j["deal"].nombre);
+  t.niveau = static_cast<int16_t>(j["level"].nombre);
+  t.donneur = static_cast<int16_t>(j["dealer"].nombre);
+  t.ouvreur = static_cast<int16_t>(j["opener"].nombre);
+  for (int16_t s = 1; s <= 4; ++s) Remplir(t.mains[s], j["hands"].liste.at(s - 1u));
+  Remplir(t.chien, j["chien"]);
+  Remplir(t.encheres, j["bids"]);
+  t.preneur = static_cast<int16_t>(j["taker"].nombre);
+  t.contrat = static_cast<int16_t>(j["contract"].nombre);
+  t.aEcart = !j["discard"].liste.empty();
+  if (t.aEcart) Remplir(t.ecart, j["discard"]);
+  t.nbPlis = static_cast<int16_t>(j["tricks"].liste.size());
+  for (int16_t n = 1; n <= t.nbPlis; ++n) {
+    const Json& pli = j["tricks"].liste[n - 1u];
+    t.plis[n].entameur = static_cast<int16_t>(pli["leader"].nombre);
+    t.plis[n].gagnant = static_cast<int16_t>(pli["winner"].nombre);
+    for (int16_t k = 1; k <= 4; ++k) {
+      const Json& c = pli["cards"].liste.at(k - 1u);
+      t.plis[n].cartes[k] = CarteTrace{static_cast<int16_t>(c.liste.at(0).nombre),
+                                       static_cast<int16_t>(c.liste.at(1).nombre),
+                                       static_cast<int16_t>(c.liste.at(2).nombre)};
+    }
+  }
+  t.demiPointsPreneur = static_cast<int16_t>(j["half_taker"].nombre);
+  t.demiPointsDefense = static_cast<int16_t>(j["half_defence"].nombre);
+  t.boutsPreneur = static_cast<int16_t>(j["oudlers_taker"].nombre);
+  t.boutsDefense = static_cast<int16_t>(j["oudlers_defence"].nombre);
+  t.pointsAFaire = static_cast<int16_t>(j["points_to_make"].nombre);
+  t.petitAuBout = static_cast<int16_t>(j["petit_au_bout"].nombre);
+  t.poignee = static_cast<int16_t>(j["handful"].nombre);
+  t.score = static_cast<int16_t>(j["score"].nombre);
+  Remplir(t.totaux, j["totals"]);
+  return t;
+}
 
 // Checks one deal against its record and the running scores before it.
 void VerifierDonne(const TraceDonne& t, const Tab1<int32_t, 4>& avant) {
@@ -95,7 +184,25 @@ TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
       t.donne = n;
       const Tab1<int32_t, 4> avant = g.ScoreTotal;
       JouerDonne(table, t);
-      VerifierDonne(t, avant);
+      // The trace line, read back, is what is checked: it must describe the deal played.
+      const TraceDonne lu = Relire(TraceJson(t));
+      VerifierDonne(lu, avant);
+      EXPECT_EQ(lu.totaux, g.ScoreTotal);
+      EXPECT_EQ(lu.preneur, g.Preneur);
+      if (lu.nbPlis == 18) {
+        EXPECT_EQ(lu.score, ScoreDonne(g));
+        EXPECT_EQ(lu.demiPointsPreneur, g.DemiPointsPreneur);
+        EXPECT_EQ(lu.boutsPreneur, g.BoutsPreneur);
+        EXPECT_EQ(lu.poignee, g.PoigneeAnnoncee);
+        for (int16_t s = 1; s <= 4; ++s)
+          for (int16_t k = 1; k <= 18; ++k) {
+            // Every card a seat played is in the trace's trick of that number.
+            const int16_t n = static_cast<int16_t>(NumeroCarte(g.MainsJoueurs[s][g.CarteJoueeParPli[s][k]]));
+            const auto& cartes = lu.plis[k].cartes;
+            EXPECT_TRUE(std::any_of(cartes.begin(), cartes.end(),
+                                    [&](const CarteTrace& c) { return c.siege == s && c.carte == n; }));
+          }
+      }
       poignees += t.poignee != 0;
       // Seat 1 declares the largest handful its suit-0 cards allow, or none.
       int16_t atouts = 0;
