@@ -312,8 +312,9 @@ void Mirvane::CreerControles() {
   AssocierBouton(id_.PanelPoigneeTriple, [this] { PanelPoigneeTriple_Click(); });
   AssocierBouton(id_.PanelConfirmeEcart, [this] { PanelConfirmeEcart_Click(); });
   // The windows after a deal, help and quitting come with their own windows.
-  for (int id : {id_.PanelScoreDetaille, id_.PanelVoirMains, id_.PanelVoirPlis, id_.PanelAide, id_.PanelQuit})
-    AssocierBouton(id, [] {});
+  for (int id : {id_.PanelScoreDetaille, id_.PanelVoirMains, id_.PanelVoirPlis}) AssocierBouton(id, [] {});
+  AssocierBouton(id_.PanelAide, [this] { PanelAide_Click(); });
+  AssocierBouton(id_.PanelQuit, [this] { PanelQuit_Click(); });
   Associer(id_.Panel3D1, Evenement::Clic, [this](int16_t) { Panel3D1_Click(); });
 
   // Mouse-over explanations.
@@ -337,6 +338,8 @@ void Mirvane::CreerMenus() {
   AssocierMenu(id_.menufrench, [this] { menufrench_Click(); });
   AssocierMenu(id_.menuenglish, [this] { menuenglish_Click(); });
   AssocierMenu(id_.apropos, [this] { apropos_Click(); });
+  AssocierMenu(id_.quitter, [this] { quitter_Click(); });
+  AssocierMenu(ChercherMenu("som"), [this] { som_Click(); });
   options_->AssocierMenus();
 }
 
@@ -379,6 +382,8 @@ void Mirvane::Form_Load() {
   options_->ChargerOptions();
   DetermineClassementJoueurs(g);
   InitAireJeu();
+  if (resolution_ != nullptr) resolution_->AdapterResolutionEcran();
+  FichierAideCourant = FichierAide(dossierProgramme_, g.Langue);
   Menu(id_.MenuLastPli).disponible = false;
   Controle& lancement = C(id_.PanelLancement);
   lancement.gauche = (LargeurFenetreTwips - lancement.largeur) / 2;
@@ -749,29 +754,33 @@ void Mirvane::MontrerChien() {
 void Mirvane::TimerEntreCarte_Timer() {
   TimerEntreCarte().DefinirActive(false);
   if (g.NumeroPli > 18) return;
-  DeterminerCartesJouables(g, g.JoueurCourant);
-  if (g.JoueurCourant == g.JoueurHumain) {
-    AfficherInfo("A vous de jouer !", "Play !");
-    g.AttenteJeuHumain = 1;
-    if (g.NumeroPli == 1) {
-      g.OffrePoigneeEnCours = 1;
-      int16_t n = 0;
-      for (const Carte& c : g.MainsJoueurs[g.JoueurHumain])
-        if (c.Couleur == CouleurAtout) ++n;
-      if (n >= g.SeuilPoigneeSimple) {
-        if (n >= g.SeuilPoigneeDouble) C(id_.PanelPoigneeDouble).visible = true;
-        if (n >= g.SeuilPoigneeTriple) C(id_.PanelPoigneeTriple).visible = true;
-        C(id_.PanelPoignee).visible = true;
-      } else {
-        g.OffrePoigneeEnCours = 0;
-      }
-    }
+  if (g.JoueurCourant != g.JoueurHumain) {
+    // A computer seat: its legal cards, its choice, the card laid.
+    g.AttenteJeuHumain = 0;
+    Chronometrer(chronos ? &chronos->secondesChoix : nullptr, [this] {
+      DeterminerCartesJouables(g, g.JoueurCourant);
+      JouerCarteOrdinateur(g, g.JoueurCourant);
+    });
+    if (chronos) ++chronos->cartes;
+    CompterCartePli(g);
     return;
   }
-  g.AttenteJeuHumain = 0;
-  Chronometrer(chronos ? &chronos->secondesChoix : nullptr, [this] { JouerCarteOrdinateur(g, g.JoueurCourant); });
-  if (chronos) ++chronos->cartes;
-  CompterCartePli(g);
+  DeterminerCartesJouables(g, g.JoueurCourant);
+  AfficherInfo("A vous de jouer !", "Play !");
+  g.AttenteJeuHumain = 1;
+  if (g.NumeroPli == 1) {
+    g.OffrePoigneeEnCours = 1;
+    int16_t n = 0;
+    for (const Carte& c : g.MainsJoueurs[g.JoueurHumain])
+      if (c.Couleur == CouleurAtout) ++n;
+    if (n >= g.SeuilPoigneeSimple) {
+      if (n >= g.SeuilPoigneeDouble) C(id_.PanelPoigneeDouble).visible = true;
+      if (n >= g.SeuilPoigneeTriple) C(id_.PanelPoigneeTriple).visible = true;
+      C(id_.PanelPoignee).visible = true;
+    } else {
+      g.OffrePoigneeEnCours = 0;
+    }
+  }
 }
 
 void Mirvane::TimerTransition_Timer() {
@@ -1072,4 +1081,46 @@ void Mirvane::scorzero_Click() {
   g.ScoreTotal.Remplir(0);
   DetermineClassementJoueurs(g);
   BasculerScoresTotaux();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Help and the end of the run
+
+void Mirvane::DefinirBureau(ResolutionEcran* resolution, Aide* aide, std::string dossierProgramme) {
+  resolution_ = resolution;
+  aide_ = aide;
+  dossierProgramme_ = std::move(dossierProgramme);
+}
+
+void Mirvane::AfficherAideIndex() {
+  if (aide_ != nullptr) aide_->AfficherIndex(FichierAideCourant);
+}
+
+void Mirvane::DechargerTousControles() {
+  for (int16_t i = 1; i <= 24; ++i) C(id_.Carte3d[i]).visible = false;
+  for (int16_t i = 1; i <= 6; ++i) C(id_.CarteChien[i]).visible = false;
+}
+
+void Mirvane::ConfirmerQuitter() {
+  const auto titre = TitreLogiciel(g.Langue);
+  if (!titre) return;  // a language we do not have: no question, nothing happens
+  const std::string t(*titre);
+  const bool fr = g.Langue == 1;
+  const std::string question =
+      fr ? "Voulez-vous réellement arrêter " + t + " ?" : "Do you really want to quit " + t + " ?";
+  if (plateforme_.Message(question, t, BoutonsMessage::OuiNon) != ReponseMessage::Oui) return;
+  DechargerTousControles();
+  plateforme_.Message(fr ? "A bientôt !" : "See you soon !", t, BoutonsMessage::Ok);
+  options_->SauverOptions();
+  Form_Unload();
+}
+
+void Mirvane::Form_Unload() {
+  if (decharge_) return;
+  decharge_ = true;
+  // No event is handled any more.
+  for (Minuterie* m : {timerEnchere_.get(), timerEntreCarte_.get(), timerTransition_.get()}) m->DefinirActive(false);
+  actif = false;
+  if (resolution_ != nullptr) resolution_->RestaurerResolutionEcran();
+  if (terminer) terminer();
 }

@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "game/partie.h"
+#include "platform/aide.h"
 #include "platform/plateforme.h"
 #include "platform/reglages.h"
+#include "table/cycle_vie.h"
 #include "table/form_poignee.h"
 #include "table/modele.h"
 #include "table/options.h"
@@ -147,6 +149,26 @@ class Mirvane : public ModeleFenetre, private Affichage {
   void DessinerCarteMain(int16_t place);
   void DessinerCarteChien(int16_t place);
 
+  // The desktop: the display mode, the help viewer and the program's folder. Without it (tests,
+  // self-play) the load switches no display and the help shows nothing.
+  void DefinirBureau(ResolutionEcran* resolution, Aide* aide, std::string dossierProgramme);
+  std::string FichierAideCourant;  // chosen once, by the load
+
+  // Help and the end of the run.
+  void AfficherAideIndex();
+  void PanelAide_Click() { AfficherAideIndex(); }
+  void som_Click() { AfficherAideIndex(); }
+  void ConfirmerQuitter();
+  void PanelQuit_Click() { ConfirmerQuitter(); }
+  void quitter_Click() { ConfirmerQuitter(); }
+  void DechargerTousControles();
+  // After the confirmed quit, or straight from the close box (no question, no save): the
+  // display put back, then the program ends. Once only.
+  void Form_Unload();
+  bool Decharge() const { return decharge_; }
+  // What the unload asks of the owner: ending the program.
+  std::function<void()> terminer;
+
   // Ids of the controls, for the window and the tests.
   struct Ids {
     int PanelGauche, PanelDroite, info, nEnchere, nContrat, nPointsAttaque, nPointsDefense, nBoutsPreneur,
@@ -192,6 +214,10 @@ class Mirvane : public ModeleFenetre, private Affichage {
   void AfficherRegle(int16_t joueur, std::string_view texte) override;
 
   Plateforme& plateforme_;
+  ResolutionEcran* resolution_ = nullptr;
+  Aide* aide_ = nullptr;
+  std::string dossierProgramme_;
+  bool decharge_ = false;
   std::unique_ptr<Minuterie> timerEnchere_, timerEntreCarte_, timerTransition_;
   std::unique_ptr<FormPoignee> formPoignee_, poigneeFermee_;
   std::unique_ptr<Reglages> reglagesMemoire_;

@@ -1,0 +1,280 @@
+#include "windows/fenetre_modele.h"
+
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QTest>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "application_qt.h"
+#include "platform/panneau3d.h"
+#include "support/cartes.h"
+#include "windows/carte_sav.h"
+
+namespace {
+
+// A small window: a panel, a panel holding a button, a button, three cards and the table.
+class ModeleEssai : public ModeleFenetre {
+ public:
+  ModeleEssai() {
+    titre = "Essai";
+    largeur = 9000;
+    hauteur = 6000;
+    couleurFond = 0x0B5D2A;
+    auto c = [](const char* nom, GenreControle genre, float x, float y, float l, float h, int parent = -1) {
+      Controle r;
+      r.nom = nom;
+      r.genre = genre;
+      r.parent = parent;
+      r.gauche = x;
+      r.haut = y;
+      r.largeur = l;
+      r.hauteur = h;
+      return r;
+    };
+    Controle t = c("TableRonde", GenreControle::Forme, 3000, 45, 3000, 3000);
+    t.couleurFond = 0x007000;
+    table = Ajouter(t);
+    // 22.5 and 37.5 twips are 1.5 and 2.5 pixels.
+    Controle i = c("PanelInfo", GenreControle::Panneau, 22.5f, 37.5f, 2700, 607.5f);
+    i.legende = "Donne\nen cours";
+    i.biseau = BiseauCreux;
+    i.gras = true;
+    info = Ajouter(i);
+    enchere = Ajouter(c("PanelEnchere", GenreControle::Panneau, 150, 1500, 2400, 900));
+    Controle p = c("ButtonPasse", GenreControle::Bouton, 60, 90, 1200, 450, enchere);
+    p.legende = "Passe";
+    passe = Ajouter(p);
+    Controle g = c("ButtonGarde", GenreControle::Bouton, 150, 3000, 1500, 450);
+    g.legende = "Garde";
+    garde = Ajouter(g);
+    for (int16_t k = 1; k <= 3; ++k) {
+      Controle carte = c("Carte3d", GenreControle::Carte, 3000.0f + 600 * k, 3500, 1350, 2280);
+      carte.index = k;
+      carte.pointeur = PointeurFleche;
+      carte.carte = Co(static_cast<int16_t>(10 + k));
+      cartes.push_back(Ajouter(carte));
+    }
+    for (int id : {passe, garde, cartes[1]}) {
+      Associer(id, Evenement::Bas, [this, id](int16_t) {
+        Noter(id, "Bas");
+        (*this)[id].biseau = BiseauCreux;
+      });
+      Associer(id, Evenement::Haut, [this, id](int16_t) {
+        Noter(id, "Haut");
+        (*this)[id].biseau = BiseauRelief;
+      });
+      Associer(id, Evenement::Clic, [this, id](int16_t index) { Noter(id, "Clic" + std::to_string(index)); });
+    }
+  }
+  void Form_Click() override { appels.push_back("Form_Click"); }
+  void Noter(int id, const std::string& quoi) { appels.push_back((*this)[id].nom + ":" + quoi); }
+
+  int table, info, enchere, passe, garde;
+  std::vector<int> cartes;
+  std::vector<std::string> appels;
+};
+
+class FenetreModeleTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { AssurerApplicationQt(); }
+  void SetUp() override {
+    fenetre.resize(fenetre.sizeHint());
+    fenetre.show();
+  }
+  template <class W = QWidget>
+  W* Trouver(const char* nom) {
+    W* w = fenetre.findChild<W*>(QString::fromLatin1(nom));
+    EXPECT_NE(w, nullptr) << nom;
+    return w;
+  }
+  ModeleEssai modele;
+  FenetreModele fenetre{modele};
+};
+
+TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePixel) {
+  struct Attendu {
+    const char* nom;
+    QRect place;  // pixels, in the parent control's widget
+    const char* parent;
+  };
+  const Attendu attendus[] = {
+      {"TableRonde", {200, 3, 200, 200}, nullptr},
+      // 22.5 and 37.5 twips are 1.5 and 2.5 pixels: halves go to the even pixel.
+      {"PanelInfo", {2, 2, 180, 40}, nullptr},
+      {"PanelEnchere", {10, 100, 160, 60}, nullptr},
+      {"ButtonPasse", {4, 6, 80, 30}, "PanelEnchere"},
+      {"ButtonGarde", {10, 200, 100, 30}, nullptr},
+      {"Carte3d_1", {240, 233, 90, 152}, nullptr},
+      {"Carte3d_3", {320, 233, 90, 152}, nullptr},
+  };
+  for (const Attendu& a : attendus) {
+    QWidget* w = Trouver(a.nom);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->geometry(), a.place) << a.nom;
+    EXPECT_EQ(w->parentWidget()->objectName(), QString::fromLatin1(a.parent ? a.parent : "")) << a.nom;
+    EXPECT_TRUE(w->isVisible()) << a.nom;
+  }
+  EXPECT_EQ(fenetre.sizeHint(), QSize(600, 400));
+  EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Essai"));
+  EXPECT_EQ(fenetre.palette().color(QPalette::Window), QColor(0x0B, 0x5D, 0x2A));
+
+  // Later elements lie over earlier ones, as they were created.
+  EXPECT_EQ(fenetre.childAt(325, 300), Trouver("Carte3d_3"));
+  // The table lies beneath everything and lets clicks through.
+  EXPECT_TRUE(Trouver("TableRonde")->testAttribute(Qt::WA_TransparentForMouseEvents));
+
+  // Each change lands on its widget at the next synchronisation.
+  modele[modele.cartes[0]].gauche = 1500;
+  modele[modele.cartes[0]].haut = 0;
+  modele[modele.passe].visible = false;
+  modele[modele.garde].actif = false;
+  modele[modele.info].legende = "Prise";
+  modele.titre = "Autre";
+  fenetre.Synchroniser();
+  EXPECT_EQ(Trouver("Carte3d_1")->pos(), QPoint(100, 0));
+  EXPECT_FALSE(Trouver("ButtonPasse")->isVisible());
+  EXPECT_FALSE(Trouver("ButtonGarde")->isEnabled());
+  EXPECT_EQ(Trouver<Panneau3D>("PanelInfo")->Legende(), QStringLiteral("Prise"));
+  EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Autre"));
+
+  // Only what changed is redone: a widget the model did not touch is left as it stands.
+  Trouver("Carte3d_2")->move(0, 0);
+  modele[modele.cartes[0]].gauche = 3000;
+  fenetre.Synchroniser();
+  EXPECT_EQ(Trouver("Carte3d_2")->pos(), QPoint(0, 0));
+  EXPECT_EQ(Trouver("Carte3d_1")->pos(), QPoint(200, 0));
+}
+
+TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionAndAreNamedByItForAssistiveTools) {
+  auto* info = Trouver<Panneau3D>("PanelInfo");
+  auto* garde = Trouver<Panneau3D>("ButtonGarde");
+  EXPECT_EQ(info->Legende(), QStringLiteral("Donne\nen cours"));
+  EXPECT_EQ(info->BiseauCourant(), Panneau3D::Creux);
+  EXPECT_TRUE(info->font().bold());
+  EXPECT_EQ(info->font().pixelSize(), 11);  // 8.25 points
+
+  QAccessibleInterface* a = QAccessible::queryAccessibleInterface(garde);
+  ASSERT_NE(a, nullptr);
+  EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("Garde"));
+  EXPECT_EQ(a->role(), QAccessible::Button);
+  QAccessibleInterface* b = QAccessible::queryAccessibleInterface(info);
+  ASSERT_NE(b, nullptr);
+  EXPECT_NE(b->role(), QAccessible::Button);
+  modele[modele.garde].legende = "Garde sans";
+  fenetre.Synchroniser();
+  EXPECT_EQ(a->text(QAccessible::Name), QStringLiteral("Garde sans"));
+
+  // The caption is painted: the panel's picture differs from the same panel without it.
+  const QImage avec = info->grab().toImage();
+  modele[modele.info].legende.clear();
+  fenetre.Synchroniser();
+  EXPECT_NE(info->grab().toImage(), avec);
+}
+
+// The opaque pixels of the face that the widget's size leaves, at the same place.
+void VerifierFace(QWidget* w, const QPixmap& face) {
+  const QImage vu = w->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  const QImage attendu = face.toImage().convertToFormat(QImage::Format_ARGB32);
+  int compares = 0;
+  for (int y = 0; y < std::min(vu.height(), attendu.height()); ++y)
+    for (int x = 0; x < std::min(vu.width(), attendu.width()); ++x)
+      if (qAlpha(attendu.pixel(x, y)) == 255) {
+        ASSERT_EQ(vu.pixel(x, y), attendu.pixel(x, y)) << x << "," << y;
+        ++compares;
+      }
+  EXPECT_GT(compares, vu.width() * 140);
+}
+
+TEST_F(FenetreModeleTest, CardsShowTheTopLeftCornerOfTheirFaceUnscaled) {
+  const FormCarteSav& sav = FormCarteSav::Instance();
+  QWidget* carte = Trouver("Carte3d_2");
+  VerifierFace(carte, sav.ImageListCoeurs[12]);
+
+  // Narrower than the face, as the chien's cards: the right columns are cut, nothing shrinks.
+  modele[modele.cartes[1]].largeur = 1320;
+  modele[modele.cartes[1]].carte = Exc();
+  fenetre.Synchroniser();
+  EXPECT_EQ(carte->width(), 88);
+  VerifierFace(carte, sav.ImageListAtouts[22]);
+
+  // A card with no picture leaves the face that was there.
+  modele[modele.cartes[1]].carte = Carte{};
+  fenetre.Synchroniser();
+  VerifierFace(carte, sav.ImageListAtouts[22]);
+}
+
+TEST_F(FenetreModeleTest, PointersBecomeCursors) {
+  const struct {
+    int16_t fenetre, carte;
+    Qt::CursorShape attendu;
+  } cas[] = {
+      {PointeurDefaut, PointeurFleche, Qt::UpArrowCursor},  {PointeurDefaut, PointeurSablier, Qt::WaitCursor},
+      {PointeurDefaut, PointeurInterdit, Qt::ForbiddenCursor}, {PointeurDefaut, PointeurDefaut, Qt::ArrowCursor},
+      // A control with the default pointer shows the window's.
+      {PointeurSablier, PointeurDefaut, Qt::WaitCursor},   {PointeurSablier, PointeurInterdit, Qt::ForbiddenCursor},
+  };
+  QWidget* carte = Trouver("Carte3d_1");
+  for (const auto& c : cas) {
+    modele.pointeur = c.fenetre;
+    modele[modele.cartes[0]].pointeur = c.carte;
+    fenetre.Synchroniser();
+    EXPECT_EQ(carte->cursor().shape(), c.attendu) << c.fenetre << " " << c.carte;
+  }
+}
+
+TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClick) {
+  QWidget* garde = Trouver("ButtonGarde");
+  QTest::mousePress(garde, Qt::LeftButton);
+  // Pressed look while the button is held, drawn at once.
+  EXPECT_EQ(Trouver<Panneau3D>("ButtonGarde")->BiseauCourant(), Panneau3D::Creux);
+  QTest::mouseRelease(garde, Qt::LeftButton);
+  EXPECT_EQ(Trouver<Panneau3D>("ButtonGarde")->BiseauCourant(), Panneau3D::Relief);
+  QTest::mouseClick(Trouver("ButtonPasse"), Qt::LeftButton);
+  QTest::mouseClick(Trouver("Carte3d_2"), Qt::LeftButton);
+  // Released outside the control: no click.
+  QTest::mousePress(garde, Qt::LeftButton);
+  QTest::mouseRelease(garde, Qt::LeftButton, {}, QPoint(-5, -5));
+  // The window's background.
+  QTest::mouseClick(&fenetre, Qt::LeftButton, {}, QPoint(590, 5));
+  // A control with no handler, and the right button, give nothing.
+  QTest::mouseClick(Trouver("Carte3d_1"), Qt::LeftButton);
+  QTest::mouseClick(garde, Qt::RightButton);
+  const std::vector<std::string> attendus = {
+      "ButtonGarde:Bas", "ButtonGarde:Haut", "ButtonGarde:Clic-1", "ButtonPasse:Bas", "ButtonPasse:Haut",
+      "ButtonPasse:Clic-1", "Carte3d:Bas",  "Carte3d:Haut",       "Carte3d:Clic2",   "ButtonGarde:Bas",
+      "ButtonGarde:Haut",   "Form_Click",
+  };
+  EXPECT_EQ(modele.appels, attendus);
+}
+
+TEST_F(FenetreModeleTest, HiddenOrDisabledControlsGetNothing) {
+  struct Cas {
+    const char* cible;
+    std::function<void()> changer;
+  };
+  const Cas cas[] = {
+      {"ButtonGarde", [&] { modele[modele.garde].actif = false; }},
+      {"ButtonGarde", [&] { modele[modele.garde].visible = false; }},
+      // A button in a disabled panel.
+      {"ButtonPasse", [&] { modele[modele.enchere].actif = false; }},
+      // The whole window disabled (another window is modal to it).
+      {"ButtonPasse", [&] { modele.actif = false; }},
+  };
+  for (const Cas& c : cas) {
+    modele.actif = true;
+    for (int id : {modele.garde, modele.enchere}) {
+      modele[id].actif = true;
+      modele[id].visible = true;
+    }
+    c.changer();
+    fenetre.Synchroniser();
+    modele.appels.clear();
+    QTest::mouseClick(Trouver(c.cible), Qt::LeftButton);
+    for (const std::string& appel : modele.appels) EXPECT_EQ(appel, "Form_Click") << c.cible;
+  }
+}
+
+}  // namespace
