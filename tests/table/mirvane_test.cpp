@@ -12,6 +12,7 @@
 #include "bench/driver/selfplay.h"
 #include "game/score.h"
 #include "support/cartes.h"
+#include "table/textes.h"
 
 namespace {
 
@@ -96,7 +97,7 @@ TEST(Table, OpenersAuctionAndBids) {
   EXPECT_EQ(Enchere(t).Intervalle(), 300);
   Enchere(t).Tirer();
   EXPECT_TRUE(C(t, m.Id().PanelDecision[4]).visible);
-  EXPECT_EQ(C(t, m.Id().PanelDecision[4]).legende, MotEnchere(g.EnchereJoueur[4], 1, true));
+  EXPECT_EQ(C(t, m.Id().PanelDecision[4]).legende, MotEnchere(1, g.EnchereJoueur[4], FormeEnchere::Ordinateur).value_or("?"));
   // The user speaks second: his advice and the buttons wait, no timer runs.
   EXPECT_TRUE(C(t, m.Id().PanelEnchere).visible);
   EXPECT_EQ(Armees(t), 0);
@@ -211,7 +212,7 @@ TEST(Table, WholeDealsAsTakerOfEachContractAndAsDefender) {
       if (contrat > 0 && g.Preneur != 1) continue;
       if (contrat == 0 && g.Preneur == 1) continue;
       joue = true;
-      EXPECT_EQ(C(t, m.Id().PanelPreneur).legende, std::string(NomSiege(g.Preneur, 1)));
+      EXPECT_EQ(C(t, m.Id().PanelPreneur).legende, std::string(NomSiege(1, g.Preneur).value_or("?")));
       EXPECT_TRUE(C(t, m.Id().CadrePreneur[g.Preneur]).visible);
       const bool chien = g.EnchereJoueur[g.Preneur] <= 2;
       EXPECT_EQ(C(t, m.Id().CarteChien[1]).visible, chien);
