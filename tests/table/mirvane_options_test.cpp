@@ -117,6 +117,22 @@ TEST(ControleurOptions, DisplayMenusShowAndHideTheTablesPanelsAndRewriteTheStore
   EXPECT_EQ(t.m.g.Langue, 1);
 }
 
+TEST(ControleurOptions, TheLanguageItemsRecaptionTheTableAndWriteNothing) {
+  Controleur t;
+  t.m.Form_Load();
+  t.store.ecritures.clear();
+  t.m.menuenglish_Click();
+  EXPECT_EQ(t.m.g.Langue, 2);
+  EXPECT_EQ(t.m.C(t.m.Id().PanelQuit).legende, "Quit");
+  EXPECT_TRUE(t.Coche("menuenglish"));
+  EXPECT_FALSE(t.Coche("menufrench"));
+  EXPECT_EQ(t.m.C(t.m.Id().PanelNiveau).legende, "Pro");  // until the next option change
+  t.m.menufrench_Click();
+  EXPECT_EQ(t.m.C(t.m.Id().PanelQuit).legende, "Quitter");
+  EXPECT_TRUE(t.Coche("menufrench"));
+  EXPECT_TRUE(t.store.ecritures.empty());
+}
+
 TEST(ControleurOptions, AStoreThatCannotBeWrittenIsReportedOnceWithItsPath) {
   Controleur t(2);
   t.store.enPanne = true;
