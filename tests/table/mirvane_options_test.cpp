@@ -120,13 +120,14 @@ TEST(ControleurOptions, DisplayMenusShowAndHideTheTablesPanelsAndRewriteTheStore
 TEST(ControleurOptions, TheLanguageItemsRecaptionTheTableAndWriteNothing) {
   Controleur t;
   t.m.Form_Load();
+  t.Choisir("MenuBon");
   t.store.ecritures.clear();
   t.m.menuenglish_Click();
   EXPECT_EQ(t.m.g.Langue, 2);
   EXPECT_EQ(t.m.C(t.m.Id().PanelQuit).legende, "Quit");
   EXPECT_TRUE(t.Coche("menuenglish"));
   EXPECT_FALSE(t.Coche("menufrench"));
-  EXPECT_EQ(t.m.C(t.m.Id().PanelNiveau).legende, "Pro");  // until the next option change
+  EXPECT_EQ(t.m.C(t.m.Id().PanelNiveau).legende, "Bon");  // until the next option change
   t.m.menufrench_Click();
   EXPECT_EQ(t.m.C(t.m.Id().PanelQuit).legende, "Quitter");
   EXPECT_TRUE(t.Coche("menufrench"));
