@@ -12,30 +12,27 @@ struct Evenement1 {
   MinuterieFactice* minuterie = nullptr;
 };
 
-// Every event the window system could deliver now. A replay is left out once the kind of hand or
-// the at-least-one-taker option has changed since the deal was dealt: the saved cards may then
-// never be accepted, and the deal's loop has no limit.
-void EvenementsPossibles(Table& t, bool rejouable, std::vector<Evenement1>& possibles) {
+// Every event the window system could deliver now.
+void EvenementsPossibles(Table& t, std::vector<Evenement1>& possibles) {
   possibles.clear();
-  Mirvane& m = t.m;
-  // A confirmed quit would end the run: the table stays open.
+  // Quitting ends the run: it is left out.
   auto controles = [&](ModeleFenetre& f) {
     for (int id = 0; id < static_cast<int>(f.Controles().size()); ++id) {
-      if (!f.Atteignable(id)) continue;
-      if (&f == &m && (id == m.Id().PanelQuit || (!rejouable && id == m.Id().PanelRejouerDonne))) continue;
+      if (!f.Atteignable(id) || f[id].nom == "PanelQuit") continue;
       for (Evenement e : {Evenement::Clic, Evenement::Bas, Evenement::Haut})
         if (f.AUnGestionnaire(id, e)) possibles.push_back({&f, id, e, Evenement1::Controle, nullptr});
     }
   };
+  Mirvane& m = t.m;
   if (FormPoignee* p = m.Poignee()) controles(*p);
   if (m.actif) {
     controles(m);
     possibles.push_back({&m, -1, Evenement::Clic, Evenement1::Fond, nullptr});
     for (int id = 0; id < static_cast<int>(m.Menus().size()); ++id)
-      if (m.Menus()[id].parent >= 0 && m.Menus()[id].disponible && id != m.Id().quitter)
+      if (m.Menus()[id].parent >= 0 && m.Menus()[id].disponible && m.Menus()[id].nom != "quitter")
         possibles.push_back({&m, id, Evenement::Clic, Evenement1::Menu, nullptr});
     // A replay needs a deal to replay.
-    if (m.DonnesPreparees > 0 && rejouable) possibles.push_back({&m, -1, Evenement::Clic, Evenement1::Rejouer, nullptr});
+    if (m.DonnesPreparees > 0) possibles.push_back({&m, -1, Evenement::Clic, Evenement1::Rejouer, nullptr});
   }
   for (MinuterieFactice* minuterie : t.plateforme.minuteries)
     if (minuterie->Active()) possibles.push_back({nullptr, -1, Evenement::Clic, Evenement1::Tic, minuterie});
@@ -122,18 +119,8 @@ BilanChaos CourirChaos(int64_t n, uint64_t graine, const ParametresPartie& p) {
   std::vector<std::string> echecs;
   const int64_t somme = SommeScores(t.g());
   int32_t donneComptee = -1;
-  // The options the deal that a replay would deal again was dealt with.
-  int32_t donneVue = -1;
-  int16_t forceMainDonne = 0, auMoinsUnePriseDonne = 0;
 
   auto verifier = [&] {
-    if (t.m.DonnesPreparees != donneVue) {
-      donneVue = t.m.DonnesPreparees;
-      if (t.g().RejouerDonne == 0) {
-        forceMainDonne = t.g().ForceMain;
-        auMoinsUnePriseDonne = t.g().AuMoinsUnePriseActif;
-      }
-    }
     echecs.clear();
     VerifierInvariants(t, echecs);
     if (SommeScores(t.g()) != somme) echecs.push_back("the running scores no longer sum to the same");
@@ -168,8 +155,7 @@ BilanChaos CourirChaos(int64_t n, uint64_t graine, const ParametresPartie& p) {
       }
       if (bilan.evenements >= n) break;
     }
-    EvenementsPossibles(
-        t, t.g().ForceMain == forceMainDonne && t.g().AuMoinsUnePriseActif == auMoinsUnePriseDonne, possibles);
+    EvenementsPossibles(t, possibles);
     if (possibles.empty()) break;
     // Message boxes answer at random.
     t.plateforme.reponses.assign(1, hasard.Rnd() < 0.5 ? ReponseMessage::Oui : ReponseMessage::Non);

@@ -1,7 +1,6 @@
 #include "bench/driver/selfplay.h"
 
 #include <algorithm>
-#include <array>
 #include <chrono>
 #include <memory>
 
@@ -100,11 +99,10 @@ bool AgirSensement(Table& t) {
   for (MinuterieFactice* minuterie : t.plateforme.minuteries)
     if (minuterie->Tirer()) return true;
   if (m.C(id.PanelEnchere).visible) {
-    // The advised bid, by its own button: the advice panel may be hidden by the options.
-    const std::array<int, 5> boutons = {id.ButtonPasse, id.ButtonPrise, id.ButtonGarde, id.ButtonGardeSans,
-                                        id.ButtonGardeContre};
+    // The advice panel makes the advised bid; hidden by the options, its button does.
+    const int boutons[] = {id.ButtonPasse, id.ButtonPrise, id.ButtonGarde, id.ButtonGardeSans, id.ButtonGardeContre};
     const int16_t conseil = g.EnchereJoueur[g.JoueurHumain];
-    Cliquer(m, boutons[conseil >= 1 && conseil <= 4 ? static_cast<size_t>(conseil) : 0]);
+    Cliquer(m, m.Atteignable(id.EvMaMain) || conseil < 0 || conseil > 4 ? id.EvMaMain : boutons[conseil]);
     return true;
   }
   if (g.EcartHumainEnCours == 1 && g.AttenteClic != 1) {
