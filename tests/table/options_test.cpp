@@ -18,8 +18,8 @@ const std::vector<std::string> PanneauxOptions = {"EvMaMain",       "nPointsAtta
                                                   "PanelDroite",    "PanelNiveau"};
 
 // The main window as far as the options see it, with the start values of its load.
-struct Table : ::testing::Test {
-  Table() {
+struct TableOptions : ::testing::Test {
+  TableOptions() {
     CreerMenus(f);
     for (const std::string& nom : PanneauxOptions) {
       Controle c;
@@ -60,7 +60,7 @@ const std::vector<std::string> ItemsNiveau = {"MenuDebutant", "MenuAmateur", "Me
 const std::vector<std::string> ItemsVitesse = {"ultrarapide", "rapide", "normale", "lente", "ultralente"};
 const std::vector<std::string> ItemsAttente = {"auto5s", "auto2s", "auto1s", "clickobli"};
 
-TEST_F(Table, AFirstRunWritesTheDefaultsInTheirOrderThenTheMarkerAndPlaysAtThem) {
+TEST_F(TableOptions, AFirstRunWritesTheDefaultsInTheirOrderThenTheMarkerAndPlaysAtThem) {
   g.ScoreTotal[3] = 250;
   options.ChargerOptions();
   EXPECT_EQ(store.ecritures,
@@ -90,7 +90,7 @@ TEST_F(Table, AFirstRunWritesTheDefaultsInTheirOrderThenTheMarkerAndPlaysAtThem)
   EXPECT_TRUE(store.ecritures.empty());
 }
 
-TEST_F(Table, StoredValuesAreReadBackAndSavedInTheSameTextForms) {
+TEST_F(TableOptions, StoredValuesAreReadBackAndSavedInTheSameTextForms) {
   Stocker({{"deja", "oui"}, {"niveau", "1"}, {"vitesseJeuCarte", "1"}, {"attenteEntrePli", "3"}, {"forceMain", "6"},
            {"visConseilEnchere", "false"}, {"visPointsPartie", "0"}, {"visAtoutsDehors", "-1"},
            {"visPanneaux", "TRUE"}, {"auMoinsUnePrise", "true"}, {"score1", "-1758"}, {"score2", "2147483647"},
@@ -156,7 +156,7 @@ TEST(TextesDuStore, ATextThatIsNotANumberOrDoesNotFitItsVariableReadsAsMissing) 
   }
 }
 
-TEST_F(Table, AMissingKeyReadsAsZeroOrFalseAndAnOutOfRangeValueChecksNothingAndChangesNothing) {
+TEST_F(TableOptions, AMissingKeyReadsAsZeroOrFalseAndAnOutOfRangeValueChecksNothingAndChangesNothing) {
   // "attenteEntrePli" missing: the click mode.
   Stocker({{"deja", "1"}, {"niveau", "7"}, {"vitesseJeuCarte", "x"}, {"forceMain", "-2"}, {"visPanneaux", "oui"},
            {"son", "1"}});
@@ -229,7 +229,7 @@ TEST(AppliquerOptions, EachValueChecksItsOwnItemAndSetsItsDependentValues) {
   }
 }
 
-TEST_F(Table, TheLevelIsRefusedDuringTricksOneToEighteenOnly) {
+TEST_F(TableOptions, TheLevelIsRefusedDuringTricksOneToEighteenOnly) {
   options.ChargerOptions();
   for (int16_t pli : {0, 1, 9, 18, 19}) {
     SCOPED_TRACE(pli);
@@ -257,7 +257,7 @@ TEST_F(Table, TheLevelIsRefusedDuringTricksOneToEighteenOnly) {
   }
 }
 
-TEST_F(Table, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeStore) {
+TEST_F(TableOptions, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeStore) {
   options.ChargerOptions();
   struct Cas {
     const char* item;
@@ -298,7 +298,7 @@ TEST_F(Table, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeStore) {
   EXPECT_TRUE(Coche("rehauss"));
 }
 
-TEST_F(Table, TogglingThePointsOfTheDealHidesAndShowsItsFivePanelsTogether) {
+TEST_F(TableOptions, TogglingThePointsOfTheDealHidesAndShowsItsFivePanelsTogether) {
   options.ChargerOptions();
   const std::vector<std::string> points = {"nPointsAttaque", "nBoutsPreneur", "nContrat", "nPointsDefense",
                                            "nBoutsDefense"};
@@ -310,7 +310,7 @@ TEST_F(Table, TogglingThePointsOfTheDealHidesAndShowsItsFivePanelsTogether) {
   }
 }
 
-TEST_F(Table, TheClickModeKeepsThePauseIntervalUntilATimedPauseIsChosen) {
+TEST_F(TableOptions, TheClickModeKeepsThePauseIntervalUntilATimedPauseIsChosen) {
   options.ChargerOptions();
   options.ChoisirOption("clickobli");
   EXPECT_EQ(g.AttenteAuto, 0);
@@ -321,7 +321,7 @@ TEST_F(Table, TheClickModeKeepsThePauseIntervalUntilATimedPauseIsChosen) {
   EXPECT_FALSE(transition.Active());
 }
 
-TEST_F(Table, ASaveThatFailsIsReportedOnceInTheCurrentLanguageWithTheFilesPath) {
+TEST_F(TableOptions, ASaveThatFailsIsReportedOnceInTheCurrentLanguageWithTheFilesPath) {
   g.Langue = 2;
   store.enPanne = true;
   options.ChargerOptions();  // a first run that cannot write its defaults
