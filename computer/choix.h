@@ -4,6 +4,7 @@
 // flags and never clear the last one.
 #include <cstdint>
 
+#include "computer/suivi.h"
 #include "game/partie.h"
 
 struct ContexteChoix {
@@ -64,8 +65,5 @@ int16_t DernierCandidat(const Partie& g, int16_t joueur, Test test) {
 
 // A rule's pick: ForcerCarteJouable, then ChoixFait := ok and, on success, the rule's flag := 2.
 bool Prendre(Partie& g, ContexteChoix& c, int16_t place);
-// Random start suit s0 = CInt(Rnd * 3) + 1; the four suits are s0, s0+1, s0+2, s0+3 (5 -> 1).
-int16_t TirerCouleurDepart(Partie& g);
-inline int16_t CouleurApres(int16_t s0, int i) { return static_cast<int16_t>((s0 - 1 + i) % 4 + 1); }
 // AFTER: the taker has laid his card in this trick or is himself last to play.
 bool ApresPreneur(const Partie& g, const ContexteChoix& c);

@@ -2,7 +2,6 @@
 
 #include <cassert>
 
-#include "computer/choix.h"
 #include "computer/suivi.h"
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include <cassert>
 
-#include "computer/choix.h"
 #include "computer/connaissance.h"
 #include "game/pli.h"
 
@@ -38,7 +37,6 @@ void MontrerAtoutsDehors(Partie& g) { g.Ecran().AfficherAtoutsDehors(g.AtoutsDeh
 
 }  // namespace
 
-// Shared with the card choice; the long suits and the computer discard draw it as well.
 int16_t TirerCouleurDepart(Partie& g) { return static_cast<int16_t>(CInt(g.Rnd() * 3) + 1); }
 
 void TrouverDetenteurPetit(Partie& g) { TrouverDetenteur(g, 1, g.DetenteurPetit, g.PlacePetit); }

@@ -12,3 +12,8 @@ void PreparerJeuDeLaCarte(Partie& g);
 void EnregistrerCarteJouee(Partie& g, int16_t joueur, int16_t place);
 void TrouverDetenteurPetit(Partie& g);
 void TrouverDetenteurExcuse(Partie& g);
+
+// Random start suit s0 = CInt(Rnd * 3) + 1; the four suits are s0, s0+1, s0+2, s0+3 (5 -> 1).
+// The card choice, the long suits and the computer discard all draw it.
+int16_t TirerCouleurDepart(Partie& g);
+inline int16_t CouleurApres(int16_t s0, int i) { return static_cast<int16_t>((s0 - 1 + i) % 4 + 1); }

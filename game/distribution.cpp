@@ -3,8 +3,6 @@
 #include <limits>
 #include <utility>
 
-#include "computer/evaluation.h"
-
 namespace {
 
 // A place 1..78 of the deck: k = CInt(u * 7699) is 0..7699, and k / 100 goes to the nearest
@@ -87,9 +85,9 @@ int16_t EnchereVisee(int16_t forceMain) {
 // Gives seat 1 a hand that supports exactly the bid asked, by exchanging with the first
 // other seat whose hand does. False when no seat has one.
 bool ImposerMain(Partie& g, int16_t visee) {
-  if (CalculerEnchereConseillee(g, 1) == visee) return true;
+  if (g.EnchereConseillee(g, 1) == visee) return true;
   for (int16_t k = 2; k <= 4; ++k)
-    if (CalculerEnchereConseillee(g, k) == visee) {
+    if (g.EnchereConseillee(g, k) == visee) {
       EchangerMains(g, 1, k);
       return true;
     }
@@ -99,7 +97,7 @@ bool ImposerMain(Partie& g, int16_t visee) {
 // Every seat is asked: a deal that all four would pass is no deal.
 bool AuMoinsUnPreneur(Partie& g) {
   bool preneur = false;
-  for (int16_t p = 1; p <= 4; ++p) preneur = CalculerEnchereConseillee(g, p) != EncherePasse || preneur;
+  for (int16_t p = 1; p <= 4; ++p) preneur = g.EnchereConseillee(g, p) != EncherePasse || preneur;
   return preneur;
 }
 

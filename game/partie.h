@@ -13,16 +13,20 @@ struct Partie : EtatCartes,
                 EtatSuivi,
                 EtatConnaissance,
                 EtatRegles {
-  Partie() : alea() { Initialiser(); }
-  explicit Partie(Aleatoire generateur) : alea(generateur) { Initialiser(); }
+  // Defined with the computer players (computer/joueurs.cpp), who install the bid advice.
+  Partie();
+  explicit Partie(Aleatoire generateur);
 
   Aleatoire alea;
   Affichage* ecran = &AffichageMuet();
+  // The bid a seat's hand supports: the deal asks it to judge a try and to force a kind of hand.
+  int16_t (*EnchereConseillee)(Partie&, int16_t siege) = nullptr;
 
   double Rnd() { return alea.Rnd(); }
   Affichage& Ecran() { return *ecran; }
 
  private:
+  // The card table and the flags a new game starts from.
   void Initialiser();
 };
 

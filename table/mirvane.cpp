@@ -10,6 +10,9 @@
 #include "game/distribution.h"
 #include "game/pli.h"
 #include "game/score.h"
+#include "platform/reglages_factices.h"
+#include "table/menus.h"
+#include "table/textes.h"
 
 namespace {
 
@@ -54,34 +57,7 @@ std::string Points(double p, int16_t langue) {
 
 }  // namespace
 
-std::string_view MotEnchere(int16_t enchere, int16_t langue, bool annonceOrdinateur) {
-  static constexpr std::string_view fr[5] = {"Passe", "PRISE", "GARDE", "GARDE SANS", "GARDE CONTRE"};
-  static constexpr std::string_view en[5] = {"Pass", "TAKE", "GUARD", "GUARD WITHOUT", "GUARD AGAINST"};
-  if (enchere < 0 || enchere > 4) return {};
-  // A computer's Prise is announced with a trailing blank.
-  if (annonceOrdinateur && enchere == 1) return langue == 2 ? "TAKE " : "PRISE ";
-  return langue == 2 ? en[enchere] : fr[enchere];
-}
-
-std::string_view NomSiege(int16_t siege, int16_t langue) {
-  static constexpr std::string_view fr[5] = {"", "SUD", "EST", "NORD", "OUEST"};
-  static constexpr std::string_view en[5] = {"", "SOUTH", "EAST", "NORTH", "WEST"};
-  if (siege < 1 || siege > 4) return {};
-  return langue == 2 ? en[siege] : fr[siege];
-}
-
-namespace {
-
-std::string_view MotConseil(int16_t enchere, int16_t langue) {
-  static constexpr std::string_view fr[5] = {"Passe", "Prise", "Garde", "Garde sans", "Garde contre"};
-  static constexpr std::string_view en[5] = {"Pass", "Take", "Guard", "Guard without", "Guard against"};
-  if (enchere < 0 || enchere > 4) return {};
-  return langue == 2 ? en[enchere] : fr[enchere];
-}
-
-}  // namespace
-
-Mirvane::Mirvane(Plateforme& plateforme, Aleatoire alea)
+Mirvane::Mirvane(Plateforme& plateforme, Aleatoire alea, Reglages* reglages)
     : g(alea),
       plateforme_(plateforme),
       timerEnchere_(plateforme.CreerMinuterie()),
@@ -96,6 +72,11 @@ Mirvane::Mirvane(Plateforme& plateforme, Aleatoire alea)
   timerEnchere_->SurTic([this] { TimerEnchere_Timer(); });
   timerEntreCarte_->SurTic([this] { TimerEntreCarte_Timer(); });
   timerTransition_->SurTic([this] { TimerTransition_Timer(); });
+  if (reglages == nullptr) {
+    reglagesMemoire_ = std::make_unique<ReglagesFactices>();
+    reglages = reglagesMemoire_.get();
+  }
+  options_ = std::make_unique<OptionsTable>(g, *this, *timerEntreCarte_, *timerTransition_, *reglages, plateforme);
   CreerControles();
   CreerMenus();
 }
@@ -105,6 +86,10 @@ Mirvane::~Mirvane() { g.ecran = &AffichageMuet(); }
 void Mirvane::Texte(int id, std::string_view francais, std::string_view anglais) {
   if (g.Langue == 1) C(id).legende = francais;
   if (g.Langue == 2) C(id).legende = anglais;
+}
+
+void Mirvane::Legende(int id, std::optional<std::string_view> texte) {
+  if (texte) C(id).legende = *texte;
 }
 
 void Mirvane::AssocierBouton(int id, std::function<void()> clic) {
@@ -171,9 +156,6 @@ void Mirvane::CreerControles() {
     c.genre = GenreControle::Carte;
     c.visible = false;
     Associer(id_.CarteTable[i], Evenement::Clic, [this](int16_t k) { CarteTable_Click(k); });
-    Associer(id_.CarteTable[i], Evenement::Survol, [this](int16_t) {
-      AfficherInfo("Sachez que vous êtes toujours situé en SUD.", "Your hand is South");
-    });
   }
 
   // Left panel: the deal's information and the prompts.
@@ -272,9 +254,6 @@ void Mirvane::CreerControles() {
   id_.PanelEnchere = panneau("PanelEnchere", -1, 0, 0, 8250, 600);
   C(id_.PanelEnchere).visible = false;
   C(id_.PanelEnchere).biseau = BiseauRelief;
-  Associer(id_.PanelEnchere, Evenement::Survol, [this](int16_t) {
-    AfficherInfo("Alors, vous la faites votre enchère ???", "So what about your bid ???");
-  });
   id_.ButtonPasse = bouton("ButtonPasse", id_.PanelEnchere, 75, 75, 1560, 450);
   id_.ButtonPrise = bouton("ButtonPrise", id_.PanelEnchere, 1695, 75, 1560, 450);
   id_.ButtonGarde = bouton("ButtonGarde", id_.PanelEnchere, 3315, 75, 1560, 450);
@@ -333,93 +312,78 @@ void Mirvane::CreerControles() {
   AssocierBouton(id_.PanelPoigneeTriple, [this] { PanelPoigneeTriple_Click(); });
   AssocierBouton(id_.PanelConfirmeEcart, [this] { PanelConfirmeEcart_Click(); });
   // The windows after a deal, help and quitting come with their own windows.
-  for (int id : {id_.PanelScoreDetaille, id_.PanelVoirMains, id_.PanelVoirPlis, id_.PanelAide, id_.PanelQuit})
-    AssocierBouton(id, [] {});
+  for (int id : {id_.PanelScoreDetaille, id_.PanelVoirMains, id_.PanelVoirPlis}) AssocierBouton(id, [] {});
+  AssocierBouton(id_.PanelAide, [this] { PanelAide_Click(); });
+  AssocierBouton(id_.PanelQuit, [this] { PanelQuit_Click(); });
   Associer(id_.Panel3D1, Evenement::Clic, [this](int16_t) { Panel3D1_Click(); });
 
   // Mouse-over explanations.
-  auto survol = [this](int id, std::string_view fr, std::string_view en) {
-    Associer(id, Evenement::Survol, [this, fr, en](int16_t) { AfficherInfo(fr, en); });
-  };
-  survol(id_.nBoutsDefense, "Ce panneau indique le nombre de bouts joués par la Défense",
-         "This panel indicates the number of oudlers played by the Defense");
-  survol(id_.nBoutsPreneur, "Ce panneau indique le nombre de bouts joués par le Preneur",
-         "This panel indicates the number of oudlers played by the Taker");
-  survol(id_.nContrat, "Ce panneau indique le nombre de points (contrat) que le Preneur doit faire",
-         "This panel indicates the number of points (contract) the Taker has to make");
-  survol(id_.nEnchere, "Ce panneau indique l'enchère du Preneur", "This panel indicates the bid of the Taker");
-  survol(id_.nPointsAttaque, "Ce panneau indique le score du Preneur", "This panel indicates the score of the Taker");
-  survol(id_.nPointsDefense, "Ce panneau indique le score de la Défense",
-         "This panel indicates the score of the Defense");
-  survol(id_.PanelAtExt, "Ce panneau indique le nombre d'atouts restant en dehors de votre propre main",
-         "This panel indicates the number of trumps left outside your hand");
-  survol(id_.PanelDonneur, "Ce panneau indique le Donneur", "This panel indicates the Dealer");
-  survol(id_.PanelPreneur, "Ce panneau indique le Preneur", "This panel indicates the Taker");
-  survol(id_.PanelGauche, "", "");
-  survol(id_.PanelDroite, "", "");
+  AssocierSurvols(*this, g);
 }
 
 void Mirvane::CreerMenus() {
-  auto menu = [this](const char* nom, int parent, const char* legende, const char* touche) {
-    ElementMenu m;
-    m.nom = nom;
-    m.parent = parent;
-    m.legende = legende;
-    m.touche = touche;
-    return AjouterMenu(m);
-  };
-  const int jeu = menu("jeu", -1, "&Mirvane", "");
-  id_.nouveau = menu("nouveau", jeu, "Nouvelle partie", "F2");
-  id_.scorzero = menu("scorzero", jeu, "Initialiser les scores", "");
-  id_.quitter = menu("quitter", jeu, "Quitter", "F9");
-  const int voir = menu("MenuVoir", -1, "Visibilité", "");
-  id_.scores = menu("scores", voir, "Scores", "F11");
-  id_.MenuLastPli = menu("MenuLastPli", voir, "Le dernier pli", "F12");
+  ::CreerMenus(*this);
+  id_.nouveau = ChercherMenu("nouveau");
+  id_.scorzero = ChercherMenu("scorzero");
+  id_.quitter = ChercherMenu("quitter");
+  id_.scores = ChercherMenu("scores");
+  id_.MenuLastPli = ChercherMenu("MenuLastPli");
+  id_.menufrench = ChercherMenu("menufrench");
+  id_.menuenglish = ChercherMenu("menuenglish");
+  id_.apropos = ChercherMenu("apropos");
   AssocierMenu(id_.nouveau, [this] { nouveau_Click(); });
   AssocierMenu(id_.scorzero, [this] { scorzero_Click(); });
   AssocierMenu(id_.scores, [this] { scores_Click(); });
   AssocierMenu(id_.MenuLastPli, [] {});
+  AssocierMenu(id_.menufrench, [this] { menufrench_Click(); });
+  AssocierMenu(id_.menuenglish, [this] { menuenglish_Click(); });
+  AssocierMenu(id_.apropos, [this] { apropos_Click(); });
+  AssocierMenu(id_.quitter, [this] { quitter_Click(); });
+  AssocierMenu(ChercherMenu("som"), [this] { som_Click(); });
+  options_->AssocierMenus();
+}
+
+void Mirvane::AppliquerLangue() {
+  ::AppliquerLangue(*this, g, NumeroVersion);
+  for (const Etiquette& e : etiquettes_) Texte(e.id, e.francais, e.anglais);
+}
+
+void Mirvane::menufrench_Click() {
+  g.Langue = LangueFrancais;
+  AppliquerLangue();
+  Menu(id_.menufrench).coche = true;
+  Menu(id_.menuenglish).coche = false;
+}
+
+void Mirvane::menuenglish_Click() {
+  g.Langue = LangueAnglais;
+  AppliquerLangue();
+  Menu(id_.menufrench).coche = false;
+  Menu(id_.menuenglish).coche = true;
+}
+
+void Mirvane::apropos_Click() {
+  const auto titre = TitreAPropos(g.Langue, NumeroVersion);
+  const auto texte = TexteAPropos(g.Langue, NumeroVersion);
+  if (titre && texte) plateforme_.Message(*texte, *titre, BoutonsMessage::Ok);
 }
 
 // ---------------------------------------------------------------------------------------------
 // Load and layout
 
 void Mirvane::Form_Load() {
-  // Fixed captions in the language of the run.
-  const int16_t L = g.Langue;
-  auto texte = [this](int id, std::string_view fr, std::string_view en) { Texte(id, fr, en); };
-  texte(id_.PanelLancement, "Cliquez ici pour commencer à jouer !", "Click here to start playing !");
-  texte(id_.PanelVoirPlis, "VOIR LES 18 PLIS", "SEE THE 18 TRICKS");
-  texte(id_.PanelPoigneeSimple, "SIMPLE", "SINGLE");
-  texte(id_.PanelPoigneeDouble, "DOUBLE", "DOUBLE");
-  texte(id_.PanelPoigneeTriple, "TRIPLE", "TRIPLE");
-  texte(id_.PanelPoigneeAucune, "aucune", "no one");
-  texte(id_.PanelQuit, "Quitter", "Quit");
-  texte(id_.PanelNewPartie, "Nouvelle donne", "New deal");
-  texte(id_.PanelAide, "Aide", "Help");
-  texte(id_.ButtonPasse, "Passe", "Pass");
-  texte(id_.ButtonPrise, "Prise", "Take");
-  texte(id_.ButtonGarde, "Garde", "Guard");
-  texte(id_.ButtonGardeSans, "Garde sans", "Guard without");
-  texte(id_.ButtonGardeContre, "Garde contre", "Guard against");
-  texte(id_.PanelPanelNewPartie, "NOUVELLE DONNE", "New deal");
-  texte(id_.PanelRejouerDonne, "REJOUER LA DONNE", "Play this deal again");
-  texte(id_.PanelVoirMains, "VOIR LES MAINS", "See each hand");
-  texte(id_.PanelConfirmeEcart, "Accepter cet écart !", "Confirm discard !");
-  for (const Etiquette& e : etiquettes_) texte(e.id, e.francais, e.anglais);
-  if (L == 1) titre = "Mirvane " + NumeroVersion + " pour Windows 95";
-  if (L == 2) titre = "Mirvane " + NumeroVersion + " for Windows";
-  Menu(id_.nouveau).legende = L == 2 ? "New deal" : "Nouvelle partie";
-  Menu(id_.scorzero).legende = L == 2 ? "Init scores" : "Initialiser les scores";
-  Menu(id_.quitter).legende = L == 2 ? "Quit" : "Quitter";
-  Menu(id_.MenuLastPli).legende = L == 2 ? "The last trick" : "Le dernier pli";
-  C(id_.info).legende.clear();
+  // Texts before the options: applying them shows a level name.
+  AppliquerLangue();
 
   TimerEntreCarte().DefinirIntervalle(200);
   TimerTransition().DefinirIntervalle(2000);
   g.PourcentJeuReflechi = 100;
+  // The saved speed, pause and level replace the start values, unless out of their range.
+  options_->ChargerOptions();
   DetermineClassementJoueurs(g);
   InitAireJeu();
+  if (resolution_ != nullptr) resolution_->AdapterResolutionEcran();
+  FichierAideCourant = FichierAide(dossierProgramme_, g.Langue);
   Menu(id_.MenuLastPli).disponible = false;
   Controle& lancement = C(id_.PanelLancement);
   lancement.gauche = (LargeurFenetreTwips - lancement.largeur) / 2;
@@ -431,6 +395,8 @@ void Mirvane::Form_Load() {
   g.SeuilPoigneeTriple = 15;
   for (int16_t i = 1; i <= 4; ++i) C(id_.PanelRegle[i]).visible = false;
   DecalageCarteJouable = 200;
+  Menu(id_.menufrench).coche = g.Langue == LangueFrancais;
+  Menu(id_.menuenglish).coche = g.Langue == LangueAnglais;
   g.RejouerDonne = 0;
   g.AttenteJeuHumain = 0;
   ResultatsDonnes.Remplir(0);
@@ -645,7 +611,7 @@ void Mirvane::PreparerNouvelleDonne(int16_t rejouer) {
   if (g.PremierJoueur == 5) g.PremierJoueur = 1;
   g.Donneur = static_cast<int16_t>(g.PremierJoueur - 1);
   if (g.Donneur == 0) g.Donneur = 4;
-  Texte(id_.PanelDonneur, NomSiege(g.Donneur, 1), NomSiege(g.Donneur, 2));
+  Legende(id_.PanelDonneur, NomSiege(g.Langue, g.Donneur));
   g.EntameurPli = g.PremierJoueur;
   g.NbCartesPli = 0;
   g.JoueurCourant = g.PremierJoueur;
@@ -677,8 +643,7 @@ void Mirvane::DemanderEnchere(int16_t siege) {
     return;
   }
   enchere = g.EnchereJoueur[siege];
-  if (g.Langue == 1) C(id_.EvMaMain).legende = "Conseil : " + std::string(MotConseil(enchere, 1));
-  if (g.Langue == 2) C(id_.EvMaMain).legende = "Advice : " + std::string(MotConseil(enchere, 2));
+  if (const auto conseil = TexteConseil(g.Langue, enchere)) C(id_.EvMaMain).legende = *conseil;
   AfficherInfo("Cliquez sur l'enchère que vous désirez annoncer !", "Click on the bid you want to do");
   C(id_.PanelEnchere).visible = true;
 }
@@ -689,7 +654,7 @@ void Mirvane::TimerEnchere_Timer() {
   Controle& decision = C(id_.PanelDecision[siege]);
   decision.visible = true;
   const int16_t enchere = g.EnchereJoueur[siege];
-  Texte(id_.PanelDecision[siege], MotEnchere(enchere, 1, true), MotEnchere(enchere, 2, true));
+  Legende(id_.PanelDecision[siege], MotEnchere(g.Langue, enchere, FormeEnchere::Ordinateur));
   g.NbEncheres = static_cast<int16_t>(g.NbEncheres + 1);
   if (g.NbEncheres >= 4) {
     AfficherInfo("Cliquez n'importe où pour continuer à jouer", "Click anywhere to go on playing");
@@ -712,7 +677,7 @@ int16_t Mirvane::DeterminerPreneur() {
   }
   Contrat = meilleure;
   if (meilleure >= 1 && meilleure <= 4)
-    Texte(id_.nEnchere, MotEnchere(meilleure, 1, false), MotEnchere(meilleure, 2, false));
+    Legende(id_.nEnchere, MotEnchere(g.Langue, meilleure, FormeEnchere::Humain));
   return meilleur;
 }
 
@@ -739,7 +704,7 @@ void Mirvane::EnchainerTransition() {
       cadre.haut = C(id_.CarteTable[g.Preneur]).haut - 45;
       C(id_.TableRonde).visible = true;
       cadre.visible = true;
-      Texte(id_.PanelPreneur, NomSiege(g.Preneur, 1), NomSiege(g.Preneur, 2));
+      Legende(id_.PanelPreneur, NomSiege(g.Langue, g.Preneur));
       for (int16_t i = 1; i <= 4; ++i) C(id_.CarteTable[i]).carte = Carte{};
       for (int16_t i = 1; i <= 24; ++i) C(id_.Carte3d[i]).actif = true;
       MontrerChien();
@@ -789,29 +754,33 @@ void Mirvane::MontrerChien() {
 void Mirvane::TimerEntreCarte_Timer() {
   TimerEntreCarte().DefinirActive(false);
   if (g.NumeroPli > 18) return;
-  DeterminerCartesJouables(g, g.JoueurCourant);
-  if (g.JoueurCourant == g.JoueurHumain) {
-    AfficherInfo("A vous de jouer !", "Play !");
-    g.AttenteJeuHumain = 1;
-    if (g.NumeroPli == 1) {
-      g.OffrePoigneeEnCours = 1;
-      int16_t n = 0;
-      for (const Carte& c : g.MainsJoueurs[g.JoueurHumain])
-        if (c.Couleur == CouleurAtout) ++n;
-      if (n >= g.SeuilPoigneeSimple) {
-        if (n >= g.SeuilPoigneeDouble) C(id_.PanelPoigneeDouble).visible = true;
-        if (n >= g.SeuilPoigneeTriple) C(id_.PanelPoigneeTriple).visible = true;
-        C(id_.PanelPoignee).visible = true;
-      } else {
-        g.OffrePoigneeEnCours = 0;
-      }
-    }
+  if (g.JoueurCourant != g.JoueurHumain) {
+    // A computer seat: its legal cards, its choice, the card laid.
+    g.AttenteJeuHumain = 0;
+    Chronometrer(chronos ? &chronos->secondesChoix : nullptr, [this] {
+      DeterminerCartesJouables(g, g.JoueurCourant);
+      JouerCarteOrdinateur(g, g.JoueurCourant);
+    });
+    if (chronos) ++chronos->cartes;
+    CompterCartePli(g);
     return;
   }
-  g.AttenteJeuHumain = 0;
-  Chronometrer(chronos ? &chronos->secondesChoix : nullptr, [this] { JouerCarteOrdinateur(g, g.JoueurCourant); });
-  if (chronos) ++chronos->cartes;
-  CompterCartePli(g);
+  DeterminerCartesJouables(g, g.JoueurCourant);
+  AfficherInfo("A vous de jouer !", "Play !");
+  g.AttenteJeuHumain = 1;
+  if (g.NumeroPli == 1) {
+    g.OffrePoigneeEnCours = 1;
+    int16_t n = 0;
+    for (const Carte& c : g.MainsJoueurs[g.JoueurHumain])
+      if (c.Couleur == CouleurAtout) ++n;
+    if (n >= g.SeuilPoigneeSimple) {
+      if (n >= g.SeuilPoigneeDouble) C(id_.PanelPoigneeDouble).visible = true;
+      if (n >= g.SeuilPoigneeTriple) C(id_.PanelPoigneeTriple).visible = true;
+      C(id_.PanelPoignee).visible = true;
+    } else {
+      g.OffrePoigneeEnCours = 0;
+    }
+  }
 }
 
 void Mirvane::TimerTransition_Timer() {
@@ -830,7 +799,7 @@ void Mirvane::EnchereHumaine(int16_t b) {
   Controle& decision = C(id_.PanelDecision[1]);
   decision.taillePolice = 13.5f;
   decision.visible = true;
-  Texte(id_.PanelDecision[1], MotEnchere(b, 1, false), MotEnchere(b, 2, false));
+  Legende(id_.PanelDecision[1], MotEnchere(g.Langue, b, FormeEnchere::Humain));
   g.EnchereJoueur[g.JoueurHumain] = b;
   g.MeilleureEnchere = b;
   CompterEnchereHumaine();
@@ -1112,4 +1081,46 @@ void Mirvane::scorzero_Click() {
   g.ScoreTotal.Remplir(0);
   DetermineClassementJoueurs(g);
   BasculerScoresTotaux();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Help and the end of the run
+
+void Mirvane::DefinirBureau(ResolutionEcran* resolution, Aide* aide, std::string dossierProgramme) {
+  resolution_ = resolution;
+  aide_ = aide;
+  dossierProgramme_ = std::move(dossierProgramme);
+}
+
+void Mirvane::AfficherAideIndex() {
+  if (aide_ != nullptr) aide_->AfficherIndex(FichierAideCourant);
+}
+
+void Mirvane::DechargerTousControles() {
+  for (int16_t i = 1; i <= 24; ++i) C(id_.Carte3d[i]).visible = false;
+  for (int16_t i = 1; i <= 6; ++i) C(id_.CarteChien[i]).visible = false;
+}
+
+void Mirvane::ConfirmerQuitter() {
+  const auto titre = TitreLogiciel(g.Langue);
+  if (!titre) return;  // a language we do not have: no question, nothing happens
+  const std::string t(*titre);
+  const bool fr = g.Langue == 1;
+  const std::string question =
+      fr ? "Voulez-vous réellement arrêter " + t + " ?" : "Do you really want to quit " + t + " ?";
+  if (plateforme_.Message(question, t, BoutonsMessage::OuiNon) != ReponseMessage::Oui) return;
+  DechargerTousControles();
+  plateforme_.Message(fr ? "A bientôt !" : "See you soon !", t, BoutonsMessage::Ok);
+  options_->SauverOptions();
+  Form_Unload();
+}
+
+void Mirvane::Form_Unload() {
+  if (decharge_) return;
+  decharge_ = true;
+  // No event is handled any more.
+  for (Minuterie* m : {timerEnchere_.get(), timerEntreCarte_.get(), timerTransition_.get()}) m->DefinirActive(false);
+  actif = false;
+  if (resolution_ != nullptr) resolution_->RestaurerResolutionEcran();
+  if (terminer) terminer();
 }

@@ -4,14 +4,19 @@
 // timers and the user's clicks; the Qt window only draws the model and forwards events.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "game/partie.h"
+#include "platform/aide.h"
 #include "platform/plateforme.h"
+#include "platform/reglages.h"
+#include "table/cycle_vie.h"
 #include "table/form_poignee.h"
 #include "table/modele.h"
+#include "table/options.h"
 
 // The outer size of the window the layout is computed for (800 x 600 pixels) and the size of
 // the table area below the menu bar, in twips.
@@ -22,7 +27,8 @@ constexpr int TwipsParPixel = 15;
 
 class Mirvane : public ModeleFenetre, private Affichage {
  public:
-  explicit Mirvane(Plateforme& plateforme, Aleatoire alea = Aleatoire());
+  // Without a settings store the options live in memory for the run.
+  explicit Mirvane(Plateforme& plateforme, Aleatoire alea = Aleatoire(), Reglages* reglages = nullptr);
   ~Mirvane() override;
 
   Partie g;
@@ -68,6 +74,9 @@ class Mirvane : public ModeleFenetre, private Affichage {
 
   // The handful window while it is open.
   FormPoignee* Poignee() { return formPoignee_.get(); }
+
+  // The options and running scores, with the store they are saved in.
+  OptionsTable& Opts() { return *options_; }
 
   // Steps of the deal.
   void Form_Load();
@@ -127,12 +136,38 @@ class Mirvane : public ModeleFenetre, private Affichage {
   void PanelScoreTotal_Click(int16_t);
   void scorzero_Click();
 
+  // Texts and language.
+  void AppliquerLangue();
+  void menufrench_Click();
+  void menuenglish_Click();
+  void apropos_Click();
+
   // Layout.
   void InitAireJeu();
   void DisposerMainJoueur() override;
   void AfficherCarteTable(int16_t joueur, int16_t place) override;
   void DessinerCarteMain(int16_t place);
   void DessinerCarteChien(int16_t place);
+
+  // The desktop: the display mode, the help viewer and the program's folder. Without it (tests,
+  // self-play) the load switches no display and the help shows nothing.
+  void DefinirBureau(ResolutionEcran* resolution, Aide* aide, std::string dossierProgramme);
+  std::string FichierAideCourant;  // chosen once, by the load
+
+  // Help and the end of the run.
+  void AfficherAideIndex();
+  void PanelAide_Click() { AfficherAideIndex(); }
+  void som_Click() { AfficherAideIndex(); }
+  void ConfirmerQuitter();
+  void PanelQuit_Click() { ConfirmerQuitter(); }
+  void quitter_Click() { ConfirmerQuitter(); }
+  void DechargerTousControles();
+  // After the confirmed quit, or straight from the close box (no question, no save): the
+  // display put back, then the program ends. Once only.
+  void Form_Unload();
+  bool Decharge() const { return decharge_; }
+  // What the unload asks of the owner: ending the program.
+  std::function<void()> terminer;
 
   // Ids of the controls, for the window and the tests.
   struct Ids {
@@ -145,7 +180,7 @@ class Mirvane : public ModeleFenetre, private Affichage {
     Tab1<int, 24> Carte3d;
     Tab1<int, 6> CarteChien;
     Tab1<int, 4> CarteTable, CadrePreneur, PanelDecision, PanelScoreTotal, PanelScore, PanelClassement, PanelRegle;
-    int nouveau, scores, scorzero, MenuLastPli, quitter;
+    int nouveau, scores, scorzero, MenuLastPli, quitter, menufrench, menuenglish, apropos;
   };
   const Ids& Id() const { return id_; }
   Controle& C(int id) { return (*this)[id]; }
@@ -153,6 +188,8 @@ class Mirvane : public ModeleFenetre, private Affichage {
 
   // The text of the current language; nothing for another language value.
   void Texte(int id, std::string_view francais, std::string_view anglais);
+  // A text already chosen by language; nothing when there is none.
+  void Legende(int id, std::optional<std::string_view> texte);
 
  private:
   static constexpr int16_t EncherePrise_ = 1, EnchereGarde_ = 2, EnchereGardeSans_ = 3, EnchereGardeContre_ = 4;
@@ -177,8 +214,14 @@ class Mirvane : public ModeleFenetre, private Affichage {
   void AfficherRegle(int16_t joueur, std::string_view texte) override;
 
   Plateforme& plateforme_;
+  ResolutionEcran* resolution_ = nullptr;
+  Aide* aide_ = nullptr;
+  std::string dossierProgramme_;
+  bool decharge_ = false;
   std::unique_ptr<Minuterie> timerEnchere_, timerEntreCarte_, timerTransition_;
   std::unique_ptr<FormPoignee> formPoignee_, poigneeFermee_;
+  std::unique_ptr<Reglages> reglagesMemoire_;
+  std::unique_ptr<OptionsTable> options_;
   Ids id_{};
   // Captions of the side panels' labels.
   struct Etiquette {
@@ -188,6 +231,3 @@ class Mirvane : public ModeleFenetre, private Affichage {
   std::vector<Etiquette> etiquettes_;
 };
 
-// Words of the bids as the table shows them.
-std::string_view MotEnchere(int16_t enchere, int16_t langue, bool annonceOrdinateur);
-std::string_view NomSiege(int16_t siege, int16_t langue);

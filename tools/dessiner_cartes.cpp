@@ -1,9 +1,10 @@
-// Draws the 78 card faces and the icon into pictures/, or the two contact sheets.
+// Draws the 78 card faces, the icon and the start screen's picture into pictures/, or the two contact sheets.
 //
-//   mirvane-cartes                       faces and icon into the source tree's pictures/
+//   mirvane-cartes                       faces, icon and start picture into the source tree's pictures/
 //   mirvane-cartes DOSSIER               the same into DOSSIER
 //   mirvane-cartes --planches DOSSIER    DOSSIER/planche-faces.png and DOSSIER/planche-coins.png
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <cstdio>
@@ -20,6 +21,14 @@ bool Ecrire(const QImage& image, const QString& chemin) {
   return false;
 }
 
+bool CreerDossier(const QDir& dossier) {
+  if (QDir().mkpath(dossier.path())) return true;
+  const bool fichier = QFileInfo::exists(dossier.path());
+  std::fprintf(stderr, "mirvane-cartes: %s %s\n", fichier ? "not a folder:" : "cannot create the folder",
+               qPrintable(dossier.path()));
+  return false;
+}
+
 bool DessinerTout(const QDir& dossier) {
   for (int16_t couleur = 0; couleur <= 4; ++couleur) {
     for (int16_t indice = 1; indice <= NombreImages(couleur); ++indice) {
@@ -28,7 +37,8 @@ bool DessinerTout(const QDir& dossier) {
       }
     }
   }
-  return Ecrire(DessinerIcone(), dossier.filePath(NomFichierIcone));
+  return Ecrire(DessinerIcone(), dossier.filePath(NomFichierIcone)) &&
+         Ecrire(DessinerImageAccueil(), dossier.filePath(NomFichierAccueil));
 }
 
 // One row per plain suit, then the trumps in two rows, the Excuse last; each face cut to
@@ -78,7 +88,7 @@ int main(int argc, char** argv) {
   const QStringList args = app.arguments().mid(1);
   if (args.size() == 2 && args[0] == QStringLiteral("--planches")) {
     const QDir dossier(args[1]);
-    if (!QDir().mkpath(dossier.path())) return 1;
+    if (!CreerDossier(dossier)) return 1;
     const bool ok = Ecrire(Planche(QSize(LargeurCarte, HauteurCarte)), dossier.filePath("planche-faces.png")) &&
                     Ecrire(Planche(QSize(30, 50)), dossier.filePath("planche-coins.png"));
     if (ok) std::printf("%s\n%s\n", qPrintable(dossier.filePath("planche-faces.png")),
@@ -90,6 +100,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   const QDir dossier(args.isEmpty() ? QStringLiteral(MIRVANE_DOSSIER_IMAGES) : args[0]);
-  if (!QDir().mkpath(dossier.path())) return 1;
+  if (!CreerDossier(dossier)) return 1;
   return DessinerTout(dossier) ? 0 : 1;
 }

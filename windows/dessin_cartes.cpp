@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QRawFont>
 #include <QTransform>
+#include <algorithm>
 #include <array>
 
 #include "game/carte.h"
@@ -59,8 +60,14 @@ void RemplirCentre(QPainter& p, const QPainterPath& chemin, QPointF centre, cons
   p.fillPath(chemin.translated(centre - chemin.boundingRect().center()), c);
 }
 
+// A 6 or a 9 is underlined, so that neither reads as the other upside down.
 void Texte(QPainter& p, const QString& texte, QPointF centre, qreal hauteur, const QColor& c) {
   RemplirCentre(p, CheminTexte(texte, hauteur, texte.size() > 1 ? 0.8 : 1.0), centre, c);
+  // The line stays close under a large number, clear of the sign beneath it.
+  const qreal u = hauteur / 26;
+  const qreal haut = centre.y() + std::min(15 * u, hauteur / 2 + 2);
+  if (texte == QLatin1String("6") || texte == QLatin1String("9"))
+    p.fillRect(QRectF(centre.x() - 7 * u, haut, 14 * u, std::min(2 * u, 2.0)), c);
 }
 
 // Suit signs and the star, drawn on a 200-unit grid (fine enough for the unions below).
@@ -468,9 +475,6 @@ QImage CarteAtout(int16_t valeur) {
     p.setBrush(bout ? QColor(0xff, 0xf1, 0xc0) : QColor(Qt::white));
     p.drawEllipse(centre, 26, 22);
     Texte(p, QString::number(valeur), centre, 26, Atout);
-    if (valeur == 6 || valeur == 9) {  // underlined, so that neither reads as the other upside down
-      p.fillRect(QRectF(centre.x() - 7, centre.y() + 15, 14, 2), Atout);
-    }
     if (bout) {  // the two trump oudlers wear gold stars
       Etoile(p, QPointF(16, 58), 11, OrSombre);
       Etoile(p, QPointF(76, 62), 11, OrSombre);
@@ -621,5 +625,31 @@ QImage DessinerIcone() {
     }
     p.restore();
   }
+  return image;
+}
+
+QImage DessinerImageAccueil() {
+  QImage image(95, 129, QImage::Format_RGB888);
+  image.fill(QColor(0x0b, 0x5d, 0x2a));
+  QPainter p(&image);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.setPen(QPen(Or, 2));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(2, 2, 91, 125));
+  // The Excuse, the Petit and the 21, at half size, fanned from a point below the middle.
+  const struct {
+    int16_t indice;
+    qreal angle;
+  } cartes[] = {{22, -16}, {1, 0}, {21, 16}};
+  for (const auto& carte : cartes) {
+    p.save();
+    p.translate(47.5, 96);
+    p.rotate(carte.angle);
+    p.scale(0.5, 0.5);
+    p.drawImage(QPointF(-LargeurCarte / 2.0, -HauteurCarte - 10.0), DessinerCarte(CouleurAtout, carte.indice));
+    p.restore();
+  }
+  Texte(p, QStringLiteral("MIRVANE"), QPointF(47.5, 113), 11, Or);
   return image;
 }

@@ -13,6 +13,7 @@ inline constexpr int HauteurCarte = 150;
 int16_t NombreImages(int16_t couleur);
 QString NomFichierCarte(int16_t couleur, int16_t indice);  // "atout-07.png", "excuse.png", ...
 inline const QString NomFichierIcone = QStringLiteral("mirvane.png");
+inline const QString NomFichierAccueil = QStringLiteral("accueil.png");
 
 // False when a DejaVu font file is missing: the faces would come out without their texts.
 bool PolicesDisponibles();
@@ -21,3 +22,6 @@ bool PolicesDisponibles();
 // QGuiApplication (the glyph outlines come from the platform's font engine).
 QImage DessinerCarte(int16_t couleur, int16_t indice);
 QImage DessinerIcone();  // 128 x 128
+// The start screen's picture: the three oudlers fanned out on the table's green, 95 x 129,
+// 24 bits per pixel.
+QImage DessinerImageAccueil();

@@ -47,6 +47,15 @@ void Envoyer(Table& t, const Evenement1& e) {
   }
 }
 
+// The state of the deal in a few numbers, for a report.
+std::string Etat(Table& t) {
+  const Partie& g = t.g();
+  return "trick " + std::to_string(g.NumeroPli) + ", cards " + std::to_string(g.NbCartesPli) + ", click " +
+         std::to_string(g.AttenteClic) + ", discard " + std::to_string(g.EcartHumainEnCours) + ", user's turn " +
+         std::to_string(g.AttenteJeuHumain) + ", handful offer " + std::to_string(g.OffrePoigneeEnCours) +
+         ", deals " + std::to_string(t.m.DonnesPreparees);
+}
+
 int64_t SommeScores(const Partie& g) {
   int64_t s = 0;
   for (int32_t x : g.ScoreTotal) s += x;
@@ -138,7 +147,8 @@ BilanChaos CourirChaos(int64_t n, uint64_t graine, const ParametresPartie& p) {
           ++bilan.echecs;
           if (bilan.premiersEchecs.size() < 20)
             bilan.premiersEchecs.push_back("event " + std::to_string(bilan.evenements) +
-                                           ": sensible play did not end the deal within 500 events");
+                                           ": sensible play did not end the deal within 500 events (" +
+                                           Etat(t) + ")");
           break;
         }
       }

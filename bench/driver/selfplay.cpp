@@ -42,21 +42,27 @@ bool DansEcart(const Tab1<Carte, 6>& ecart, const Carte& c) {
   return false;
 }
 
-// One click of the discard: put back a card chosen by mistake, choose the next wanted one, or
-// confirm.
-void Ecarter(Mirvane& m) {
+// One click of the discard: put back a card chosen by mistake, else choose the next wanted one,
+// else confirm.
+void Ecarter(Table& t) {
+  Mirvane& m = t.m;
   Partie& g = m.g;
-  const Tab1<Carte, 6> voulu = EcartVoulu(g);
-  for (int16_t k = 1; k <= 24; ++k) {
-    const int16_t s = m.IndexCarteEcart[k];
-    const bool chien = s > 18;
-    const Carte& c = chien ? g.Chien[s - 18] : g.MainsJoueurs[g.JoueurHumain][s];
-    const int16_t choisi = chien ? m.ChoixEcartChien[s - 18] : m.ChoixEcartMain[s];
-    if ((choisi == 1) != DansEcart(voulu, c)) {
-      Cliquer(m, m.Id().Carte3d[k]);
-      return;
-    }
+  if (t.ecartDeLaDonne != m.DonnesPreparees) {
+    t.ecartVoulu = EcartVoulu(g);
+    t.ecartDeLaDonne = m.DonnesPreparees;
   }
+  const Tab1<Carte, 6>& voulu = t.ecartVoulu;
+  for (const bool reprendre : {true, false})
+    for (int16_t k = 1; k <= 24; ++k) {
+      const int16_t s = m.IndexCarteEcart[k];
+      const bool chien = s > 18;
+      const Carte& c = chien ? g.Chien[s - 18] : g.MainsJoueurs[g.JoueurHumain][s];
+      const bool choisi = (chien ? m.ChoixEcartChien[s - 18] : m.ChoixEcartMain[s]) == 1;
+      if (choisi == reprendre && DansEcart(voulu, c) != reprendre) {
+        Cliquer(m, m.Id().Carte3d[k]);
+        return;
+      }
+    }
   Cliquer(m, m.Id().PanelConfirmeEcart);
 }
 
@@ -97,7 +103,7 @@ bool AgirSensement(Table& t) {
     return true;
   }
   if (g.EcartHumainEnCours == 1 && g.AttenteClic != 1) {
-    Ecarter(m);
+    Ecarter(t);
     return true;
   }
   if (g.AttenteJeuHumain == 1 && g.OffrePoigneeEnCours == 1 && m.C(id.PanelPoignee).visible) {

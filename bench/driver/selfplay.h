@@ -23,6 +23,9 @@ struct Table {
   Mirvane m;
   ParametresPartie parametres;
   bool donnePrete = false;  // a deal was dealt by the click that ended an auction all passed
+  // Seat 1's discard, chosen once per deal.
+  Tab1<Carte, 6> ecartVoulu;
+  int32_t ecartDeLaDonne = -1;
   Partie& g() { return m.g; }
 };
 

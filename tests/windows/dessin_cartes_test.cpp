@@ -62,6 +62,11 @@ TEST_F(DessinCartes, TheCommittedPicturesAreWhatTheProgramDraws) {
   const QImage icone(QStringLiteral(":/pictures/") + NomFichierIcone);
   EXPECT_TRUE(icone.convertToFormat(QImage::Format_ARGB32) ==
               DessinerIcone().convertToFormat(QImage::Format_ARGB32));
+  const QImage accueil(QStringLiteral(":/pictures/") + NomFichierAccueil);
+  EXPECT_EQ(accueil.size(), QSize(95, 129));
+  EXPECT_FALSE(accueil.hasAlphaChannel());
+  EXPECT_TRUE(accueil.convertToFormat(QImage::Format_ARGB32) ==
+              DessinerImageAccueil().convertToFormat(QImage::Format_ARGB32));
 }
 
 TEST_F(DessinCartes, NoTwoFacesAndNoTwoCornersAreAlike) {

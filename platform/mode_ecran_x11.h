@@ -1,0 +1,28 @@
+#pragma once
+// The display mode through XRandR on an X11 display: the output's mode of exactly the asked
+// size, for this session only. Anywhere else (Wayland, the offscreen platform, no DISPLAY)
+// every switch is refused and the size is the one the window system gave.
+#include <string_view>
+
+#include "platform/mode_ecran.h"
+
+struct _XDisplay;
+
+class ModeEcranX11 : public ModeEcran {
+ public:
+  // `plateforme` is the window system's name as Qt gives it: only "xcb" opens the display.
+  ModeEcranX11(std::string_view plateforme, TailleEcran tailleHorsX11);
+  ~ModeEcranX11() override;
+  ModeEcranX11(const ModeEcranX11&) = delete;
+  ModeEcranX11& operator=(const ModeEcranX11&) = delete;
+
+  TailleEcran Taille() const override;
+  std::vector<TailleEcran> Modes() const override;
+  bool Changer(TailleEcran taille) override;
+
+  bool SurX11() const { return affichage_ != nullptr; }
+
+ private:
+  _XDisplay* affichage_ = nullptr;
+  TailleEcran tailleHorsX11_;
+};

@@ -1,0 +1,29 @@
+#pragma once
+// SIGINT, SIGTERM and SIGHUP end the program through its event loop, so that it can put the
+// display back before it goes: the signal handler only writes the signal's number into a pipe,
+// and the event loop reads it and runs the action. One instance at a time.
+#include <QObject>
+#include <csignal>
+#include <functional>
+
+class QSocketNotifier;
+
+class SignauxQt : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit SignauxQt(std::function<void(int signal)> action, QObject* parent = nullptr);
+  ~SignauxQt() override;  // the earlier handlers come back
+  SignauxQt(const SignauxQt&) = delete;
+  SignauxQt& operator=(const SignauxQt&) = delete;
+
+  static constexpr int Signaux[] = {SIGINT, SIGTERM, SIGHUP};
+
+ private:
+  void Lire();
+
+  std::function<void(int)> action_;
+  int tube_[2] = {-1, -1};
+  QSocketNotifier* notificateur_ = nullptr;
+  struct sigaction anciens_[3];
+};

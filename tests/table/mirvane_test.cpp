@@ -1,0 +1,585 @@
+// The main window driven headless through its handlers and hand-fired timers; assertions on
+// the model of its controls.
+#include "table/mirvane.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <set>
+
+#include "bench/driver/chaos.h"
+#include "bench/driver/selfplay.h"
+#include "game/score.h"
+#include "support/cartes.h"
+
+namespace {
+
+MinuterieFactice& Enchere(Table& t) { return *t.plateforme.minuteries[0]; }
+MinuterieFactice& EntreCarte(Table& t) { return *t.plateforme.minuteries[1]; }
+MinuterieFactice& Transition(Table& t) { return *t.plateforme.minuteries[2]; }
+void Clic(Table& t, int id) { t.m.Envoyer(id, Evenement::Clic); }
+const Controle& C(Table& t, int id) { return t.m.C(id); }
+int Armees(Table& t) {
+  int n = 0;
+  for (const MinuterieFactice* m : t.plateforme.minuteries) n += m->Active() ? 1 : 0;
+  return n;
+}
+
+// Sensible play until `fini` holds; fails after `max` steps.
+template <class F>
+void JouerJusqua(Table& t, F fini, int max = 2000) {
+  for (int i = 0; i < max; ++i) {
+    if (fini()) return;
+    ASSERT_LE(Armees(t), 1);
+    if (!AgirSensement(t)) break;
+  }
+  ASSERT_TRUE(fini());
+}
+
+// The layout of an 800 x 600 window against the numbers worked out by hand.
+TEST(Table, LayoutOfThe800By600Window) {
+  Table t(1);
+  Mirvane& m = t.m;
+  EXPECT_EQ(m.PasMain18, 592);   // 591.67
+  EXPECT_EQ(m.PasMain24, 444);   // 443.75
+  EXPECT_EQ(m.HautMain, 6082);   // 6082.5, the half to even
+  EXPECT_EQ(m.HautMilieu, 1605);
+  EXPECT_EQ(m.GaucheChien, 3835);
+  EXPECT_EQ(C(t, m.Id().TableRonde).gauche, 3290);
+  const auto& table = m.Id().CarteTable;
+  EXPECT_EQ(C(t, table[1]).gauche, 5315);
+  EXPECT_EQ(C(t, table[1]).haut, 2965);
+  EXPECT_EQ(C(t, table[3]).haut, 245);
+  EXPECT_EQ(C(t, table[2]).gauche, 6940);
+  EXPECT_EQ(C(t, table[2]).haut, 1605);
+  EXPECT_EQ(C(t, table[4]).gauche, 3690);
+  EXPECT_EQ(C(t, m.Id().PanelEnchere).haut, m.HautMain - C(t, m.Id().PanelEnchere).hauteur - 50);
+  EXPECT_EQ(m.DecalageCarte, 570);
+  EXPECT_EQ(C(t, m.Id().PanelResultat).haut, 45 + 5400 + 100);
+
+  // Over many deals each hand card stands at one of nine heights, the suits apart, and always
+  // inside the table area.
+  std::set<float> hauts;
+  for (int n = 0; n < 40; ++n) {
+    m.ChoisirMenu(m.Id().nouveau);
+    const Main& main = m.g.MainsJoueurs[1];
+    for (int16_t k = 1; k <= 18; ++k) {
+      const Controle& c = C(t, m.Id().Carte3d[k]);
+      hauts.insert(c.haut);
+      EXPECT_EQ(c.gauche, 100 + (k - 1) * 592 + 60 * main[k].Couleur);
+      EXPECT_TRUE(c.visible);
+      EXPECT_LE(c.gauche + c.largeur, LargeurFenetreTwips);
+      EXPECT_LE(c.haut + c.hauteur, HauteurAireTwips);
+      EXPECT_EQ(c.pointeur, PointeurInterdit);
+      EXPECT_FALSE(c.actif);  // nothing to click during the auction
+    }
+  }
+  EXPECT_EQ(hauts, (std::set<float>{6058, 6066, 6074, 6082, 6090, 6098, 6106, 6114, 6122}));
+}
+
+// Openers and dealers, the replay, the auction's timer and the words of each bid.
+TEST(Table, OpenersAuctionAndBids) {
+  Table t(5);
+  Mirvane& m = t.m;
+  Partie& g = m.g;
+  EXPECT_EQ(Armees(t), 0);
+  EXPECT_TRUE(C(t, m.Id().PanelLancement).visible);
+  Clic(t, m.Id().PanelLancement);
+  EXPECT_FALSE(C(t, m.Id().PanelLancement).visible);
+  EXPECT_EQ(g.PremierJoueur, 4);
+  EXPECT_EQ(g.Donneur, 3);
+  EXPECT_EQ(C(t, m.Id().PanelDonneur).legende, "NORD");
+  EXPECT_EQ(m.IndexHistorique, 1);
+  // West opens: its bid shows at the bid timer's tick, 300 ms after.
+  ASSERT_TRUE(Enchere(t).Active());
+  EXPECT_EQ(Enchere(t).Intervalle(), 300);
+  Enchere(t).Tirer();
+  EXPECT_TRUE(C(t, m.Id().PanelDecision[4]).visible);
+  EXPECT_EQ(C(t, m.Id().PanelDecision[4]).legende, MotEnchere(g.EnchereJoueur[4], 1, true));
+  // The user speaks second: his advice and the buttons wait, no timer runs.
+  EXPECT_TRUE(C(t, m.Id().PanelEnchere).visible);
+  EXPECT_EQ(Armees(t), 0);
+  EXPECT_EQ(C(t, m.Id().EvMaMain).legende.rfind("Conseil : ", 0), 0u);
+
+  m.ChoisirMenu(m.Id().nouveau);
+  EXPECT_EQ(g.PremierJoueur, 1);
+  EXPECT_EQ(g.Donneur, 4);
+  EXPECT_EQ(C(t, m.Id().PanelDonneur).legende, "OUEST");
+  const Main avant = g.MainsJoueurs[1];
+  // A replay keeps the opener, the dealer and the cards; the ten-deal slot still moves on.
+  m.PanelRejouerDonne_Click();
+  EXPECT_EQ(g.PremierJoueur, 1);
+  EXPECT_EQ(g.Donneur, 4);
+  EXPECT_EQ(m.IndexHistorique, 3);
+  EXPECT_EQ(g.MainsJoueurs[1], avant);
+  m.ChoisirMenu(m.Id().nouveau);
+  m.ChoisirMenu(m.Id().nouveau);
+  m.ChoisirMenu(m.Id().nouveau);
+  EXPECT_EQ(g.PremierJoueur, 4);
+  m.ChoisirMenu(m.Id().nouveau);
+  EXPECT_EQ(g.PremierJoueur, 1);
+
+  // The user opens: Prise is taken when nobody bid; after it a Prise is refused with a word.
+  g.MeilleureEnchere = 0;
+  ASSERT_TRUE(C(t, m.Id().PanelEnchere).visible);
+  Clic(t, m.Id().ButtonGarde);
+  EXPECT_EQ(C(t, m.Id().PanelDecision[1]).legende, "GARDE");  // no trailing blank for the user
+  EXPECT_EQ(C(t, m.Id().PanelDecision[1]).taillePolice, 13.5f);
+  EXPECT_EQ(g.MeilleureEnchere, 2);
+  EXPECT_EQ(g.NbEncheres, 1);
+  EXPECT_FALSE(C(t, m.Id().PanelEnchere).visible);
+  ASSERT_TRUE(Enchere(t).Active());
+  // The buttons are hidden now: a click reaches nothing.
+  Clic(t, m.Id().ButtonGardeSans);
+  EXPECT_EQ(g.NbEncheres, 1);
+  // Three computer bids; none of a lower bid stands.
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Enchere(t).Tirer());
+  for (int16_t s = 2; s <= 4; ++s) EXPECT_TRUE(g.EnchereJoueur[s] == 0 || g.EnchereJoueur[s] > 2) << s;
+  EXPECT_EQ(g.NbEncheres, 4);
+  EXPECT_EQ(g.AttenteClic, 1);
+  EXPECT_EQ(Armees(t), 0);
+  EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez n'importe où pour continuer à jouer");
+}
+
+// The user's bid buttons against the best bid so far, and the advice panel.
+TEST(Table, UserBidsAgainstTheBestBid) {
+  struct Cas {
+    int16_t meilleure;
+    int bouton;  // 1..4: Prise..Garde contre
+    bool pris;
+  };
+  const Cas cas[] = {{0, 1, true}, {2, 1, false}, {2, 2, false}, {2, 3, true}, {3, 4, true}, {4, 4, false}};
+  for (const Cas& c : cas) {
+    Table t(9);
+    Mirvane& m = t.m;
+    Partie& g = m.g;
+    m.ChoisirMenu(m.Id().nouveau);
+    while (!C(t, m.Id().PanelEnchere).visible) ASSERT_TRUE(Enchere(t).Tirer());
+    g.MeilleureEnchere = c.meilleure;
+    const int16_t n = g.NbEncheres;
+    const int boutons[] = {0, m.Id().ButtonPrise, m.Id().ButtonGarde, m.Id().ButtonGardeSans, m.Id().ButtonGardeContre};
+    Clic(t, boutons[c.bouton]);
+    SCOPED_TRACE(std::to_string(c.meilleure) + " " + std::to_string(c.bouton));
+    EXPECT_EQ(g.NbEncheres, n + (c.pris ? 1 : 0));
+    EXPECT_EQ(C(t, m.Id().PanelEnchere).visible, !c.pris);
+    if (!c.pris) {
+      EXPECT_EQ(C(t, m.Id().info).legende, "Vous devez faire une meilleure enchère ou passer !");
+      EXPECT_FALSE(C(t, m.Id().PanelDecision[1]).visible);
+      // A pass is always taken.
+      Clic(t, m.Id().ButtonPasse);
+      EXPECT_EQ(C(t, m.Id().PanelDecision[1]).legende, "Passe");
+      EXPECT_EQ(g.EnchereJoueur[1], 0);
+      EXPECT_EQ(g.MeilleureEnchere, c.meilleure);
+    }
+  }
+  // The advice makes the advised bid at the user's turn only.
+  Table t(11);
+  Mirvane& m = t.m;
+  m.ChoisirMenu(m.Id().nouveau);
+  m.EvMaMain_Click();
+  EXPECT_EQ(m.g.NbEncheres, 0);
+  while (!C(t, m.Id().PanelEnchere).visible) ASSERT_TRUE(Enchere(t).Tirer());
+  const int16_t conseil = m.g.EnchereJoueur[1];
+  Clic(t, m.Id().EvMaMain);
+  EXPECT_EQ(m.g.EnchereJoueur[1], conseil);
+  EXPECT_FALSE(C(t, m.Id().PanelEnchere).visible);
+}
+
+// Whole deals through the handlers with the user as taker of each contract, and as defender.
+TEST(Table, WholeDealsAsTakerOfEachContractAndAsDefender) {
+  for (int16_t contrat = 0; contrat <= 4; ++contrat) {
+    SCOPED_TRACE(contrat);
+    ParametresPartie p;
+    p.forceMain = contrat == 0 ? 1 : static_cast<int16_t>(contrat + 2);
+    bool joue = false;
+    for (uint64_t graine = 1; graine < 40 && !joue; ++graine) {
+      Table t(graine, p);
+      Mirvane& m = t.m;
+      Partie& g = m.g;
+      m.ChoisirMenu(m.Id().nouveau);
+      JouerJusqua(t, [&] { return C(t, m.Id().PanelEnchere).visible || g.NbEncheres == 4; });
+      if (contrat > 0) {
+        const int boutons[] = {0, m.Id().ButtonPrise, m.Id().ButtonGarde, m.Id().ButtonGardeSans,
+                               m.Id().ButtonGardeContre};
+        if (!C(t, m.Id().PanelEnchere).visible || g.MeilleureEnchere >= contrat) continue;
+        Clic(t, boutons[contrat]);
+      }
+      JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
+      m.Form_Click();
+      if (g.NumeroPli == 0) continue;  // all passed: dealt again
+      if (contrat > 0 && g.Preneur != 1) continue;
+      if (contrat == 0 && g.Preneur == 1) continue;
+      joue = true;
+      EXPECT_EQ(C(t, m.Id().PanelPreneur).legende, std::string(NomSiege(g.Preneur, 1)));
+      EXPECT_TRUE(C(t, m.Id().CadrePreneur[g.Preneur]).visible);
+      const bool chien = g.EnchereJoueur[g.Preneur] <= 2;
+      EXPECT_EQ(C(t, m.Id().CarteChien[1]).visible, chien);
+      if (!chien) {
+        EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez n'importe où pour commencer !");
+      }
+      if (chien && g.Preneur != 1) {
+        // One click: the computer discards and the first card follows on the card timer.
+        m.Form_Click();
+        EXPECT_TRUE(EntreCarte(t).Active());
+        EXPECT_FALSE(C(t, m.Id().CarteChien[1]).visible);
+      }
+      const Tab1<int32_t, 4> avant = g.ScoreTotal;
+      JouerJusqua(t, [&] { return g.NumeroPli == 19; });
+      EXPECT_EQ(g.DemiPointsPreneur + g.DemiPointsDefense, 182);
+      EXPECT_TRUE(C(t, m.Id().PanelResultat).visible);
+      for (int16_t s = 1; s <= 4; ++s) EXPECT_TRUE(C(t, m.Id().PanelScoreTotal[s]).visible);
+      const int16_t S = ScoreDonne(g);
+      for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(g.ScoreTotal[s] - avant[s], s == g.Preneur ? S : -S / 3) << s;
+      EXPECT_EQ(C(t, m.Id().PanelTexteResultat).legende.rfind("Résultat du Preneur : " + std::to_string(S), 0), 0u);
+      // The first click after the last trick leaves its cards and empties the prompt; later
+      // clicks do nothing.
+      m.Form_Click();
+      EXPECT_TRUE(C(t, m.Id().CarteTable[1]).visible);
+      EXPECT_EQ(C(t, m.Id().info).legende, "");
+      EXPECT_TRUE(EntreCarte(t).Tirer());
+      EXPECT_EQ(Armees(t), 0);
+      m.Form_Click();
+      EXPECT_EQ(Armees(t), 0);
+      EXPECT_EQ(g.AttenteClic, 0);
+    }
+    EXPECT_TRUE(joue);
+  }
+}
+
+// The user's discard: which cards move, the confirmation, and what is written back.
+TEST(Table, UserDiscard) {
+  ParametresPartie p;
+  p.forceMain = 3;
+  Table t(21, p);
+  Mirvane& m = t.m;
+  Partie& g = m.g;
+  m.ChoisirMenu(m.Id().nouveau);
+  JouerJusqua(t, [&] { return C(t, m.Id().PanelEnchere).visible; });
+  g.MeilleureEnchere = 0;
+  Clic(t, m.Id().ButtonPrise);
+  for (int16_t s = 2; s <= 4; ++s) g.EnchereJoueur[s] = 0;  // the others pass
+  JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
+  for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 1 ? 1 : 0;
+  m.Form_Click();
+  ASSERT_EQ(g.Preneur, 1);
+  ASSERT_EQ(g.ChienAffiche, 1);
+  // A hand card does nothing while the chien lies face up; a chien card takes it in.
+  Clic(t, m.Id().Carte3d[1]);
+  EXPECT_EQ(g.ChienAffiche, 1);
+  const Tab1<Carte, 6> montre = g.ChienMontre;
+  Clic(t, m.Id().CarteChien[3]);
+  ASSERT_EQ(g.EcartHumainEnCours, 1);
+  EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez sur 6 cartes pour constituer l'écart");
+
+  std::vector<int16_t> ecartables;
+  for (int16_t k = 1; k <= 24; ++k) {
+    const int16_t s = m.IndexCarteEcart[k];
+    const Carte c = s > 18 ? g.Chien[s - 18] : g.MainsJoueurs[1][s];
+    const Controle& image = C(t, m.Id().Carte3d[k]);
+    EXPECT_TRUE(image.visible);
+    EXPECT_TRUE(Meme(image.carte, c));
+    EXPECT_EQ(image.pointeur, c.EstEcartable() ? PointeurFleche : PointeurInterdit);
+    const float haut = image.haut;
+    EXPECT_TRUE(haut >= m.HautMain - 30 && haut <= m.HautMain);
+    Clic(t, m.Id().Carte3d[k]);
+    if (!c.EstEcartable()) {
+      EXPECT_EQ(image.haut, haut) << "a trump, the Excuse or a King never moves";
+      continue;
+    }
+    ecartables.push_back(k);
+    EXPECT_EQ(image.haut, haut - 570);
+    Clic(t, m.Id().Carte3d[k]);  // put back
+    EXPECT_EQ(image.haut, haut);
+  }
+  ASSERT_GE(ecartables.size(), 7u);
+  // The merged row is in sort order.
+  for (int16_t k = 1; k < 24; ++k)
+    EXPECT_FALSE(AvantDansLeTri(C(t, m.Id().Carte3d[k + 1]).carte, C(t, m.Id().Carte3d[k]).carte));
+  for (size_t i = 0; i < 6; ++i) {
+    EXPECT_FALSE(C(t, m.Id().PanelConfirmeEcart).visible);
+    Clic(t, m.Id().Carte3d[ecartables[i]]);
+  }
+  EXPECT_TRUE(C(t, m.Id().PanelConfirmeEcart).visible);
+  const float septieme = C(t, m.Id().Carte3d[ecartables[6]]).haut;
+  Clic(t, m.Id().Carte3d[ecartables[6]]);
+  EXPECT_EQ(C(t, m.Id().Carte3d[ecartables[6]]).haut, septieme);
+  EXPECT_EQ(m.NbCartesEcart, 6);
+  Clic(t, m.Id().Carte3d[ecartables[0]]);
+  EXPECT_FALSE(C(t, m.Id().PanelConfirmeEcart).visible);
+  Clic(t, m.Id().Carte3d[ecartables[6]]);
+  EXPECT_TRUE(C(t, m.Id().PanelConfirmeEcart).visible);
+
+  std::vector<Carte> choisies, gardees;
+  for (int16_t k = 1; k <= 24; ++k) {
+    const bool ecartee = std::find(ecartables.begin() + 1, ecartables.begin() + 7, k) != ecartables.begin() + 7;
+    (ecartee ? choisies : gardees).push_back(C(t, m.Id().Carte3d[k]).carte);
+  }
+  Clic(t, m.Id().PanelConfirmeEcart);
+  EXPECT_EQ(g.EcartHumainEnCours, 0);
+  // The play starts at once; the new hand and the discard keep the sort order.
+  EXPECT_TRUE(EntreCarte(t).Active());
+  for (int16_t i = 1; i <= 6; ++i) EXPECT_TRUE(Meme(g.Chien[i], choisies[i - 1u])) << i;
+  for (int16_t k = 1; k <= 18; ++k) {
+    EXPECT_TRUE(Meme(g.MainsJoueurs[1][k], gardees[k - 1u])) << k;
+    EXPECT_EQ(g.MainsJoueurs[1][k].EnMain, 1);
+    EXPECT_TRUE(C(t, m.Id().Carte3d[k]).visible);
+  }
+  for (int16_t k = 19; k <= 24; ++k) EXPECT_FALSE(C(t, m.Id().Carte3d[k]).visible);
+  EXPECT_EQ(g.ChienMontre, montre);
+}
+
+// The handful offer by the number of suit-0 cards, and the handful window.
+TEST(Table, HandfulOfferAndWindow) {
+  struct Cas {
+    int16_t atouts;
+    bool excuse;
+    bool simple, double_, triple;
+  };
+  const Cas cas[] = {{8, true, false, false, false},
+                     {9, true, true, false, false},
+                     {12, true, true, true, false},
+                     {15, false, true, true, true}};
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.atouts);
+    Table t(31);
+    Mirvane& m = t.m;
+    Partie& g = m.g;
+    m.ChoisirMenu(m.Id().nouveau);
+    Cartes main;
+    for (int16_t v = 21; v > 21 - c.atouts; --v) main.push_back(At(v));
+    if (c.excuse) main.push_back(Exc());
+    Donner(g, {{1, main}});
+    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 4 : 0;
+    JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
+    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 4 : 0;
+    m.Form_Click();  // East takes, Garde contre
+    m.Form_Click();  // the play starts
+    JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1; });
+    EXPECT_EQ(C(t, m.Id().PanelPoignee).visible, c.simple);
+    EXPECT_EQ(g.OffrePoigneeEnCours, c.simple ? 1 : 0);
+    EXPECT_EQ(C(t, m.Id().PanelPoigneeDouble).visible, c.double_);
+    EXPECT_EQ(C(t, m.Id().PanelPoigneeTriple).visible, c.triple);
+    if (!c.simple) continue;
+    // No card while the offer is open.
+    int16_t legale = 1;
+    while (g.CarteJouable[1][legale] != 1) ++legale;
+    Clic(t, m.Id().Carte3d[legale]);
+    EXPECT_EQ(g.MainsJoueurs[1][legale].EnMain, 1);
+
+    Clic(t, c.triple ? m.Id().PanelPoigneeTriple : m.Id().PanelPoigneeSimple);
+    FormPoignee* f = m.Poignee();
+    ASSERT_NE(f, nullptr);
+    EXPECT_FALSE(m.actif);
+    const int16_t taille = c.triple ? 15 : 10;
+    EXPECT_EQ(f->Taille(), taille);
+    for (int16_t k = 1; k <= 18; ++k) {
+      const bool atout = g.MainsJoueurs[1][k].Couleur == CouleurAtout;
+      EXPECT_EQ((*f)[f->CartePoigneeId(k)].visible, atout);
+      EXPECT_EQ(C(t, m.Id().Carte3d[k]).visible, !atout);
+      if (atout) {
+        EXPECT_EQ((*f)[f->CartePoigneeId(k)].gauche, 15 + (k - 1) * 570);
+        const float h = (*f)[f->CartePoigneeId(k)].haut;
+        EXPECT_TRUE(h >= 680 - 100 && h <= 680 + 100);
+      }
+    }
+    // The main window takes nothing while the handful window is open.
+    m.Form_Click();
+    m.ChoisirMenu(m.Id().nouveau);
+    EXPECT_EQ(m.Poignee(), f);
+    // OK shows exactly at the size.
+    const float haut1 = (*f)[f->CartePoigneeId(1)].haut;
+    for (int16_t k = 1; k <= taille; ++k) {
+      EXPECT_FALSE((*f)[f->PanelOKPoignee()].visible);
+      f->Envoyer(f->CartePoigneeId(k), Evenement::Clic);
+    }
+    EXPECT_EQ((*f)[f->CartePoigneeId(1)].haut, haut1 - 570);
+    EXPECT_TRUE((*f)[f->PanelOKPoignee()].visible);
+    if (c.atouts + (c.excuse ? 1 : 0) > taille) {
+      f->Envoyer(f->CartePoigneeId(taille + 1), Evenement::Clic);
+      EXPECT_FALSE((*f)[f->PanelOKPoignee()].visible);
+      f->Envoyer(f->CartePoigneeId(taille + 1), Evenement::Clic);
+    }
+    if (c.excuse && c.atouts == 9) {
+      // Nine trumps and the Excuse: the Excuse at place 10 may be shown.
+      EXPECT_EQ(f->CarteChoisiePoignee[10], 1);
+    }
+    if (c.excuse && c.atouts == 12) {
+      // The Excuse at place 13 is refused in a simple handful, in French in both languages.
+      g.Langue = 2;
+      const size_t messages = t.plateforme.messages.size();
+      f->Envoyer(f->CartePoigneeId(13), Evenement::Clic);
+      ASSERT_EQ(t.plateforme.messages.size(), messages + 1);
+      EXPECT_EQ(t.plateforme.messages.back().texte, "Vous ne pouvez pas sélectionner l'Excuse...");
+      EXPECT_EQ(f->CarteChoisiePoignee[13], 0);
+      EXPECT_TRUE((*f)[f->PanelOKPoignee()].visible);
+      g.Langue = 1;
+    }
+    f->Envoyer(f->PanelOKPoignee(), Evenement::Clic);
+    EXPECT_EQ(m.Poignee(), nullptr);
+    EXPECT_TRUE(m.actif);
+    EXPECT_EQ(g.OffrePoigneeEnCours, 0);
+    EXPECT_EQ(g.PoigneeAnnoncee, c.triple ? 3 : 1);
+    for (int16_t k = 1; k <= 18; ++k) EXPECT_TRUE(C(t, m.Id().Carte3d[k]).visible);
+    Clic(t, m.Id().Carte3d[legale]);
+    EXPECT_EQ(g.MainsJoueurs[1][legale].EnMain, 0);
+  }
+  // The lazy button picks from the first place on, keeps earlier picks, and cancel withdraws.
+  Table t(31);
+  Mirvane& m = t.m;
+  Partie& g = m.g;
+  m.ChoisirMenu(m.Id().nouveau);
+  Cartes main;
+  for (int16_t v = 21; v >= 9; --v) main.push_back(At(v));
+  Donner(g, {{1, main}});
+  g.PoigneeAnnoncee = 1;
+  m.DeclarerPoignee(1);
+  FormPoignee& f = *m.Poignee();
+  f.Envoyer(f.CartePoigneeId(12), Evenement::Clic);
+  f.Envoyer(f.PanelBoutonParesseux(), Evenement::Clic);
+  EXPECT_EQ(f.NbCartesPoignee, 10);
+  EXPECT_EQ(f.CarteChoisiePoignee[12], 1);
+  EXPECT_TRUE(f[f.PanelOKPoignee()].visible);
+  f.Envoyer(f.CartePoigneeId(12), Evenement::Clic);
+  EXPECT_FALSE(f[f.PanelOKPoignee()].visible);
+  f.Envoyer(f.PanelAnnulerPoignee(), Evenement::Clic);
+  EXPECT_EQ(g.PoigneeAnnoncee, 0);
+  EXPECT_EQ(m.Poignee(), nullptr);
+}
+
+// Pauses, clicks out of turn, and new deals started in the middle of everything.
+TEST(Table, PausesClicksOutOfTurnAndNewDealsAnywhere) {
+  Table t(41);
+  Mirvane& m = t.m;
+  Partie& g = m.g;
+  m.ChoisirMenu(m.Id().nouveau);
+  JouerJusqua(t, [&] { return g.NumeroPli == 2 && g.PliAffiche == 1; });
+  // The automatic pause: a click goes on at once and the pending tick is cancelled.
+  ASSERT_TRUE(Transition(t).Active());
+  EXPECT_EQ(Transition(t).Intervalle(), 2000);
+  m.Form_Click();
+  EXPECT_FALSE(Transition(t).Active());
+  EXPECT_TRUE(EntreCarte(t).Active());
+  EXPECT_FALSE(C(t, m.Id().CarteTable[1]).visible);
+  EXPECT_TRUE(m.Menu(m.Id().MenuLastPli).disponible);
+  m.Form_Click();
+  EXPECT_TRUE(EntreCarte(t).Active());
+  EXPECT_EQ(Armees(t), 1);
+
+  // A new deal while a computer bid is pending: nothing of the old deal acts in the new one.
+  JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1 && g.OffrePoigneeEnCours == 0; });
+  m.ChoisirMenu(m.Id().nouveau);
+  EXPECT_FALSE(m.Menu(m.Id().MenuLastPli).disponible);
+  EXPECT_EQ(g.NumeroPli, 0);
+  EXPECT_EQ(g.AttenteJeuHumain, 0);
+  for (int16_t k = 1; k <= 24; ++k) {
+    // A hand click during the auction plays nothing.
+    Clic(t, m.Id().Carte3d[k]);
+    if (k <= 18) {
+      EXPECT_EQ(g.MainsJoueurs[1][k].EnMain, 1);
+    }
+  }
+  if (Enchere(t).Active()) {
+    const int16_t siege = m.EnchereurCourant;
+    m.PanelNewPartie_Click();
+    EXPECT_EQ(g.NbEncheres, 0);
+    for (int16_t s = 1; s <= 4; ++s) EXPECT_FALSE(C(t, m.Id().PanelDecision[s]).visible) << siege;
+  }
+  EXPECT_LE(Armees(t), 1);
+
+  // The click mode: no pause timer, the click alone goes on.
+  g.AttenteAuto = 0;
+  JouerJusqua(t, [&] { return g.NumeroPli == 2 && g.PliAffiche == 1; });
+  EXPECT_EQ(Armees(t), 0);
+  EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez n'importe où pour continuer à jouer");
+  Clic(t, m.Id().Carte3d[1]);  // a hand card goes on like the table
+  EXPECT_TRUE(EntreCarte(t).Active());
+}
+
+// The end of a deal against worked results: the user's result, the running scores, the sum of
+// ten deals, the percentage, and the words.
+TEST(Table, ResultsRunningScoresAndPercentage) {
+  struct Cas {
+    int16_t preneur, demiPoints;  // Prise with one oudler: 51 to make
+    int16_t S;
+    std::string message;
+    std::array<int32_t, 4> totaux;
+    std::string pourcent;
+  };
+  // A defender's win of 50, then the user's win of 75: 125 won of 225 at stake; then a
+  // defender's loss (150 more at stake) and a taker's loss (180 more).
+  const Cas cas[] = {
+      {2, 52, -150, "BRAVO, vous avez bien défendu et fait chuter le PRENEUR !", {50, -150, 50, 50}, "33 %"},
+      {1, 102, 75, "BRAVOOOOOOO, vous avez gagné contre la DEFENSE !", {125, -175, 25, 25}, "56 %"},
+      {2, 152, 150, "AIE, vous n'avez pas pu faire chuter le PRENEUR !", {75, -25, -25, -25}, "33 %"},
+      {1, 32, -180, "AIIIIIIIIE, la DEFENSE vous a fait chuter !", {-105, 35, 35, 35}, "23 %"},
+  };
+  Table t(51);
+  Mirvane& m = t.m;
+  Partie& g = m.g;
+  int32_t somme10 = 0;
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.S);
+    m.ChoisirMenu(m.Id().nouveau);
+    g.Preneur = c.preneur;
+    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == c.preneur ? 1 : 0;
+    g.DemiPointsPreneur = c.demiPoints;
+    g.DemiPointsDefense = static_cast<int16_t>(182 - c.demiPoints);
+    g.BoutsPreneur = 1;
+    g.BoutsDefense = 2;
+    g.PointsAFaire = 51;
+    g.PetitAuBout = 0;
+    g.PoigneeAnnoncee = 0;
+    ASSERT_EQ(ScoreDonne(g), c.S);
+    m.AfficherResultatDonne();
+    somme10 += c.preneur == 1 ? c.S : -c.S / 3;
+    for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(g.ScoreTotal[s], c.totaux[s - 1u]) << s;
+    EXPECT_EQ(C(t, m.Id().PanelTexteResultat).legende,
+              "Résultat du Preneur : " + std::to_string(c.S) + " points.\n" + c.message);
+    EXPECT_EQ(C(t, m.Id().Score10Panel).legende, std::to_string(somme10));
+    EXPECT_EQ(C(t, m.Id().PanelPourcentScore).legende, c.pourcent);
+    for (int16_t s = 1; s <= 4; ++s) {
+      EXPECT_EQ(C(t, m.Id().PanelScore[s]).legende, std::to_string(c.totaux[s - 1u]));
+      EXPECT_EQ(C(t, m.Id().PanelClassement[s]).couleurTexte, g.Classement[s] == 1 ? 0xFF0000u : 0u);
+    }
+  }
+  // A click on a score panel hides the four; a table card or the menu shows them again.
+  Clic(t, m.Id().PanelScore[2]);
+  for (int16_t s = 1; s <= 4; ++s) EXPECT_FALSE(C(t, m.Id().PanelScoreTotal[s]).visible);
+  m.ChoisirMenu(m.Id().scores);
+  for (int16_t s = 1; s <= 4; ++s) EXPECT_TRUE(C(t, m.Id().PanelScoreTotal[s]).visible);
+
+  // A replayed deal counts in the ten-deal sum but not in the running scores, and says so.
+  const Tab1<int32_t, 4> avant = g.ScoreTotal;
+  m.PanelRejouerDonne_Click();
+  g.Preneur = 2;
+  for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 1 : 0;
+  g.DemiPointsPreneur = 52;
+  m.AfficherResultatDonne();
+  EXPECT_EQ(g.ScoreTotal, avant);
+  ASSERT_FALSE(t.plateforme.messages.empty());
+  EXPECT_EQ(t.plateforme.messages.back().texte,
+            "Les points n'ont pas été comptabilisés dans les scores globaux car cette donne a été rejouée");
+  EXPECT_EQ(C(t, m.Id().Score10Panel).legende, std::to_string(somme10 + 50));
+
+  // Resetting the scores asks first; No keeps them, Yes sets all four to 0, all first.
+  t.plateforme.reponses = {ReponseMessage::Non};
+  m.ChoisirMenu(m.Id().scorzero);
+  EXPECT_EQ(g.ScoreTotal, avant);
+  EXPECT_EQ(t.plateforme.messages.back().titre, "Mirvane " + m.NumeroVersion + " pour Windows");
+  t.plateforme.reponses = {ReponseMessage::Oui};
+  m.ChoisirMenu(m.Id().scorzero);
+  EXPECT_EQ(g.ScoreTotal, (Tab1<int32_t, 4>{}));
+  for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(C(t, m.Id().PanelClassement[s]).couleurTexte, 0xFF0000u);
+}
+
+// Random events the window system could deliver, with stretches of sensible play.
+TEST(Table, ChaosKeepsEveryInvariant) {
+  const BilanChaos b = CourirChaos(100000, 2024);
+  for (const std::string& e : b.premiersEchecs) ADD_FAILURE() << e;
+  EXPECT_EQ(b.echecs, 0);
+  EXPECT_EQ(b.evenements, 100000);
+  EXPECT_GE(b.donnesFinies, 90);
+}
+
+}  // namespace

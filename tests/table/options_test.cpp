@@ -1,0 +1,337 @@
+#include "table/options.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/factice.h"
+#include "platform/reglages_factices.h"
+#include "table/menus.h"
+#include "table/modele.h"
+
+namespace {
+
+const std::vector<std::string> PanneauxOptions = {"EvMaMain",       "nPointsAttaque", "nBoutsPreneur", "nContrat",
+                                                  "nPointsDefense", "nBoutsDefense",  "PanelAtExt",    "PanelGauche",
+                                                  "PanelDroite",    "PanelNiveau"};
+
+// The main window as far as the options see it, with the start values of its load.
+struct Table : ::testing::Test {
+  Table() {
+    CreerMenus(f);
+    for (const std::string& nom : PanneauxOptions) {
+      Controle c;
+      c.nom = nom;
+      f.Ajouter(c);
+    }
+    entreCarte.DefinirIntervalle(200);
+    transition.DefinirIntervalle(2000);
+    g.PourcentJeuReflechi = 100;
+    options.AssocierMenus();
+  }
+  void Stocker(std::map<std::string, std::string> cles) {
+    for (const auto& [cle, valeur] : cles) store.valeurs[ReglagesFactices::Cle("mirvane", "option", cle)] = valeur;
+  }
+  std::string Stocke(const std::string& cle) { return store.valeurs[ReglagesFactices::Cle("mirvane", "option", cle)]; }
+  bool Coche(std::string_view menu) const { return f.Menus()[static_cast<size_t>(f.ChercherMenu(menu))].coche; }
+  const Controle& Panneau(std::string_view nom) const { return f[f.Chercher(nom)]; }
+  // The checked items among some.
+  std::vector<std::string> Coches(const std::vector<std::string>& items) const {
+    std::vector<std::string> c;
+    for (const std::string& i : items)
+      if (Coche(i)) c.push_back(i);
+    return c;
+  }
+  void Choisir(std::string_view menu) { f.ChoisirMenu(f.ChercherMenu(menu)); }
+
+  Partie g;
+  ModeleFenetre f;
+  MinuterieFactice entreCarte, transition;
+  ReglagesFactices store;
+  PlateformeFactice plateforme;
+  OptionsTable options{g, f, entreCarte, transition, store, plateforme};
+};
+
+const std::vector<std::string> ItemsMain = {"jeudef",     "jeunormal",      "jeudeprise",
+                                            "jeudegarde", "jeudegardesans", "jeudegardecontre"};
+const std::vector<std::string> ItemsNiveau = {"MenuDebutant", "MenuAmateur", "MenuBon", "MenuPro"};
+const std::vector<std::string> ItemsVitesse = {"ultrarapide", "rapide", "normale", "lente", "ultralente"};
+const std::vector<std::string> ItemsAttente = {"auto5s", "auto2s", "auto1s", "clickobli"};
+
+TEST_F(Table, AFirstRunWritesTheDefaultsInTheirOrderThenTheMarkerAndPlaysAtThem) {
+  g.ScoreTotal[3] = 250;
+  options.ChargerOptions();
+  EXPECT_EQ(store.ecritures,
+            (std::vector<std::string>{"niveau=4", "vitesseJeuCarte=3", "attenteEntrePli=2", "forceMain=2",
+                                      "visConseilEnchere=true", "visPointsPartie=true", "visAtoutsDehors=true",
+                                      "visPanneaux=true", "auMoinsUnePrise=false", "score1=0", "score2=0",
+                                      "score3=0", "score4=0", "son=true", "deja=1"}));
+  EXPECT_EQ(g.Niveau, NiveauPro);
+  EXPECT_EQ(g.ForceMain, 2);
+  EXPECT_EQ(g.ScoreTotal, (Tab1<int32_t, 4>{}));
+  EXPECT_EQ(entreCarte.Intervalle(), 200);
+  EXPECT_EQ(transition.Intervalle(), 2000);
+  EXPECT_EQ(g.AttenteAuto, 1);
+  EXPECT_EQ(g.AuMoinsUnePriseActif, 0);
+  EXPECT_EQ(g.PourcentJeuReflechi, 100);
+  EXPECT_EQ(Coches(ItemsNiveau), std::vector<std::string>{"MenuPro"});
+  EXPECT_EQ(Panneau("PanelNiveau").legende, "Pro");
+  for (const std::string& p : PanneauxOptions) EXPECT_TRUE(Panneau(p).visible) << p;
+  EXPECT_TRUE(plateforme.messages.empty());
+
+  // The next run reads the store, key by key, and writes nothing.
+  Partie h;
+  Options o;
+  store.ecritures.clear();
+  EXPECT_TRUE(ChargerOptions(o, h, store));
+  EXPECT_EQ(o, options.o);
+  EXPECT_TRUE(store.ecritures.empty());
+}
+
+TEST_F(Table, StoredValuesAreReadBackAndSavedInTheSameTextForms) {
+  Stocker({{"deja", "oui"}, {"niveau", "1"}, {"vitesseJeuCarte", "1"}, {"attenteEntrePli", "3"}, {"forceMain", "6"},
+           {"visConseilEnchere", "false"}, {"visPointsPartie", "0"}, {"visAtoutsDehors", "-1"},
+           {"visPanneaux", "TRUE"}, {"auMoinsUnePrise", "true"}, {"score1", "-1758"}, {"score2", "2147483647"},
+           {"score3", "-2147483648"}, {"score4", "40"}, {"son", "False"}});
+  options.ChargerOptions();
+  EXPECT_EQ(g.Niveau, 1);
+  EXPECT_EQ(g.ForceMain, 6);
+  EXPECT_EQ(options.o, (Options{1, 3, OptionFaux, OptionFaux, OptionVrai, OptionVrai, OptionVrai, OptionFaux}));
+  EXPECT_EQ(g.ScoreTotal[1], -1758);
+  EXPECT_EQ(g.ScoreTotal[2], 2147483647);
+  EXPECT_EQ(g.ScoreTotal[3], -2147483647 - 1);
+  EXPECT_EQ(g.ScoreTotal[4], 40);
+  EXPECT_EQ(entreCarte.Intervalle(), 1000);
+  EXPECT_EQ(transition.Intervalle(), 5000);
+  EXPECT_EQ(g.AuMoinsUnePriseActif, 1);
+  EXPECT_EQ(g.PourcentJeuReflechi, 80);
+  EXPECT_EQ(g.OptionLeverCartes, 1);
+  EXPECT_FALSE(Panneau("EvMaMain").visible);
+  EXPECT_FALSE(Panneau("nContrat").visible);
+  EXPECT_TRUE(Panneau("PanelGauche").visible);
+
+  store.ecritures.clear();
+  options.SauverOptions();
+  EXPECT_EQ(store.ecritures,
+            (std::vector<std::string>{"niveau=1", "vitesseJeuCarte=1", "attenteEntrePli=3", "forceMain=6",
+                                      "visConseilEnchere=false", "visPointsPartie=false", "visAtoutsDehors=true",
+                                      "visPanneaux=true", "auMoinsUnePrise=true", "score1=-1758",
+                                      "score2=2147483647", "score3=-2147483648", "score4=40", "son=false"}));
+}
+
+TEST(TextesDuStore, ATextThatIsNotANumberOrDoesNotFitItsVariableReadsAsMissing) {
+  struct Cas {
+    const char* texte;
+    int16_t entier16;
+    int32_t entier32;
+    int16_t booleen;
+  };
+  const Cas cas[] = {
+      {"4", 4, 4, OptionVrai},
+      {"+3", 3, 3, OptionVrai},
+      {"-32768", -32768, -32768, OptionVrai},
+      {"32768", 0, 32768, OptionVrai},
+      {"-32769", 0, -32769, OptionVrai},
+      {"2147483648", 0, 0, OptionVrai},
+      {"-2147483649", 0, 0, OptionVrai},
+      {"0", 0, 0, OptionFaux},
+      {"", 0, 0, OptionFaux},
+      {"abc", 0, 0, OptionFaux},
+      {"4.5", 0, 0, OptionFaux},
+      {"4 ", 0, 0, OptionFaux},
+      {"0x10", 0, 0, OptionFaux},
+      {"+-3", 0, 0, OptionFaux},
+      {"--3", 0, 0, OptionFaux},
+      {"true", 0, 0, OptionVrai},
+      {"False", 0, 0, OptionFaux},
+      {"yes", 0, 0, OptionFaux},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.texte);
+    EXPECT_EQ(LireEntier16(c.texte), c.entier16);
+    EXPECT_EQ(LireEntier32(c.texte), c.entier32);
+    EXPECT_EQ(LireBooleen(c.texte), c.booleen);
+  }
+}
+
+TEST_F(Table, AMissingKeyReadsAsZeroOrFalseAndAnOutOfRangeValueChecksNothingAndChangesNothing) {
+  // "attenteEntrePli" missing: the click mode.
+  Stocker({{"deja", "1"}, {"niveau", "7"}, {"vitesseJeuCarte", "x"}, {"forceMain", "-2"}, {"visPanneaux", "oui"},
+           {"son", "1"}});
+  f[f.Chercher("PanelNiveau")].legende = "avant";
+  options.ChargerOptions();
+  EXPECT_EQ(g.Niveau, 7);
+  EXPECT_EQ(g.ForceMain, -2);
+  EXPECT_EQ(options.o.VitesseJeuCarte, 0);
+  EXPECT_EQ(options.o.AttenteEntrePli, 0);
+  EXPECT_EQ(options.o.VisPanneaux, OptionFaux);
+  EXPECT_TRUE(Coches(ItemsMain).empty());
+  EXPECT_TRUE(Coches(ItemsNiveau).empty());
+  EXPECT_TRUE(Coches(ItemsVitesse).empty());
+  EXPECT_EQ(Coches(ItemsAttente), std::vector<std::string>{"clickobli"});
+  EXPECT_EQ(Panneau("PanelNiveau").legende, "avant");
+  EXPECT_EQ(g.PourcentJeuReflechi, 100);
+  EXPECT_EQ(entreCarte.Intervalle(), 200);
+  EXPECT_EQ(transition.Intervalle(), 2000);
+  EXPECT_EQ(g.AttenteAuto, 0);
+
+  // Out-of-range values go back to the store as they were.
+  options.SauverOptions();
+  EXPECT_EQ(Stocke("niveau"), "7");
+  EXPECT_EQ(Stocke("vitesseJeuCarte"), "0");
+  EXPECT_EQ(Stocke("forceMain"), "-2");
+  EXPECT_EQ(Stocke("visPanneaux"), "false");
+}
+
+TEST(AppliquerOptions, EachValueChecksItsOwnItemAndSetsItsDependentValues) {
+  struct Cas {
+    int16_t niveau, forceMain, vitesse, attente;
+    const char *itemNiveau, *itemMain, *itemVitesse, *itemAttente;
+    int16_t pourcent, lever;
+    int intervalleCarte, intervalleAttente;  // 0: none
+    int16_t attenteAuto;
+  };
+  const Cas cas[] = {
+      {1, 1, 1, 0, "MenuDebutant", "jeudef", "ultralente", "clickobli", 80, 1, 1000, 0, 0},
+      {2, 2, 2, 1, "MenuAmateur", "jeunormal", "lente", "auto1s", 90, 1, 400, 1000, 1},
+      {3, 3, 3, 2, "MenuBon", "jeudeprise", "normale", "auto2s", 100, 0, 200, 2000, 1},
+      {4, 4, 4, 3, "MenuPro", "jeudegarde", "rapide", "auto5s", 100, 0, 100, 5000, 1},
+      {4, 5, 5, 3, "MenuPro", "jeudegardesans", "ultrarapide", "auto5s", 100, 0, 10, 5000, 1},
+      {4, 6, 5, 3, "MenuPro", "jeudegardecontre", "ultrarapide", "auto5s", 100, 0, 10, 5000, 1},
+      {5, 7, 6, 4, "", "", "", "", -1, -1, 0, 0, 1},
+      {0, 0, 0, -1, "", "", "", "", -1, -1, 0, 0, 1},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(testing::Message() << c.niveau << " " << c.forceMain << " " << c.vitesse << " " << c.attente);
+    Partie g;
+    g.Niveau = c.niveau;
+    g.ForceMain = c.forceMain;
+    g.PourcentJeuReflechi = g.OptionLeverCartes = -1;
+    Options o;
+    o.VitesseJeuCarte = c.vitesse;
+    o.AttenteEntrePli = c.attente;
+    const EffetsOptions e = AppliquerOptions(o, g);
+    std::vector<std::string> coches;
+    for (const auto& [item, coche] : e.coches)
+      if (coche) coches.emplace_back(item);
+    std::vector<std::string> attendues;
+    for (const char* i : {c.itemMain, c.itemNiveau, c.itemVitesse, c.itemAttente})
+      if (*i) attendues.emplace_back(i);
+    EXPECT_EQ(coches, attendues);
+    EXPECT_EQ(g.PourcentJeuReflechi, c.pourcent);
+    EXPECT_EQ(g.OptionLeverCartes, c.lever);
+    EXPECT_EQ(e.intervalleEntreCarte.value_or(0), c.intervalleCarte);
+    EXPECT_EQ(e.intervalleTransition.value_or(0), c.intervalleAttente);
+    EXPECT_EQ(g.AttenteAuto, c.attenteAuto);
+    EXPECT_EQ(e.legendeNiveau.has_value(), *c.itemNiveau != 0);
+  }
+}
+
+TEST_F(Table, TheLevelIsRefusedDuringTricksOneToEighteenOnly) {
+  options.ChargerOptions();
+  for (int16_t pli : {0, 1, 9, 18, 19}) {
+    SCOPED_TRACE(pli);
+    const bool accepte = pli == 0 || pli == 19;
+    g.NumeroPli = pli;
+    g.Niveau = NiveauPro;
+    options.AppliquerOptions();
+    options.SauverOptions();
+    store.ecritures.clear();
+    plateforme.messages.clear();
+    Choisir("MenuDebutant");
+    EXPECT_EQ(g.Niveau, accepte ? NiveauDebutant : NiveauPro);
+    EXPECT_EQ(Coches(ItemsNiveau), std::vector<std::string>{accepte ? "MenuDebutant" : "MenuPro"});
+    EXPECT_EQ(Panneau("PanelNiveau").legende, accepte ? "Débutant" : "Pro");
+    EXPECT_EQ(store.ecritures.size(), accepte ? 14u : 0u);
+    EXPECT_EQ(Stocke("niveau"), accepte ? "1" : "4");
+    if (accepte) {
+      EXPECT_TRUE(plateforme.messages.empty());
+    } else {
+      ASSERT_EQ(plateforme.messages.size(), 1u);
+      EXPECT_EQ(plateforme.messages[0].texte, "Vous ne pouvez changer de niveau qu'en fin de partie");
+      EXPECT_EQ(plateforme.messages[0].titre, "");
+      EXPECT_EQ(plateforme.messages[0].boutons, BoutonsMessage::Ok);
+    }
+  }
+}
+
+TEST_F(Table, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeStore) {
+  options.ChargerOptions();
+  struct Cas {
+    const char* item;
+    const char* cle;
+    const char* valeur;
+  };
+  const Cas cas[] = {
+      {"jeudef", "forceMain", "1"},       {"jeudegardecontre", "forceMain", "6"},
+      {"jeudegardesans", "forceMain", "5"}, {"jeudegarde", "forceMain", "4"},
+      {"jeudeprise", "forceMain", "3"},   {"jeunormal", "forceMain", "2"},
+      {"MenuAmateur", "niveau", "2"},     {"MenuBon", "niveau", "3"},
+      {"MenuPro", "niveau", "4"},         {"voirench", "visConseilEnchere", "false"},
+      {"voirench", "visConseilEnchere", "true"}, {"voiratext", "visAtoutsDehors", "false"},
+      {"vispanel", "visPanneaux", "false"}, {"MenuMainQuelconqueMinPrise", "auMoinsUnePrise", "true"},
+      {"ultralente", "vitesseJeuCarte", "1"}, {"lente", "vitesseJeuCarte", "2"},
+      {"rapide", "vitesseJeuCarte", "4"}, {"ultrarapide", "vitesseJeuCarte", "5"},
+      {"normale", "vitesseJeuCarte", "3"}, {"auto1s", "attenteEntrePli", "1"},
+      {"auto5s", "attenteEntrePli", "3"}, {"clickobli", "attenteEntrePli", "0"},
+      {"auto2s", "attenteEntrePli", "2"},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.item);
+    store.ecritures.clear();
+    Choisir(c.item);
+    EXPECT_EQ(store.ecritures.size(), 14u);
+    EXPECT_EQ(Stocke(c.cle), c.valeur);
+    EXPECT_TRUE(Coche(c.item) || std::string(c.valeur) == "false");
+  }
+  EXPECT_TRUE(Panneau("EvMaMain").visible);
+  EXPECT_FALSE(Panneau("PanelAtExt").visible);
+  EXPECT_FALSE(Panneau("PanelDroite").visible);
+  EXPECT_EQ(g.AuMoinsUnePriseActif, 1);
+
+  // The raising item does nothing, the other menus are not the options'.
+  store.ecritures.clear();
+  for (const char* item : {"rehauss", "nouveau", "scores", "som"}) Choisir(item);
+  EXPECT_TRUE(store.ecritures.empty());
+  EXPECT_TRUE(Coche("rehauss"));
+}
+
+TEST_F(Table, TogglingThePointsOfTheDealHidesAndShowsItsFivePanelsTogether) {
+  options.ChargerOptions();
+  const std::vector<std::string> points = {"nPointsAttaque", "nBoutsPreneur", "nContrat", "nPointsDefense",
+                                           "nBoutsDefense"};
+  for (bool visible : {false, true}) {
+    options.ChoisirOption("voircours");
+    EXPECT_EQ(Coche("voircours"), visible);
+    for (const std::string& p : points) EXPECT_EQ(Panneau(p).visible, visible) << p;
+    EXPECT_TRUE(Panneau("EvMaMain").visible);
+  }
+}
+
+TEST_F(Table, TheClickModeKeepsThePauseIntervalUntilATimedPauseIsChosen) {
+  options.ChargerOptions();
+  options.ChoisirOption("clickobli");
+  EXPECT_EQ(g.AttenteAuto, 0);
+  EXPECT_EQ(transition.Intervalle(), 2000);
+  options.ChoisirOption("auto5s");
+  EXPECT_EQ(g.AttenteAuto, 1);
+  EXPECT_EQ(transition.Intervalle(), 5000);
+  EXPECT_FALSE(transition.Active());
+}
+
+TEST_F(Table, ASaveThatFailsIsReportedOnceInTheCurrentLanguageWithTheFilesPath) {
+  g.Langue = 2;
+  store.enPanne = true;
+  options.ChargerOptions();  // a first run that cannot write its defaults
+  EXPECT_EQ(g.Niveau, NiveauPro);
+  options.ChoisirOption("voirench");
+  options.ChoisirOption("voirench");
+  ASSERT_EQ(plateforme.messages.size(), 1u);
+  EXPECT_EQ(plateforme.messages[0].texte, "The options and scores could not be saved to the file /memoire/mirvane.ini");
+  EXPECT_EQ(plateforme.messages[0].titre, "Mirvane for Windows 95");
+  EXPECT_TRUE(options.EchecSignale());
+}
+
+}  // namespace

@@ -1,0 +1,136 @@
+// The main window's life cycle: the display switched at load and put back at the end, the
+// help file of the language, the confirmed quit and the close box.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/factice.h"
+#include "platform/factice_ecran.h"
+#include "platform/reglages_factices.h"
+#include "table/mirvane.h"
+
+namespace {
+
+// Message boxes that also note how many keys the store had received when each one opened.
+class PlateformeObservee : public PlateformeFactice {
+ public:
+  ReponseMessage Message(std::string_view texte, std::string_view titre, BoutonsMessage boutons) override {
+    if (observer) observer();
+    return PlateformeFactice::Message(texte, titre, boutons);
+  }
+  std::function<void()> observer;
+};
+
+struct Table {
+  PlateformeObservee plateforme;
+  ReglagesFactices store;
+  ModeEcranFactice ecran{{1024, 768}, {{800, 600}, {1024, 768}}};
+  ResolutionEcran resolution{ecran};
+  AideFactice aide;
+  Mirvane m{plateforme, Aleatoire(5), &store};
+  int fins = 0;
+  std::vector<size_t> ecrituresAuxMessages;
+
+  explicit Table(int16_t langue) {
+    m.g.Langue = langue;
+    m.DefinirBureau(&resolution, &aide, "/opt/mirvane");
+    m.terminer = [this] { ++fins; };
+    plateforme.observer = [this] { ecrituresAuxMessages.push_back(store.ecritures.size()); };
+    m.Form_Load();
+  }
+  std::vector<std::string> Textes() const {
+    std::vector<std::string> t;
+    for (const auto& message : plateforme.messages) t.push_back(message.texte);
+    return t;
+  }
+};
+
+TEST(CycleTable, LoadSwitchesTheDisplayAndPicksTheHelpFileOfTheLanguage) {
+  for (const int16_t langue : {1, 2}) {
+    Table t(langue);
+    EXPECT_EQ(t.ecran.demandes, (std::vector<TailleEcran>{{800, 600}}));
+    const std::string fichier = langue == 1 ? "/opt/mirvane/mirvanefr.html" : "/opt/mirvane/mirvaneus.html";
+    EXPECT_EQ(t.m.FichierAideCourant, fichier);
+    t.m.Envoyer(t.m.Id().PanelAide, Evenement::Clic);
+    t.m.ChoisirMenu(t.m.ChercherMenu("som"));
+    EXPECT_EQ(t.aide.ouvertures, (std::vector<std::string>{fichier, fichier}));
+    EXPECT_EQ(t.fins, 0);
+  }
+}
+
+TEST(CycleTable, QuitAnsweredNoLeavesTheGameWhereItWas) {
+  Table t(1);
+  t.m.PanelLancement_Click();  // a deal under way, the first bid's timer armed
+  const bool arme = t.m.TimerEnchere().Active() || t.m.TimerEntreCarte().Active();
+  const size_t ecritures = t.store.ecritures.size();
+  t.plateforme.reponses = {ReponseMessage::Non};
+  t.m.Envoyer(t.m.Id().PanelQuit, Evenement::Clic);
+  EXPECT_EQ(t.Textes(), std::vector<std::string>{"Voulez-vous réellement arrêter Mirvane pour Windows 95 ?"});
+  EXPECT_EQ(t.plateforme.messages[0].titre, "Mirvane pour Windows 95");
+  EXPECT_EQ(t.plateforme.messages[0].boutons, BoutonsMessage::OuiNon);
+  EXPECT_EQ(t.m.TimerEnchere().Active() || t.m.TimerEntreCarte().Active(), arme);
+  EXPECT_EQ(t.store.ecritures.size(), ecritures);
+  EXPECT_EQ(t.ecran.Taille(), (TailleEcran{800, 600}));
+  EXPECT_EQ(t.fins, 0);
+  EXPECT_FALSE(t.m.Decharge());
+}
+
+TEST(CycleTable, QuitAnsweredYesSaysGoodbyeThenSavesThenPutsTheDisplayBack) {
+  const struct {
+    int16_t langue;
+    const char* question;
+    const char* auRevoir;
+    bool parLeMenu;
+  } cas[] = {
+      {1, "Voulez-vous réellement arrêter Mirvane pour Windows 95 ?", "A bientôt !", false},
+      {2, "Do you really want to quit Mirvane for Windows 95 ?", "See you soon !", true},
+  };
+  for (const auto& c : cas) {
+    Table t(c.langue);
+    t.m.PanelLancement_Click();
+    const size_t avant = t.store.ecritures.size();
+    t.plateforme.reponses = {ReponseMessage::Oui};
+    if (c.parLeMenu) {
+      t.m.ChoisirMenu(t.m.ChercherMenu("quitter"));
+    } else {
+      t.m.Envoyer(t.m.Id().PanelQuit, Evenement::Clic);
+    }
+    EXPECT_EQ(t.Textes(), (std::vector<std::string>{c.question, c.auRevoir}));
+    EXPECT_EQ(t.plateforme.messages[1].boutons, BoutonsMessage::Ok);
+    // Nothing saved before the goodbye; everything saved after it.
+    EXPECT_EQ(t.ecrituresAuxMessages, (std::vector<size_t>{avant, avant}));
+    EXPECT_GT(t.store.ecritures.size(), avant);
+    EXPECT_EQ(t.store.valeurs.count(ReglagesFactices::Cle("mirvane", "option", "score1")), 1u);
+    EXPECT_FALSE(t.m.C(t.m.Id().Carte3d[1]).visible);  // the card pictures unloaded
+    EXPECT_EQ(t.ecran.Taille(), (TailleEcran{1024, 768}));
+    EXPECT_EQ(t.fins, 1);
+    EXPECT_TRUE(t.m.Decharge());
+    EXPECT_FALSE(t.m.TimerEnchere().Active() || t.m.TimerEntreCarte().Active() || t.m.TimerTransition().Active());
+  }
+}
+
+TEST(CycleTable, CloseBoxUnloadsWithoutQuestionOrSaveAndOnlyOnce) {
+  Table t(1);
+  const size_t avant = t.store.ecritures.size();
+  t.m.Form_Unload();
+  t.m.Form_Unload();  // the window system's close after the program has begun to end
+  EXPECT_TRUE(t.plateforme.messages.empty());
+  EXPECT_EQ(t.store.ecritures.size(), avant);
+  EXPECT_EQ(t.ecran.demandes, (std::vector<TailleEcran>{{800, 600}, {1024, 768}}));
+  EXPECT_EQ(t.fins, 1);
+  // Nothing reaches the window any more.
+  t.m.Envoyer(t.m.Id().PanelQuit, Evenement::Clic);
+  EXPECT_TRUE(t.plateforme.messages.empty());
+}
+
+TEST(CycleTable, AnotherLanguageAsksNothingAndQuitsNothing) {
+  Table t(1);
+  t.m.g.Langue = 3;
+  t.m.ConfirmerQuitter();
+  EXPECT_TRUE(t.plateforme.messages.empty());
+  EXPECT_EQ(t.fins, 0);
+}
+
+}  // namespace

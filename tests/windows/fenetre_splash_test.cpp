@@ -1,0 +1,75 @@
+#include "windows/fenetre_splash.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+
+#include "application_qt.h"
+#include "platform/panneau3d.h"
+#include "table/frm_splash.h"
+
+namespace {
+
+class FenetreSplashTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { AssurerApplicationQt(); }
+};
+
+// The start screen on screen, counting the main windows it would open.
+struct Accueil {
+  FrmSplash modele;
+  int ouvertures = 0;
+  int16_t langue = 0;
+  std::unique_ptr<FenetreSplash> fenetre;
+  Accueil() {
+    modele.Form_Load();
+    fenetre = std::make_unique<FenetreSplash>(modele);
+    modele.surDechargement = [this] {
+      ++ouvertures;
+      langue = modele.Langue;
+      fenetre->hide();
+    };
+    fenetre->show();
+  }
+  template <class W = QWidget>
+  W* Trouver(const char* nom) const {
+    return fenetre->findChild<W*>(QString::fromUtf8(nom));
+  }
+};
+
+TEST_F(FenetreSplashTest, ShowsTheTextsThePicturesAndNoCloseButton) {
+  Accueil a;
+  ASSERT_NE(a.Trouver<Panneau3D>("lblVersion"), nullptr);
+  EXPECT_EQ(a.Trouver<Panneau3D>("lblVersion")->Legende(), QStringLiteral("Version " MIRVANE_VERSION));
+  EXPECT_EQ(a.Trouver<Panneau3D>("lblCompanyProduct")->Legende(), QStringLiteral("Mirvane pour Windows 95"));
+  EXPECT_EQ(a.Trouver<Panneau3D>("CommandStartEnglish")->Legende(), QStringLiteral("ENGLISH VERSION"));
+  const QLabel* image = a.Trouver<QLabel>("Image2Image");
+  ASSERT_NE(image, nullptr);
+  EXPECT_EQ(image->pixmap().size(), QSize(95, 129));  // shown at its own size
+  ASSERT_NE(a.Trouver<QLabel>("Picture2Image"), nullptr);
+  EXPECT_FALSE(a.Trouver<QLabel>("Picture2Image")->pixmap().isNull());
+  EXPECT_FALSE(a.fenetre->windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(a.fenetre->size(), QSize(480, 264));
+}
+
+TEST_F(FenetreSplashTest, ALanguageButtonOrTheWindowSystemsCloseOpensTheGameOnce) {
+  const struct {
+    const char* bouton;  // empty: closed by the window system
+    int16_t langue;
+  } cas[] = {{"CommandStartEnglish", 2}, {"CommandStartFrench", 1}, {"", 1}};
+  for (const auto& c : cas) {
+    Accueil a;
+    if (*c.bouton != '\0') {
+      QWidget* bouton = a.Trouver(c.bouton);
+      ASSERT_NE(bouton, nullptr) << c.bouton;
+      QTest::mouseClick(bouton, Qt::LeftButton);
+    }
+    a.fenetre->close();
+    EXPECT_EQ(a.ouvertures, 1) << c.bouton;
+    EXPECT_EQ(a.langue, c.langue) << c.bouton;
+    EXPECT_FALSE(a.fenetre->isVisible());
+  }
+}
+
+}  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+// The start screen: its model drawn in a fixed window with no close button, the program's icon
+// and our picture laid into their picture boxes, centred on the screen. When the window system
+// closes it, the start screen unloads as if French had been chosen.
+#include "windows/fenetre_modele.h"
+
+class FrmSplash;
+class QCloseEvent;
+
+class FenetreSplash : public FenetreModele {
+  Q_OBJECT
+
+ public:
+  explicit FenetreSplash(FrmSplash& modele);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  FrmSplash& splash_;
+};
