@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QTest>
+#include <functional>
 #include <string>
 
 #include "application_qt.h"
@@ -76,11 +77,13 @@ TEST_F(FenetreMirvaneTest, TheWindowIsEightHundredBySixHundredAndHoldsTheHandAtE
 
 TEST_F(FenetreMirvaneTest, TheMenuBarFollowsTheModelsMenus) {
   std::vector<QAction*> actions;
-  for (QAction* a : fenetre->menuBar()->actions()) {
-    actions.push_back(a);
-    if (a->menu())
-      for (QAction* b : a->menu()->actions()) actions.push_back(b);
-  }
+  std::function<void(const QList<QAction*>&)> parcourir = [&](const QList<QAction*>& liste) {
+    for (QAction* a : liste) {
+      actions.push_back(a);
+      if (a->menu()) parcourir(a->menu()->actions());
+    }
+  };
+  parcourir(fenetre->menuBar()->actions());
   auto trouver = [&](const ElementMenu& e) -> QAction* {
     for (QAction* a : actions)
       if (!e.separateur && a->text() == QString::fromStdString(e.legende)) return a;
