@@ -1,14 +1,10 @@
 #include "windows/fenetre_poignee.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include "platform/centrage_qt.h"
 
 FenetrePoignee::FenetrePoignee(ModeleFenetre& modele)
     : FenetreModele(modele, nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setObjectName(QStringLiteral("FormPoignee"));
   setFixedSize(sizeHint());
-  if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
-    QRect r(QPoint(), size());
-    r.moveCenter(ecran->geometry().center());
-    move(r.topLeft());
-  }
+  CentrerFenetre(*this);
 }
