@@ -7,6 +7,7 @@
 
 #include "platform/plateforme_qt.h"
 #include "table/mirvane.h"
+#include "windows/fenetre_annexe.h"
 #include "windows/fenetre_modele.h"
 #include "windows/fenetre_poignee.h"
 
@@ -21,6 +22,14 @@ FenetreMirvane::FenetreMirvane(ModeleFenetre& modele, PlateformeQt& plateforme) 
 FenetreMirvane::FenetreMirvane(Mirvane& mirvane) : FenetreMirvane(static_cast<ModeleFenetre&>(mirvane)) {
   SuivreFenetre([&mirvane]() -> ModeleFenetre* { return mirvane.Poignee(); },
                 [](ModeleFenetre& poignee) -> FenetreModele* { return new FenetrePoignee(poignee); });
+  SuivreFenetre([&mirvane]() -> ModeleFenetre* { return mirvane.ScoreDetaille(); },
+                [](ModeleFenetre& f) -> FenetreModele* { return new FenetreScoreDetaille(f); });
+  SuivreFenetre([&mirvane]() -> ModeleFenetre* { return mirvane.TousPlis(); },
+                [](ModeleFenetre& f) -> FenetreModele* { return new FenetreTousPlis(f); });
+  SuivreFenetre([&mirvane]() -> ModeleFenetre* { return mirvane.Mains(); },
+                [](ModeleFenetre& f) -> FenetreModele* { return new FenetreMains(f); });
+  SuivreFenetre([&mirvane]() -> ModeleFenetre* { return mirvane.LastPli(); },
+                [&mirvane](ModeleFenetre&) -> FenetreModele* { return new FenetreLastPli(*mirvane.LastPli()); });
 }
 
 FenetreMirvane::FenetreMirvane(ModeleFenetre& modele) : modele_(modele) {

@@ -92,11 +92,7 @@ void Mirvane::Legende(int id, std::optional<std::string_view> texte) {
   if (texte) C(id).legende = *texte;
 }
 
-void Mirvane::AssocierBouton(int id, std::function<void()> clic) {
-  Associer(id, Evenement::Clic, [clic = std::move(clic)](int16_t) { clic(); });
-  Associer(id, Evenement::Bas, [this, id](int16_t) { C(id).biseau = BiseauCreux; });
-  Associer(id, Evenement::Haut, [this, id](int16_t) { C(id).biseau = BiseauRelief; });
-}
+void Mirvane::AssocierBouton(int id, std::function<void()> clic) { ::AssocierBouton(*this, id, std::move(clic)); }
 
 // ---------------------------------------------------------------------------------------------
 // Controls
@@ -311,8 +307,9 @@ void Mirvane::CreerControles() {
   AssocierBouton(id_.PanelPoigneeDouble, [this] { PanelPoigneeDouble_Click(); });
   AssocierBouton(id_.PanelPoigneeTriple, [this] { PanelPoigneeTriple_Click(); });
   AssocierBouton(id_.PanelConfirmeEcart, [this] { PanelConfirmeEcart_Click(); });
-  // The windows after a deal, help and quitting come with their own windows.
-  for (int id : {id_.PanelScoreDetaille, id_.PanelVoirMains, id_.PanelVoirPlis}) AssocierBouton(id, [] {});
+  AssocierBouton(id_.PanelScoreDetaille, [this] { PanelScoreDetaille_Click(); });
+  AssocierBouton(id_.PanelVoirMains, [this] { PanelVoirMains_Click(); });
+  AssocierBouton(id_.PanelVoirPlis, [this] { PanelVoirPlis_Click(); });
   AssocierBouton(id_.PanelAide, [this] { PanelAide_Click(); });
   AssocierBouton(id_.PanelQuit, [this] { PanelQuit_Click(); });
   Associer(id_.Panel3D1, Evenement::Clic, [this](int16_t) { Panel3D1_Click(); });
@@ -334,7 +331,7 @@ void Mirvane::CreerMenus() {
   AssocierMenu(id_.nouveau, [this] { nouveau_Click(); });
   AssocierMenu(id_.scorzero, [this] { scorzero_Click(); });
   AssocierMenu(id_.scores, [this] { scores_Click(); });
-  AssocierMenu(id_.MenuLastPli, [] {});
+  AssocierMenu(id_.MenuLastPli, [this] { MenuLastPli_Click(); });
   AssocierMenu(id_.menufrench, [this] { menufrench_Click(); });
   AssocierMenu(id_.menuenglish, [this] { menuenglish_Click(); });
   AssocierMenu(id_.apropos, [this] { apropos_Click(); });
@@ -564,6 +561,7 @@ void Mirvane::PreparerNouvelleDonne(int16_t rejouer) {
     C(id_.Carte3d[i]).visible = false;
   }
   C(id_.PanelLancement).visible = false;
+  annexes_.DechargerALaNouvelleDonne();
   g.CouleurLonguePreneurCoupee = 0;
   g.PoigneeAnnoncee = 0;
   g.OffrePoigneeEnCours = 0;
@@ -617,9 +615,13 @@ void Mirvane::PreparerNouvelleDonne(int16_t rejouer) {
   g.JoueurCourant = g.PremierJoueur;
   g.DemiPointsPreneur = 0;
   g.DemiPointsDefense = 0;
-  Chronometrer(chronos ? &chronos->secondesDonne : nullptr, [this] {
+  Chronometrer(chronos ? &chronos->secondesDonne : nullptr, [this, rejouer] {
     int16_t accepte = 0;
-    while (accepte != 1) DistribuerDonne(g, accepte);
+    // A replay deals the saved cards once: judged again after a change of the kind of hand
+    // or of the at-least-one-taker option, they could be refused for ever.
+    do {
+      DistribuerDonne(g, accepte);
+    } while (accepte != 1 && rejouer != 1);
   });
   TrierChien(g);
   TrierMains(g);

@@ -13,6 +13,8 @@
 #include "platform/aide.h"
 #include "platform/plateforme.h"
 #include "platform/reglages.h"
+#include "table/annexes.h"
+#include "table/controles.h"
 #include "table/cycle_vie.h"
 #include "table/form_poignee.h"
 #include "table/modele.h"
@@ -74,6 +76,11 @@ class Mirvane : public ModeleFenetre, private Affichage {
 
   // The handful window while it is open.
   FormPoignee* Poignee() { return formPoignee_.get(); }
+  // The windows after a deal and the last trick, while they exist (hidden or shown).
+  FormScoreDetaille* ScoreDetaille() const { return annexes_.ScoreDetaille(); }
+  FormTousPlis* TousPlis() const { return annexes_.TousPlis(); }
+  FormMains* Mains() const { return annexes_.Mains(); }
+  FormLastPli* LastPli() const { return annexes_.LastPli(); }
 
   // The options and running scores, with the store they are saved in.
   OptionsTable& Opts() { return *options_; }
@@ -135,6 +142,10 @@ class Mirvane : public ModeleFenetre, private Affichage {
   void CarteTable_Click(int16_t) { BasculerScoresTotaux(); }
   void PanelScoreTotal_Click(int16_t);
   void scorzero_Click();
+  void PanelScoreDetaille_Click() { annexes_.PanelScoreDetaille_Click(g); }
+  void PanelVoirMains_Click() { annexes_.PanelVoirMains_Click(g); }
+  void PanelVoirPlis_Click() { annexes_.PanelVoirPlis_Click(g); }
+  void MenuLastPli_Click() { annexes_.MenuLastPli_Click(g); }
 
   // Texts and language.
   void AppliquerLangue();
@@ -208,7 +219,7 @@ class Mirvane : public ModeleFenetre, private Affichage {
   void AfficherPointsAFaire(int16_t points) override;
   void ActiverMenuLastPli() override;
   void ActiverTimerTransition() override;
-  void AppelDessinLastPli() override {}
+  void AppelDessinLastPli() override { annexes_.AppelDessinLastPli(g); }
   void AfficherInfo(std::string_view francais, std::string_view anglais) override;
   void AfficherAtoutsDehors(int16_t nombre) override;
   void AfficherRegle(int16_t joueur, std::string_view texte) override;
@@ -220,6 +231,7 @@ class Mirvane : public ModeleFenetre, private Affichage {
   bool decharge_ = false;
   std::unique_ptr<Minuterie> timerEnchere_, timerEntreCarte_, timerTransition_;
   std::unique_ptr<FormPoignee> formPoignee_, poigneeFermee_;
+  FenetresAnnexes annexes_;
   std::unique_ptr<Reglages> reglagesMemoire_;
   std::unique_ptr<OptionsTable> options_;
   Ids id_{};

@@ -15,9 +15,10 @@ struct Evenement1 {
 // Every event the window system could deliver now.
 void EvenementsPossibles(Table& t, std::vector<Evenement1>& possibles) {
   possibles.clear();
+  // Quitting ends the run: it is left out.
   auto controles = [&](ModeleFenetre& f) {
     for (int id = 0; id < static_cast<int>(f.Controles().size()); ++id) {
-      if (!f.Atteignable(id)) continue;
+      if (!f.Atteignable(id) || f[id].nom == "PanelQuit") continue;
       for (Evenement e : {Evenement::Clic, Evenement::Bas, Evenement::Haut})
         if (f.AUnGestionnaire(id, e)) possibles.push_back({&f, id, e, Evenement1::Controle, nullptr});
     }
@@ -28,7 +29,7 @@ void EvenementsPossibles(Table& t, std::vector<Evenement1>& possibles) {
     controles(m);
     possibles.push_back({&m, -1, Evenement::Clic, Evenement1::Fond, nullptr});
     for (int id = 0; id < static_cast<int>(m.Menus().size()); ++id)
-      if (m.Menus()[id].parent >= 0 && m.Menus()[id].disponible)
+      if (m.Menus()[id].parent >= 0 && m.Menus()[id].disponible && m.Menus()[id].nom != "quitter")
         possibles.push_back({&m, id, Evenement::Clic, Evenement1::Menu, nullptr});
     // A replay needs a deal to replay.
     if (m.DonnesPreparees > 0) possibles.push_back({&m, -1, Evenement::Clic, Evenement1::Rejouer, nullptr});

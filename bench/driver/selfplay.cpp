@@ -99,7 +99,10 @@ bool AgirSensement(Table& t) {
   for (MinuterieFactice* minuterie : t.plateforme.minuteries)
     if (minuterie->Tirer()) return true;
   if (m.C(id.PanelEnchere).visible) {
-    Cliquer(m, id.EvMaMain);
+    // The advice panel makes the advised bid; hidden by the options, its button does.
+    const int boutons[] = {id.ButtonPasse, id.ButtonPrise, id.ButtonGarde, id.ButtonGardeSans, id.ButtonGardeContre};
+    const int16_t conseil = g.EnchereJoueur[g.JoueurHumain];
+    Cliquer(m, m.Atteignable(id.EvMaMain) || conseil < 0 || conseil > 4 ? id.EvMaMain : boutons[conseil]);
     return true;
   }
   if (g.EcartHumainEnCours == 1 && g.AttenteClic != 1) {

@@ -1,6 +1,7 @@
 // The main window driven headless through its handlers and hand-fired timers; assertions on
 // the model of its controls.
 #include "table/mirvane.h"
+#include "table/textes.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include "bench/driver/selfplay.h"
 #include "game/score.h"
 #include "support/cartes.h"
+#include "table/textes.h"
 
 namespace {
 
@@ -38,7 +40,7 @@ void JouerJusqua(Table& t, F fini, int max = 2000) {
 }
 
 // The layout of an 800 x 600 window against the numbers worked out by hand.
-TEST(Table, LayoutOfThe800By600Window) {
+TEST(Controleur, LayoutOfThe800By600Window) {
   Table t(1);
   Mirvane& m = t.m;
   EXPECT_EQ(m.PasMain18, 592);   // 591.67
@@ -79,7 +81,7 @@ TEST(Table, LayoutOfThe800By600Window) {
 }
 
 // Openers and dealers, the replay, the auction's timer and the words of each bid.
-TEST(Table, OpenersAuctionAndBids) {
+TEST(Controleur, OpenersAuctionAndBids) {
   Table t(5);
   Mirvane& m = t.m;
   Partie& g = m.g;
@@ -96,7 +98,7 @@ TEST(Table, OpenersAuctionAndBids) {
   EXPECT_EQ(Enchere(t).Intervalle(), 300);
   Enchere(t).Tirer();
   EXPECT_TRUE(C(t, m.Id().PanelDecision[4]).visible);
-  EXPECT_EQ(C(t, m.Id().PanelDecision[4]).legende, MotEnchere(g.EnchereJoueur[4], 1, true));
+  EXPECT_EQ(C(t, m.Id().PanelDecision[4]).legende, *MotEnchere(1, g.EnchereJoueur[4], FormeEnchere::Ordinateur));
   // The user speaks second: his advice and the buttons wait, no timer runs.
   EXPECT_TRUE(C(t, m.Id().PanelEnchere).visible);
   EXPECT_EQ(Armees(t), 0);
@@ -113,6 +115,13 @@ TEST(Table, OpenersAuctionAndBids) {
   EXPECT_EQ(g.Donneur, 4);
   EXPECT_EQ(m.IndexHistorique, 3);
   EXPECT_EQ(g.MainsJoueurs[1], avant);
+  // A replay after the kind of hand changed still deals the same cards, and returns.
+  g.ForceMain = 6;
+  g.AuMoinsUnePriseActif = 1;
+  m.PanelRejouerDonne_Click();
+  EXPECT_EQ(g.MainsJoueurs[1], avant);
+  g.ForceMain = 2;
+  g.AuMoinsUnePriseActif = 0;
   m.ChoisirMenu(m.Id().nouveau);
   m.ChoisirMenu(m.Id().nouveau);
   m.ChoisirMenu(m.Id().nouveau);
@@ -143,7 +152,7 @@ TEST(Table, OpenersAuctionAndBids) {
 }
 
 // The user's bid buttons against the best bid so far, and the advice panel.
-TEST(Table, UserBidsAgainstTheBestBid) {
+TEST(Controleur, UserBidsAgainstTheBestBid) {
   struct Cas {
     int16_t meilleure;
     int bouton;  // 1..4: Prise..Garde contre
@@ -187,7 +196,7 @@ TEST(Table, UserBidsAgainstTheBestBid) {
 }
 
 // Whole deals through the handlers with the user as taker of each contract, and as defender.
-TEST(Table, WholeDealsAsTakerOfEachContractAndAsDefender) {
+TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
   for (int16_t contrat = 0; contrat <= 4; ++contrat) {
     SCOPED_TRACE(contrat);
     ParametresPartie p;
@@ -211,7 +220,7 @@ TEST(Table, WholeDealsAsTakerOfEachContractAndAsDefender) {
       if (contrat > 0 && g.Preneur != 1) continue;
       if (contrat == 0 && g.Preneur == 1) continue;
       joue = true;
-      EXPECT_EQ(C(t, m.Id().PanelPreneur).legende, std::string(NomSiege(g.Preneur, 1)));
+      EXPECT_EQ(C(t, m.Id().PanelPreneur).legende, std::string(*NomSiege(1, g.Preneur)));
       EXPECT_TRUE(C(t, m.Id().CadrePreneur[g.Preneur]).visible);
       const bool chien = g.EnchereJoueur[g.Preneur] <= 2;
       EXPECT_EQ(C(t, m.Id().CarteChien[1]).visible, chien);
@@ -248,7 +257,7 @@ TEST(Table, WholeDealsAsTakerOfEachContractAndAsDefender) {
 }
 
 // The user's discard: which cards move, the confirmation, and what is written back.
-TEST(Table, UserDiscard) {
+TEST(Controleur, UserDiscard) {
   ParametresPartie p;
   p.forceMain = 3;
   Table t(21, p);
@@ -330,7 +339,7 @@ TEST(Table, UserDiscard) {
 }
 
 // The handful offer by the number of suit-0 cards, and the handful window.
-TEST(Table, HandfulOfferAndWindow) {
+TEST(Controleur, HandfulOfferAndWindow) {
   struct Cas {
     int16_t atouts;
     bool excuse;
@@ -448,7 +457,7 @@ TEST(Table, HandfulOfferAndWindow) {
 }
 
 // Pauses, clicks out of turn, and new deals started in the middle of everything.
-TEST(Table, PausesClicksOutOfTurnAndNewDealsAnywhere) {
+TEST(Controleur, PausesClicksOutOfTurnAndNewDealsAnywhere) {
   Table t(41);
   Mirvane& m = t.m;
   Partie& g = m.g;
@@ -498,7 +507,7 @@ TEST(Table, PausesClicksOutOfTurnAndNewDealsAnywhere) {
 
 // The end of a deal against worked results: the user's result, the running scores, the sum of
 // ten deals, the percentage, and the words.
-TEST(Table, ResultsRunningScoresAndPercentage) {
+TEST(Controleur, ResultsRunningScoresAndPercentage) {
   struct Cas {
     int16_t preneur, demiPoints;  // Prise with one oudler: 51 to make
     int16_t S;
@@ -574,7 +583,7 @@ TEST(Table, ResultsRunningScoresAndPercentage) {
 }
 
 // Random events the window system could deliver, with stretches of sensible play.
-TEST(Table, ChaosKeepsEveryInvariant) {
+TEST(Controleur, ChaosKeepsEveryInvariant) {
   const BilanChaos b = CourirChaos(100000, 2024);
   for (const std::string& e : b.premiersEchecs) ADD_FAILURE() << e;
   EXPECT_EQ(b.echecs, 0);
