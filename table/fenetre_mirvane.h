@@ -18,7 +18,7 @@ class FenetreMirvane : public QMainWindow {
   Q_OBJECT
 
  public:
-  // The table's controller, with its handful window.
+  // The table's controller; its handful window opens and closes by itself.
   explicit FenetreMirvane(Mirvane& mirvane);
   // Any window model drawn as the main window.
   explicit FenetreMirvane(ModeleFenetre& modele);

@@ -14,7 +14,6 @@
 #include "table/frm_splash.h"
 #include "table/mirvane.h"
 #include "windows/carte_sav.h"
-#include "windows/fenetre_poignee.h"
 #include "windows/fenetre_splash.h"
 
 namespace {
@@ -73,9 +72,8 @@ int main(int argc, char** argv) {
     table->DefinirBureau(&resolution, aide.get(), QCoreApplication::applicationDirPath().toStdString());
     table->terminer = [] { QCoreApplication::quit(); };
     table->Form_Load();
+    // The window opens the handful window itself while the table has one.
     fenetre = std::make_unique<FenetreMirvane>(*table, plateforme);
-    fenetre->SuivreFenetre([&table] { return table->Poignee(); },
-                           [](ModeleFenetre& m) { return new FenetrePoignee(m); });
     fermeture = std::make_unique<FermetureTable>(*table);
     fenetre->installEventFilter(fermeture.get());
     CentrerFenetre(*fenetre);

@@ -4,6 +4,7 @@
 
 FenetrePoignee::FenetrePoignee(ModeleFenetre& modele)
     : FenetreModele(modele, nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+  setObjectName(QStringLiteral("FormPoignee"));
   setFixedSize(sizeHint());
   CentrerFenetre(*this);
 }

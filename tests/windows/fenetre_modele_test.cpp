@@ -68,6 +68,7 @@ class ModeleEssai : public ModeleFenetre {
       });
       Associer(id, Evenement::Clic, [this, id](int16_t index) { Noter(id, "Clic" + std::to_string(index)); });
     }
+    Associer(cartes[1], Evenement::Survol, [this](int16_t) { Noter(cartes[1], "Survol"); });
   }
   void Form_Click() override { appels.push_back("Form_Click"); }
   void Noter(int id, const std::string& quoi) { appels.push_back((*this)[id].nom + ":" + quoi); }
@@ -239,13 +240,15 @@ TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClick) {
   QTest::mouseRelease(garde, Qt::LeftButton, {}, QPoint(-5, -5));
   // The window's background.
   QTest::mouseClick(&fenetre, Qt::LeftButton, {}, QPoint(590, 5));
+  // The pointer passing over the card's uncovered edge.
+  QTest::mouseMove(Trouver("Carte3d_2"), QPoint(5, 60));
   // A control with no handler, and the right button, give nothing.
   QTest::mouseClick(Trouver("Carte3d_1"), Qt::LeftButton);
   QTest::mouseClick(garde, Qt::RightButton);
   const std::vector<std::string> attendus = {
       "ButtonGarde:Bas", "ButtonGarde:Haut", "ButtonGarde:Clic-1", "ButtonPasse:Bas", "ButtonPasse:Haut",
       "ButtonPasse:Clic-1", "Carte3d:Bas",  "Carte3d:Haut",       "Carte3d:Clic2",   "ButtonGarde:Bas",
-      "ButtonGarde:Haut",   "Form_Click",
+      "ButtonGarde:Haut",   "Form_Click",       "Carte3d:Survol",
   };
   EXPECT_EQ(modele.appels, attendus);
 }
