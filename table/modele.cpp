@@ -68,7 +68,13 @@ void ModeleFenetre::Envoyer(int id, Evenement e) {
     case Evenement::Haut: g = h.haut; break;
     case Evenement::Survol: g = h.survol; break;
   }
-  if (g) g(index);
+  if (g) {
+    g(index);
+  } else if (e == Evenement::Clic) {
+    // A control that takes no click lets it through to the window, as the table's shape does:
+    // "click anywhere" means anywhere.
+    Form_Click();
+  }
 }
 
 void ModeleFenetre::ChoisirMenu(int id) {

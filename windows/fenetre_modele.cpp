@@ -237,7 +237,8 @@ void FenetreModele::Synchroniser() {
 
 void FenetreModele::Transmettre(int id, Evenement e) {
   if (detache_) return;
-  const bool utile = id < 0 || modele_.AUnGestionnaire(id, e);
+  // A click always counts: one that no control takes goes to the window.
+  const bool utile = id < 0 || e == Evenement::Clic || modele_.AUnGestionnaire(id, e);
   if (id < 0)
     modele_.Form_Click();
   else

@@ -466,7 +466,8 @@ TEST(Controleur, PausesClicksOutOfTurnAndNewDealsAnywhere) {
   // The automatic pause: a click goes on at once and the pending tick is cancelled.
   ASSERT_TRUE(Transition(t).Active());
   EXPECT_EQ(Transition(t).Intervalle(), 2000);
-  m.Form_Click();
+  // A click on the table's shape is a click anywhere.
+  Clic(t, m.Id().TableRonde);
   EXPECT_FALSE(Transition(t).Active());
   EXPECT_TRUE(EntreCarte(t).Active());
   EXPECT_FALSE(C(t, m.Id().CarteTable[1]).visible);
