@@ -1,5 +1,6 @@
 #include "platform/plateforme_qt.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 #include <algorithm>
 
@@ -69,6 +70,11 @@ ReponseMessage PlateformeQt::Message(std::string_view texte, std::string_view ti
 ReponseMessage PlateformeQt::MontrerBoite(const QString& texte, const QString& titre, BoutonsMessage boutons) {
   QMessageBox boite(QMessageBox::NoIcon, titre, texte,
                     boutons == BoutonsMessage::OuiNon ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+  // The buttons speak the game's language, not the desktop's.
+  if (langue == 1 && boutons == BoutonsMessage::OuiNon) {
+    boite.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
+    boite.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+  }
   const int r = boite.exec();
   if (boutons == BoutonsMessage::Ok) return ReponseMessage::Ok;
   return r == QMessageBox::Yes ? ReponseMessage::Oui : ReponseMessage::Non;

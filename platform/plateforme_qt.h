@@ -4,6 +4,7 @@
 // delivered once the box is closed and that handler has returned.
 #include <QObject>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -38,6 +39,8 @@ class PlateformeQt : public Plateforme {
   ReponseMessage Message(std::string_view texte, std::string_view titre, BoutonsMessage boutons) override;
   // Run after each tick delivered and before a box opens, so that the windows show the model.
   void ApresEvenement(std::function<void()> f) { apres_ = std::move(f); }
+  // The language of the buttons of Yes/No boxes: 1 French, 2 English.
+  int16_t langue = 2;
 
  protected:
   // The box itself, modal; returns the answer. Tests replace it.

@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
     aide = std::make_unique<AideQt>(splash.Langue);
     table = std::make_unique<Mirvane>(plateforme, Aleatoire(), &reglages);
     table->g.Langue = splash.Langue;
+    plateforme.langue = splash.Langue;
     table->NumeroVersion = splash.NumeroVersion;
     table->DefinirBureau(&resolution, aide.get(), QCoreApplication::applicationDirPath().toStdString());
     table->terminer = [] { QCoreApplication::quit(); };

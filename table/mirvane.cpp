@@ -267,7 +267,7 @@ void Mirvane::CreerControles() {
   id_.PanelPoigneeAucune = bouton("PanelPoigneeAucune", id_.PanelPoignee, 3870, 90, 1200, 480);
 
   // The result of the deal.
-  id_.PanelResultat = panneau("PanelResultat", -1, 0, 0, 9600, 2760);
+  id_.PanelResultat = panneau("PanelResultat", -1, 0, 0, 9600, 2280);
   C(id_.PanelResultat).visible = false;
   C(id_.PanelResultat).biseau = BiseauRelief;
   const int Rs = id_.PanelResultat;
@@ -622,9 +622,9 @@ void Mirvane::PreparerNouvelleDonne(int16_t rejouer) {
     do {
       DistribuerDonne(g, accepte);
     } while (accepte != 1 && rejouer != 1);
+    TrierChien(g);
+    TrierMains(g);
   });
-  TrierChien(g);
-  TrierMains(g);
   g.NumeroPli = 0;
   g.NbEncheres = 0;
   pointeur = PointeurDefaut;
