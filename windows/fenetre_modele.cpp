@@ -260,14 +260,14 @@ bool FenetreModele::eventFilter(QObject* objet, QEvent* event) {
   const int id = w->property(ProprieteId).toInt();
   if (t == QEvent::MouseMove) {
     Transmettre(id, Evenement::Survol);
-  } else if (souris->button() == Qt::LeftButton) {
-    if (t == QEvent::MouseButtonPress) {
-      Transmettre(id, Evenement::Bas);
-    } else {
-      Transmettre(id, Evenement::Haut);
-      // Released over the control it was pressed on: a click.
-      if (w->rect().contains(souris->position().toPoint())) Transmettre(id, Evenement::Clic);
-    }
+  } else if (t == QEvent::MouseButtonPress) {
+    // Any button presses a panel button in; only the left one clicks.
+    Transmettre(id, Evenement::Bas);
+  } else {
+    Transmettre(id, Evenement::Haut);
+    // Released over the control it was pressed on: a click.
+    if (souris->button() == Qt::LeftButton && w->rect().contains(souris->position().toPoint()))
+      Transmettre(id, Evenement::Clic);
   }
   return true;
 }

@@ -242,13 +242,15 @@ TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClick) {
   QTest::mouseClick(&fenetre, Qt::LeftButton, {}, QPoint(590, 5));
   // The pointer passing over the card's uncovered edge.
   QTest::mouseMove(Trouver("Carte3d_2"), QPoint(5, 60));
-  // A control that takes no click lets it through to the window; the right button gives nothing.
+  // A control that takes no click lets it through to the window; the right button presses a
+  // button in and out but does not click it.
   QTest::mouseClick(Trouver("Carte3d_1"), Qt::LeftButton);
   QTest::mouseClick(garde, Qt::RightButton);
   const std::vector<std::string> attendus = {
       "ButtonGarde:Bas", "ButtonGarde:Haut", "ButtonGarde:Clic-1", "ButtonPasse:Bas", "ButtonPasse:Haut",
       "ButtonPasse:Clic-1", "Carte3d:Bas",  "Carte3d:Haut",       "Carte3d:Clic2",   "ButtonGarde:Bas",
-      "ButtonGarde:Haut",   "Form_Click",       "Carte3d:Survol",     "Form_Click",
+      "ButtonGarde:Haut",   "Form_Click",       "Carte3d:Survol",     "Form_Click",      "ButtonGarde:Bas",
+      "ButtonGarde:Haut",
   };
   EXPECT_EQ(modele.appels, attendus);
 }
