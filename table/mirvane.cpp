@@ -588,10 +588,8 @@ void Mirvane::PreparerNouvelleDonne(int16_t rejouer) {
   AfficherInfo("Veuillez patienter durant le chargement de la partie ...", "Please wait while the game is loading...");
   C(id_.TableRonde).visible = false;
   g.ChienAffiche = 0;
-  for (int16_t i = 1; i <= 4; ++i) {
-    C(id_.CarteTable[i]).carte = Carte{};
-    C(id_.CarteTable[i]).visible = false;
-  }
+  // Their drawing layer holds nothing of ours: the faces are pictures, kept while hidden.
+  for (int16_t i = 1; i <= 4; ++i) C(id_.CarteTable[i]).visible = false;
   g.PliAffiche = 0;
   C(id_.PanelAtExt).legende.clear();
   for (int16_t i = 1; i <= 4; ++i) C(id_.CadrePreneur[i]).visible = false;
@@ -707,12 +705,10 @@ void Mirvane::EnchainerTransition() {
       C(id_.TableRonde).visible = true;
       cadre.visible = true;
       Legende(id_.PanelPreneur, NomSiege(g.Langue, g.Preneur));
-      for (int16_t i = 1; i <= 4; ++i) C(id_.CarteTable[i]).carte = Carte{};
       for (int16_t i = 1; i <= 24; ++i) C(id_.Carte3d[i]).actif = true;
       MontrerChien();
     } else {
       C(id_.info).legende.clear();
-      for (int16_t i = 1; i <= 4; ++i) C(id_.CarteTable[i]).carte = Carte{};
       ActiverTimerEntreCarte();
     }
   }

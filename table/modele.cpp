@@ -47,6 +47,12 @@ bool ModeleFenetre::AUnGestionnaire(int id, Evenement e) const {
   return false;
 }
 
+bool ModeleFenetre::Visible(int id) const {
+  for (int i = id; i >= 0; i = controles_[static_cast<size_t>(i)].parent)
+    if (!controles_[static_cast<size_t>(i)].visible) return false;
+  return true;
+}
+
 bool ModeleFenetre::Atteignable(int id) const {
   if (!actif || !visible) return false;
   for (int i = id; i >= 0; i = controles_[static_cast<size_t>(i)].parent) {
@@ -57,7 +63,12 @@ bool ModeleFenetre::Atteignable(int id) const {
 }
 
 void ModeleFenetre::Envoyer(int id, Evenement e) {
-  if (id < 0 || id >= static_cast<int>(controles_.size()) || !Atteignable(id)) return;
+  if (id < 0 || id >= static_cast<int>(controles_.size())) return;
+  if (!Atteignable(id)) {
+    // A disabled control, shown in an enabled window, passes its click to the window.
+    if (e == Evenement::Clic && actif && visible && Visible(id)) Form_Click();
+    return;
+  }
   const Gestionnaires& h = gestionnaires_[static_cast<size_t>(id)];
   const int16_t index = controles_[static_cast<size_t>(id)].index;
   // Copied: a handler may replace handlers while it runs.

@@ -97,6 +97,8 @@ class ModeleFenetre {
   // Whether the window system would deliver an event to the control now: the window is
   // enabled, and the control and every panel it lies in are visible and enabled.
   bool Atteignable(int id) const;
+  // The control and every panel it lies in are visible.
+  bool Visible(int id) const;
 
   // Entry points of the window system. A control that is not reachable gets nothing, as a
   // hidden or disabled control never receives the event.

@@ -149,6 +149,10 @@ TEST(Controleur, OpenersAuctionAndBids) {
   EXPECT_EQ(g.AttenteClic, 1);
   EXPECT_EQ(Armees(t), 0);
   EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez n'importe où pour continuer à jouer");
+  // The hand is disabled until the taker is known: a click on it is a click on the window.
+  EXPECT_FALSE(C(t, m.Id().Carte3d[1]).actif);
+  Clic(t, m.Id().Carte3d[1]);
+  EXPECT_NE(g.NumeroPli, 0);
 }
 
 // The user's bid buttons against the best bid so far, and the advice panel.
@@ -244,7 +248,11 @@ TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
       // The first click after the last trick leaves its cards and empties the prompt; later
       // clicks do nothing.
       m.Form_Click();
-      EXPECT_TRUE(C(t, m.Id().CarteTable[1]).visible);
+      for (int16_t s = 1; s <= 4; ++s) {
+        const Carte derniere = g.MainsJoueurs[s][g.CarteJoueeParPli[s][18]];
+        EXPECT_TRUE(C(t, m.Id().CarteTable[s]).visible);
+        EXPECT_TRUE(Meme(C(t, m.Id().CarteTable[s]).carte, derniere)) << s;
+      }
       EXPECT_EQ(C(t, m.Id().info).legende, "");
       EXPECT_TRUE(EntreCarte(t).Tirer());
       EXPECT_EQ(Armees(t), 0);
