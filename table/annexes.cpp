@@ -29,6 +29,7 @@ void FenetresAnnexes::AppelDessinLastPli(const Partie& g) {
 
 void FenetresAnnexes::MenuLastPli_Click(const Partie& g) {
   AppelDessinLastPli(g);
+  ++lastPli_->centrages;  // wherever the user left it
   lastPli_->visible = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 #include "computer/choix.h"
 #include "computer/ecart.h"
@@ -380,6 +381,10 @@ void Mirvane::Form_Load() {
   DetermineClassementJoueurs(g);
   InitAireJeu();
   if (resolution_ != nullptr) resolution_->AdapterResolutionEcran();
+  if (!dossierProgramme_.empty()) {
+    std::error_code erreur;  // a folder that cannot be entered leaves the current one
+    std::filesystem::current_path(dossierProgramme_, erreur);
+  }
   FichierAideCourant = FichierAide(dossierProgramme_, g.Langue);
   Menu(id_.MenuLastPli).disponible = false;
   Controle& lancement = C(id_.PanelLancement);

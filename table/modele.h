@@ -76,6 +76,8 @@ class ModeleFenetre {
   bool actif = true;
   bool visible = true;
   int16_t pointeur = PointeurDefaut;
+  // Raised to have the window centred on the screen again before it is next shown.
+  int centrages = 0;
 
   // Adds a control; its id is its place in Controles().
   int Ajouter(Controle c);

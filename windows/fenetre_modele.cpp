@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 
+#include "platform/centrage_qt.h"
 #include "platform/panneau3d.h"
 #include "platform/twips.h"
 #include "windows/carte_sav.h"
@@ -230,6 +231,10 @@ void FenetreModele::Synchroniser() {
     QPalette p = palette();
     p.setColor(QPalette::Window, Couleur(fond_));
     setPalette(p);
+  }
+  if (modele_.centrages != centrages_) {
+    centrages_ = modele_.centrages;
+    if (fenetre == this) CentrerFenetre(*this);
   }
   if (!tout && modele_.visible != visible_ && fenetre == this) setVisible(modele_.visible);
   visible_ = modele_.visible;

@@ -55,6 +55,7 @@ class FenetreModele : public QWidget {
   bool visible_ = true;
   int16_t pointeur_ = -1;
   uint32_t fond_ = 0xFFFFFFFFu;
+  int centrages_ = 0;
 };
 
 // The cursor of a model's mouse pointer (0 default, 10 up arrow, 11 busy, 12 forbidden).

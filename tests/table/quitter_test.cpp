@@ -2,6 +2,7 @@
 // help file of the language, the confirmed quit and the close box.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,9 +34,9 @@ struct Table {
   int fins = 0;
   std::vector<size_t> ecrituresAuxMessages;
 
-  explicit Table(int16_t langue) {
+  explicit Table(int16_t langue, const std::string& dossier = "/opt/mirvane") {
     m.g.Langue = langue;
-    m.DefinirBureau(&resolution, &aide, "/opt/mirvane");
+    m.DefinirBureau(&resolution, &aide, dossier);
     m.terminer = [this] { ++fins; };
     plateforme.observer = [this] { ecrituresAuxMessages.push_back(store.ecritures.size()); };
     m.Form_Load();
@@ -47,11 +48,17 @@ struct Table {
   }
 };
 
-TEST(CycleTable, LoadSwitchesTheDisplayAndPicksTheHelpFileOfTheLanguage) {
+TEST(CycleTable, LoadSwitchesTheDisplayEntersTheProgramsFolderAndPicksTheHelpFileOfTheLanguage) {
+  const std::filesystem::path avant = std::filesystem::current_path();
+  const std::string dossier = std::filesystem::canonical(std::filesystem::temp_directory_path()).string();
+  ASSERT_NE(avant, dossier);
   for (const int16_t langue : {1, 2}) {
-    Table t(langue);
+    Table t(langue, dossier);
+    const std::filesystem::path courant = std::filesystem::current_path();
+    std::filesystem::current_path(avant);
+    EXPECT_EQ(courant, dossier);
     EXPECT_EQ(t.ecran.demandes, (std::vector<TailleEcran>{{800, 600}}));
-    const std::string fichier = langue == 1 ? "/opt/mirvane/mirvanefr.html" : "/opt/mirvane/mirvaneus.html";
+    const std::string fichier = dossier + (langue == 1 ? "/mirvanefr.html" : "/mirvaneus.html");
     EXPECT_EQ(t.m.FichierAideCourant, fichier);
     t.m.Envoyer(t.m.Id().PanelAide, Evenement::Clic);
     t.m.ChoisirMenu(t.m.ChercherMenu("som"));

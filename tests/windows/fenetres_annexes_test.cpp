@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QScreen>
 #include <QTest>
 
 #include "application_qt.h"
@@ -181,7 +182,18 @@ TEST_F(FenetresAnnexes, TheMainWindowFollowsTheController) {
   principale.SynchroniserTout();
   EXPECT_EQ(ouvertes(), 1);  // the last trick stays
   ASSERT_NE(m.LastPli(), nullptr);
-  EXPECT_TRUE(principale.Auxiliaire(m.LastPli())->isVisible());
+  FenetreModele* last = principale.Auxiliaire(m.LastPli());
+  EXPECT_TRUE(last->isVisible());
+
+  // Moved and closed by the user, it comes back centred by the menu.
+  last->move(last->pos() + QPoint(137, 123));
+  last->close();
+  principale.SynchroniserTout();
+  m.MenuLastPli_Click();
+  principale.SynchroniserTout();
+  EXPECT_TRUE(last->isVisible());
+  const QPoint ecart = last->frameGeometry().center() - last->screen()->geometry().center();
+  EXPECT_LE(ecart.manhattanLength(), 2) << ecart.x() << "," << ecart.y();
 }
 
 }  // namespace
