@@ -102,11 +102,4 @@ BENCHMARK(EcranDAccueil)->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(FenetrePrincipale)->Unit(benchmark::kMillisecond)->Iterations(30);
 BENCHMARK(MemoireApresUneDonne)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+#include "bench/principal_qt.h"

@@ -45,11 +45,4 @@ void DessinTable(benchmark::State& state) {
 
 BENCHMARK(DessinTable)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+#include "bench/principal_qt.h"

@@ -1,6 +1,5 @@
 #include "table/mirvane.h"
 
-#include <chrono>
 #include <cstdio>
 #include <filesystem>
 
@@ -12,6 +11,7 @@
 #include "game/pli.h"
 #include "game/score.h"
 #include "platform/reglages_factices.h"
+#include "table/chronometre.h"
 #include "table/menus.h"
 #include "table/textes.h"
 
@@ -27,18 +27,6 @@ constexpr uint32_t Jaune = 0xFFFF80;
 
 // Rounding of the layout: nearest, a half to the even integer, in single precision.
 int16_t R(float x) { return CInt(static_cast<double>(x)); }
-
-// Runs `f`, adding its duration to `total` when there is one.
-template <class F>
-void Chronometrer(double* total, F f) {
-  if (total == nullptr) {
-    f();
-    return;
-  }
-  const auto debut = std::chrono::steady_clock::now();
-  f();
-  *total += std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
-}
 
 std::string Nombre(int64_t n) { return std::to_string(n); }
 
@@ -717,19 +705,7 @@ void Mirvane::EnchainerTransition() {
       ActiverTimerEntreCarte();
     }
   }
-  if (g.ChienAffiche == 1 && g.AttenteClic == 2) {
-    g.ChienAffiche = 0;
-    for (int16_t i = 1; i <= 6; ++i) C(id_.CarteChien[i]).visible = false;
-    if (g.Preneur == g.JoueurHumain) {
-      g.AttenteClic = 0;
-      g.EcartHumainEnCours = 1;
-      PreparerEcartJoueur();
-    } else {
-      FaireEcartOrdinateur(g);
-      g.AttenteClic = 1;
-      EnchainerTransition();
-    }
-  }
+  if (g.ChienAffiche == 1 && g.AttenteClic == 2) PrendreChien();
   if (g.ChienAffiche == 1 && g.AttenteClic == 0) g.AttenteClic = 2;
 }
 
@@ -915,7 +891,10 @@ void Mirvane::FermerPoignee() {
 // The user's discard
 
 void Mirvane::CarteChien_Click(int16_t) {
-  if (g.EcartHumainEnCours != 0) return;
+  if (g.EcartHumainEnCours == 0) PrendreChien();
+}
+
+void Mirvane::PrendreChien() {
   g.ChienAffiche = 0;
   for (int16_t i = 1; i <= 6; ++i) C(id_.CarteChien[i]).visible = false;
   if (g.Preneur == g.JoueurHumain) {

@@ -129,6 +129,8 @@ class Mirvane : public ModeleFenetre, private Affichage {
 
   // The user's discard.
   void CarteChien_Click(int16_t index);
+  // The chien taken in, by a click on it or on the window: the user's discard or the computer's.
+  void PrendreChien();
   void PreparerEcartJoueur();
   void PanelConfirmeEcart_Click();
   void ValiderEcartJoueur();

@@ -1,7 +1,6 @@
 #include "bench/driver/selfplay.h"
 
 #include <algorithm>
-#include <chrono>
 #include <memory>
 
 #include "computer/choix.h"
@@ -11,20 +10,9 @@
 #include "game/distribution.h"
 #include "game/pli.h"
 #include "game/score.h"
+#include "table/chronometre.h"
 
 namespace {
-
-// Runs `f`, adding its duration to `total` when there is one.
-template <class F>
-void Chronometrer(double* total, F f) {
-  if (total == nullptr) {
-    f();
-    return;
-  }
-  const auto debut = std::chrono::steady_clock::now();
-  f();
-  *total += std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
-}
 
 void Cliquer(Mirvane& m, int id) { m.Envoyer(id, Evenement::Clic); }
 
