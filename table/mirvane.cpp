@@ -1004,19 +1004,10 @@ void Mirvane::AfficherResultatDonne() {
   int16_t somme = 0;
   for (int32_t r : ResultatsDonnes) somme = static_cast<int16_t>(somme + r);
   C(id_.Score10Panel).legende = Nombre(somme);
-  if (!preneurHumain) {
-    if (R < 1) {
-      PointsEnJeu -= 3 * R;
-    } else {
-      PointsEnJeu += 3 * R;
-      PointsGagnes[1] += R;
-    }
-  } else if (R < 1) {
-    PointsEnJeu -= R;
-  } else {
-    PointsEnJeu += R;
-    PointsGagnes[1] += R;
-  }
+  // At stake: the taker's whole score for the user as taker, three times his share in defence.
+  const int32_t enJeu = preneurHumain ? R : 3 * R;
+  PointsEnJeu += R < 1 ? -enJeu : enJeu;
+  if (R >= 1) PointsGagnes[1] += R;
   if (PointsEnJeu != 0)
     C(id_.PanelPourcentScore).legende = Nombre(CInt(PointsGagnes[1] * 100.0 / PointsEnJeu)) + " %";
   std::string message;
@@ -1052,13 +1043,11 @@ void Mirvane::PanelScoreTotal_Click(int16_t) {
 
 void Mirvane::scorzero_Click() {
   ReponseMessage r = ReponseMessage::Non;
-  const std::string& version = NumeroVersion;
+  // The question's title is the about box's.
+  const std::string titre = TitreAPropos(g.Langue, NumeroVersion).value_or("");
   if (g.Langue == 1)
-    r = plateforme_.Message("Voulez-vous réellement remettre les scores à 0 ?", "Mirvane " + version + " pour Windows",
-                            BoutonsMessage::OuiNon);
-  if (g.Langue == 2)
-    r = plateforme_.Message("Do you really want to initialize scores ?", "Mirvane " + version + " for Windows",
-                            BoutonsMessage::OuiNon);
+    r = plateforme_.Message("Voulez-vous réellement remettre les scores à 0 ?", titre, BoutonsMessage::OuiNon);
+  if (g.Langue == 2) r = plateforme_.Message("Do you really want to initialize scores ?", titre, BoutonsMessage::OuiNon);
   if (r != ReponseMessage::Oui) return;
   g.ScoreTotal.Remplir(0);
   DetermineClassementJoueurs(g);
