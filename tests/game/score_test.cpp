@@ -1,10 +1,9 @@
-// The score of a deal on worked examples, and the ranking of the seats. The score of whole
-// random deals: tests/computer/donnes_aleatoires_test.cpp.
+// The score of a deal on worked examples, and the ranking of the seats. The worked sheet row by
+// row: tests/table/form_score_detaille_test.cpp; whole random deals:
+// tests/computer/donnes_aleatoires_test.cpp.
 #include "game/score.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
 
 namespace {
 
@@ -19,19 +18,6 @@ Partie Donne(int16_t contrat, int16_t demiPoints, int16_t pointsAFaire, int16_t 
   g.PetitAuBout = petitAuBout;
   g.PoigneeAnnoncee = poignee;
   return g;
-}
-
-TEST(ScoreDonne, WorkedExampleRowByRow) {
-  // Garde, 2 oudlers, 44 points, petit au bout to the defence, simple handful.
-  const Partie g = Donne(EnchereGarde, 88, 41, 2, 1);
-  const DetailScore d = DetaillerScoreDonne(g);
-  EXPECT_EQ((std::array{d.PointsRealises, d.Difference, d.ApresPetit, d.ApresPrime, d.Multiplicateur, d.ApresContrat,
-                        d.PrimePoignee, d.ApresPoignee, d.Score}),
-            (std::array<int16_t, 9>{44, 3, -7, 18, 2, 36, 20, 56, 168}));
-  EXPECT_TRUE(d.Reussi);
-  int16_t s = 0;
-  CalculerScoreDonne(g, s);
-  EXPECT_EQ(s, 168);
 }
 
 TEST(ScoreDonne, MadeOrFailedAndTheEnds) {

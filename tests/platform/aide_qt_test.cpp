@@ -10,10 +10,7 @@
 
 namespace {
 
-class AideQtTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { AssurerApplicationQt(); }
-};
+using AideQtTest = TestQt;
 
 const std::string Dossier = MIRVANE_DOSSIER_SOURCE "/pictures";
 

@@ -25,9 +25,8 @@ class PlateformeEssai : public PlateformeQt {
   }
 };
 
-class PlateformeQtTest : public ::testing::Test {
+class PlateformeQtTest : public TestQt {
  protected:
-  static void SetUpTestSuite() { AssurerApplicationQt(); }
   void SetUp() override {
     plateforme.ApresEvenement([this] { journal.push_back("apres"); });
     for (const char* nom : {"A", "B"}) {

@@ -12,10 +12,7 @@
 
 namespace {
 
-class SignauxQtTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { AssurerApplicationQt(); }
-};
+using SignauxQtTest = TestQt;
 
 TEST_F(SignauxQtTest, EachSignalPutsTheDisplayBackThroughTheEventLoop) {
   for (const int signal : SignauxQt::Signaux) {

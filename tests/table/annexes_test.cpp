@@ -38,7 +38,14 @@ TEST(Annexes, TheResultPanelTheLastTrickMenuAndANewDeal) {
   EXPECT_FALSE(m.LastPli()->visible);
   VerifierLastPli(*m.LastPli(), Pli(g, 1));
   m.ChoisirMenu(m.Id().MenuLastPli);
-  EXPECT_TRUE(m.LastPli()->visible);
+  const FormLastPli& f = *m.LastPli();
+  EXPECT_TRUE(f.visible);
+  EXPECT_EQ(f.titre, "LE DERNIER PLI...");
+  EXPECT_EQ(f.couleurFond, 0x008000u);
+  EXPECT_EQ(f[f.CarteLastPli(1)].gauche, 1695);
+  EXPECT_EQ(f[f.CarteLastPli(1)].haut, 2925);
+  EXPECT_EQ(f[f.CarteLastPli(4)].largeur, 1350);
+  EXPECT_EQ(f[f.CarteLastPli(4)].hauteur, 2280);
 
   JouerJusqua(t, [&] { return g.NumeroPli == 10; });
   VerifierLastPli(*m.LastPli(), Pli(g, 9));
@@ -66,9 +73,11 @@ TEST(Annexes, TheResultPanelTheLastTrickMenuAndANewDeal) {
   EXPECT_EQ(m.Mains(), nullptr);
   ASSERT_NE(m.LastPli(), nullptr);
   EXPECT_TRUE(m.LastPli()->visible);
-  VerifierLastPli(*m.LastPli(), dernier);
   EXPECT_FALSE(m.Menu(m.Id().MenuLastPli).disponible);
+  m.MenuLastPli_Click();  // a redraw before the first trick's end keeps it too
+  VerifierLastPli(*m.LastPli(), dernier);
   JouerJusqua(t, [&] { return g.NumeroPli == 1 && g.NbCartesPli == 3; });
+  m.MenuLastPli_Click();
   VerifierLastPli(*m.LastPli(), dernier);
   JouerJusqua(t, [&] { return g.NumeroPli == 2; });
   VerifierLastPli(*m.LastPli(), Pli(g, 1));

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "support/donne_jouee.h"
 #include "support/cartes.h"
+#include "support/donne_jouee.h"
 #include "table/annexes.h"
 
 namespace {
@@ -66,72 +66,6 @@ TEST(FormMains, TheFourHandsTheChienAndTheDiscardOpenedTwice) {
   VerifierMains(*f, g);  // no discard: the chien itself
   EXPECT_EQ(f->titre, "The Four Hands and The Dog...");
   EXPECT_EQ((*f)[f->panelEcart].legende, "DISCARD");
-}
-
-// The engine redraws the last trick at every trick end through the table's display.
-class EcranLastPli : public Affichage {
- public:
-  EcranLastPli(FenetresAnnexes& a, const Partie& g) : annexes_(a), g_(g) {}
-  void AppelDessinLastPli() override { annexes_.AppelDessinLastPli(g_); }
-
- private:
-  FenetresAnnexes& annexes_;
-  const Partie& g_;
-};
-
-TEST(FormLastPli, TheLastTrickFollowsTheGameAcrossANewDeal) {
-  Partie g{Aleatoire(22)};
-  FenetresAnnexes annexes;
-  EcranLastPli ecran(annexes, g);
-  g.ecran = &ecran;
-  const auto montre = [&annexes](const std::vector<CartePosee>& posees, int16_t pli) {
-    const FormLastPli& f = *annexes.LastPli();
-    for (const CartePosee& p : posees) {
-      if (p.pli != pli) continue;
-      EXPECT_TRUE(Meme(f[f.CarteLastPli(p.siege)].carte, p.carte)) << pli << "/" << p.siege;
-    }
-  };
-
-  const std::vector<CartePosee> avant = JouerDonneAuHasard(g, 3, EncherePrise);
-  ASSERT_NE(annexes.LastPli(), nullptr);  // loaded hidden by the first trick end
-  EXPECT_FALSE(annexes.LastPli()->visible);
-  EXPECT_EQ(g.NumeroPli, 19);
-  montre(avant, 18);
-  annexes.MenuLastPli_Click(g);
-  FormLastPli* f = annexes.LastPli();
-  EXPECT_TRUE(f->visible);
-  EXPECT_EQ(f->titre, "LE DERNIER PLI...");
-  EXPECT_EQ(f->couleurFond, 0x008000u);
-  EXPECT_EQ((*f)[f->CarteLastPli(1)].gauche, 1695);
-  EXPECT_EQ((*f)[f->CarteLastPli(1)].haut, 2925);
-  EXPECT_EQ((*f)[f->CarteLastPli(4)].largeur, 1350);
-  EXPECT_EQ((*f)[f->CarteLastPli(4)].hauteur, 2280);
-
-  // A new deal leaves it alone: the auction and the first trick under way keep the last
-  // trick of the deal before.
-  annexes.DechargerALaNouvelleDonne();
-  EXPECT_EQ(annexes.LastPli(), f);
-  DonnerAuHasard(g, 2, EnchereGardeSans);
-  g.NumeroPli = 0;
-  annexes.AppelDessinLastPli(g);
-  montre(avant, 18);
-  g.NumeroPli = 1;
-  CommencerJeu(g);
-  std::vector<CartePosee> premier;
-  for (int i = 0; i < 3; ++i) {
-    const int16_t siege = g.JoueurCourant;
-    premier.push_back({1, siege, g.MainsJoueurs[siege][JouerAuHasard(g)]});
-    annexes.AppelDessinLastPli(g);
-    montre(avant, 18);
-  }
-  const int16_t siege = g.JoueurCourant;
-  premier.push_back({1, siege, g.MainsJoueurs[siege][JouerAuHasard(g)]});
-  EXPECT_EQ(g.NumeroPli, 2);
-  montre(premier, 1);
-  EXPECT_TRUE(f->visible);
-
-  f->Form_Unload();
-  EXPECT_FALSE(f->visible);
 }
 
 }  // namespace

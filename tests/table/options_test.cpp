@@ -276,7 +276,7 @@ TEST_F(TableOptions, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeSto
       {"rapide", "vitesseJeuCarte", "4"}, {"ultrarapide", "vitesseJeuCarte", "5"},
       {"normale", "vitesseJeuCarte", "3"}, {"auto1s", "attenteEntrePli", "1"},
       {"auto5s", "attenteEntrePli", "3"}, {"clickobli", "attenteEntrePli", "0"},
-      {"auto2s", "attenteEntrePli", "2"},
+      {"auto2s", "attenteEntrePli", "2"}, {"voircours", "visPointsPartie", "false"},
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.item);
@@ -287,38 +287,18 @@ TEST_F(TableOptions, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeSto
     EXPECT_TRUE(Coche(c.item) || std::string(c.valeur) == "false");
   }
   EXPECT_TRUE(Panneau("EvMaMain").visible);
-  EXPECT_FALSE(Panneau("PanelAtExt").visible);
+  for (const char* p : {"nPointsAttaque", "nBoutsPreneur", "nContrat", "nPointsDefense", "nBoutsDefense", "PanelAtExt"})
+    EXPECT_FALSE(Panneau(p).visible) << p;
   EXPECT_FALSE(Panneau("PanelDroite").visible);
   EXPECT_EQ(g.AuMoinsUnePriseActif, 1);
+  EXPECT_EQ(g.AttenteAuto, 1);
+  EXPECT_FALSE(transition.Active());
 
   // The raising item does nothing, the other menus are not the options'.
   store.ecritures.clear();
   for (const char* item : {"rehauss", "nouveau", "scores", "som"}) Choisir(item);
   EXPECT_TRUE(store.ecritures.empty());
   EXPECT_TRUE(Coche("rehauss"));
-}
-
-TEST_F(TableOptions, TogglingThePointsOfTheDealHidesAndShowsItsFivePanelsTogether) {
-  options.ChargerOptions();
-  const std::vector<std::string> points = {"nPointsAttaque", "nBoutsPreneur", "nContrat", "nPointsDefense",
-                                           "nBoutsDefense"};
-  for (bool visible : {false, true}) {
-    options.ChoisirOption("voircours");
-    EXPECT_EQ(Coche("voircours"), visible);
-    for (const std::string& p : points) EXPECT_EQ(Panneau(p).visible, visible) << p;
-    EXPECT_TRUE(Panneau("EvMaMain").visible);
-  }
-}
-
-TEST_F(TableOptions, TheClickModeKeepsThePauseIntervalUntilATimedPauseIsChosen) {
-  options.ChargerOptions();
-  options.ChoisirOption("clickobli");
-  EXPECT_EQ(g.AttenteAuto, 0);
-  EXPECT_EQ(transition.Intervalle(), 2000);
-  options.ChoisirOption("auto5s");
-  EXPECT_EQ(g.AttenteAuto, 1);
-  EXPECT_EQ(transition.Intervalle(), 5000);
-  EXPECT_FALSE(transition.Active());
 }
 
 TEST_F(TableOptions, ASaveThatFailsIsReportedOnceInTheCurrentLanguageWithTheFilesPath) {

@@ -161,11 +161,6 @@ TEST(Textes, TitlesOfTheProgramTheWindowAndTheAboutBox) {
     EXPECT_NE(notice.find("Mirvane"), std::string::npos) << notice;
     EXPECT_NE(notice.find("1.0"), std::string::npos) << notice;
   }
-  EXPECT_EQ(NomNiveau(1, 1), "Débutant");
-  EXPECT_EQ(NomNiveau(2, 3), "Advanced");
-  EXPECT_EQ(NomSiege(2, 4), "WEST");
-  EXPECT_FALSE(NomSiege(1, 0));
-  EXPECT_FALSE(NomNiveau(1, 5));
 }
 
 TEST(Textes, TheMouseOverAPanelWritesItsExplanationInTheLanguageOfTheMoment) {

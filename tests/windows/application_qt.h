@@ -1,5 +1,7 @@
 #pragma once
 // One QApplication for the whole test program, made by whichever test needs it first.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 
 inline void AssurerApplicationQt() {
@@ -9,3 +11,8 @@ inline void AssurerApplicationQt() {
   static char* argv[] = {nom, nullptr};
   new QApplication(argc, argv);  // kept until the program ends
 }
+
+// The fixture of every test that needs the application.
+struct TestQt : ::testing::Test {
+  static void SetUpTestSuite() { AssurerApplicationQt(); }
+};

@@ -10,10 +10,7 @@
 
 namespace {
 
-class CarteSav : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { AssurerApplicationQt(); }
-};
+using CarteSav = TestQt;
 
 TEST_F(CarteSav, EachCardOfTheDeckFindsItsOwnFaceInTheListOfItsSuit) {
   const FormCarteSav& sav = FormCarteSav::Instance();

@@ -10,10 +10,7 @@
 
 namespace {
 
-class DessinCartes : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { AssurerApplicationQt(); }
-};
+using DessinCartes = TestQt;
 
 struct Face {
   int16_t couleur;

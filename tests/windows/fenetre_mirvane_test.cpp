@@ -19,9 +19,8 @@ namespace {
 
 // The real main window over the controller, on hand-fired timers. Every step of the user is
 // a mouse click on a widget; a tick is followed by the redraw the Qt timers would trigger.
-class FenetreMirvaneTest : public ::testing::Test {
+class FenetreMirvaneTest : public TestQt {
  protected:
-  static void SetUpTestSuite() { AssurerApplicationQt(); }
   FenetreMirvaneTest() : m(plateforme, Aleatoire(11)) { m.Form_Load(); }
   void SetUp() override {
     fenetre = std::make_unique<FenetreMirvane>(m);

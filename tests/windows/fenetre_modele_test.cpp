@@ -78,9 +78,8 @@ class ModeleEssai : public ModeleFenetre {
   std::vector<std::string> appels;
 };
 
-class FenetreModeleTest : public ::testing::Test {
+class FenetreModeleTest : public TestQt {
  protected:
-  static void SetUpTestSuite() { AssurerApplicationQt(); }
   void SetUp() override {
     fenetre.resize(fenetre.sizeHint());
     fenetre.show();

@@ -11,10 +11,7 @@
 
 namespace {
 
-class FenetreSplashTest : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { AssurerApplicationQt(); }
-};
+using FenetreSplashTest = TestQt;
 
 // The start screen on screen, counting the main windows it would open.
 struct Accueil {

@@ -19,10 +19,7 @@
 
 namespace {
 
-class FenetresAnnexes : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() { AssurerApplicationQt(); }
-};
+using FenetresAnnexes = TestQt;
 
 template <class W = QWidget>
 W* Trouver(const QWidget& fenetre, const QString& nom) {
