@@ -13,7 +13,7 @@
 
 #include "bench/driver/selfplay.h"
 #include "platform/reglages_factices.h"
-#include "table/fenetre_mirvane.h"
+#include "windows/fenetre_mirvane.h"
 #include "table/frm_splash.h"
 #include "windows/carte_sav.h"
 #include "windows/fenetre_splash.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "bench/driver/selfplay.h"
-#include "table/fenetre_mirvane.h"
+#include "windows/fenetre_mirvane.h"
 #include "windows/carte_sav.h"
 
 namespace {

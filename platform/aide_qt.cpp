@@ -5,8 +5,6 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "platform/centrage_qt.h"
-
 namespace {
 
 QString Titre(int16_t langue) {
@@ -26,7 +24,8 @@ QString TexteIntrouvable(int16_t langue, const QString& fichier) {
 
 }  // namespace
 
-AideQt::AideQt(int16_t langue) : langue_(langue) {}
+AideQt::AideQt(int16_t langue, std::function<void(QWidget&)> centrer)
+    : langue_(langue), centrer_(std::move(centrer)) {}
 
 AideQt::~AideQt() = default;
 
@@ -47,7 +46,7 @@ void AideQt::AfficherIndex(const std::string& fichier) {
     fenetre_->setHtml(TexteIntrouvable(langue_, chemin));
   }
   fenetre_->verticalScrollBar()->setValue(0);  // the contents are at the top
-  if (premiere) CentrerFenetre(*fenetre_);
+  if (premiere && centrer_) centrer_(*fenetre_);
   if (fenetre_->isVisible()) fenetre_->raise();  // asked again while it lies behind the table
   fenetre_->show();
   fenetre_->activateWindow();

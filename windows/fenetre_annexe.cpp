@@ -2,7 +2,7 @@
 
 #include <QCloseEvent>
 
-#include "platform/centrage_qt.h"
+#include "windows/centrage_qt.h"
 #include "table/form_mains.h"
 
 namespace {

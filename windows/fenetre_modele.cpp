@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "platform/centrage_qt.h"
+#include "windows/centrage_qt.h"
 #include "platform/panneau3d.h"
 #include "platform/twips.h"
 #include "windows/carte_sav.h"

@@ -1,6 +1,6 @@
 #include "windows/fenetre_poignee.h"
 
-#include "platform/centrage_qt.h"
+#include "windows/centrage_qt.h"
 
 FenetrePoignee::FenetrePoignee(ModeleFenetre& modele)
     : FenetreModele(modele, nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {

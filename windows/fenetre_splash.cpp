@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "platform/centrage_qt.h"
+#include "windows/centrage_qt.h"
 #include "table/frm_splash.h"
 
 namespace {

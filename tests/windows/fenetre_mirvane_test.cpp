@@ -1,4 +1,4 @@
-#include "table/fenetre_mirvane.h"
+#include "windows/fenetre_mirvane.h"
 
 #include <gtest/gtest.h>
 

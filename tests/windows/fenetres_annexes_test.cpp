@@ -12,7 +12,7 @@
 #include "platform/panneau3d.h"
 #include "support/cartes.h"
 #include "support/donne_jouee.h"
-#include "table/fenetre_mirvane.h"
+#include "windows/fenetre_mirvane.h"
 #include "table/mirvane.h"
 #include "windows/carte_sav.h"
 #include "windows/fenetre_annexe.h"

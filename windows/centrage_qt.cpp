@@ -1,4 +1,4 @@
-#include "platform/centrage_qt.h"
+#include "windows/centrage_qt.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -5,12 +5,12 @@
 #include <memory>
 
 #include "platform/aide_qt.h"
-#include "platform/centrage_qt.h"
+#include "windows/centrage_qt.h"
 #include "platform/mode_ecran_x11.h"
 #include "platform/plateforme_qt.h"
 #include "platform/reglages_qt.h"
 #include "platform/signaux_qt.h"
-#include "table/fenetre_mirvane.h"
+#include "windows/fenetre_mirvane.h"
 #include "table/frm_splash.h"
 #include "table/mirvane.h"
 #include "windows/carte_sav.h"
@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
   FenetreSplash accueil(splash);
   splash.surDechargement = [&] {
     accueil.hide();
-    aide = std::make_unique<AideQt>(splash.Langue);
+    aide = std::make_unique<AideQt>(splash.Langue, CentrerFenetre);
     table = std::make_unique<Mirvane>(plateforme, Aleatoire(), &reglages);
     table->g.Langue = splash.Langue;
     plateforme.langue = splash.Langue;
