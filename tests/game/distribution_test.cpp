@@ -161,6 +161,14 @@ TEST(Distribution, ForcedHandAndAtLeastOneTaker) {
     k.AuMoinsUnePriseActif = 0;
     EXPECT_EQ(Jouer(k, Base()), 1);
   }
+  // Replayed under options that came after it and that its cards can never meet, a deal is
+  // tried many times, then kept as saved.
+  Partie rejeu = Nouvelle(6, 6, 1);
+  EXPECT_EQ(Jouer(rejeu, Base()), 0);
+  int32_t essais = 0;
+  DistribuerDonneAcceptee(rejeu, essais);
+  EXPECT_GE(essais, 1000);
+  for (int p = 1; p <= 4; ++p) EXPECT_EQ(Main(rejeu, p), Main(Base(), p));
   Ordre seul = Base();  // West alone can bid
   for (auto [a, b] : {std::pair{Ca(1), At(21)}, {Ca(2), Exc()}, {Ca(3), At(1)}, {Ca(4), At(20)}, {Ca(5), At(19)}})
     Echanger(seul, a, b);
@@ -176,33 +184,25 @@ TEST(Distribution, ForcedHandAndAtLeastOneTaker) {
   EXPECT_EQ(g.MainsJoueurs[1][3].EnMain + g.MainsJoueurs[2][3].EnMain, 1);
 }
 
-// A replay deals the saved deck again: the same four hands (up to the forced exchange with
-// seat 1) and chien, the count of tries unchanged.
-TEST(Distribution, Replay) {
-  for (int forceMain : {2, 4}) {
-    Partie g = Nouvelle(9, forceMain);
+// Accepted deals under every option, and two replays of each: each card once, sorted hands,
+// no Petit sec, six cards to discard for every seat, and seat 1 holding the hand asked for. A
+// replay deals the same cards to the same seats (up to the forced exchange) and chien.
+TEST(Distribution, AcceptedDealsAndTheirReplays) {
+  Partie g = Nouvelle(2024);
+  Partie avant = g;
+  int verifiees = 0;
+  for (int i = 0; i < 3600; ++i) {
+    g.RejouerDonne = i % 3 != 0;
+    if (!g.RejouerDonne) {
+      g.ForceMain = static_cast<int16_t>(1 + i / 3 % 6);
+      g.AuMoinsUnePriseActif = static_cast<int16_t>(i / 18 % 2);
+    }
     DistribuerDonneAcceptee(g);
-    const Partie avant = g;
-    g.RejouerDonne = 1;
-    DistribuerDonneAcceptee(g);
+    if (!g.RejouerDonne) avant = g;
     EXPECT_EQ(g.NumeroDonne, avant.NumeroDonne);
     EXPECT_EQ(g.JeuSauve, avant.JeuSauve);
     EXPECT_EQ(g.Chien, avant.Chien);
-    for (const auto& m : g.MainsJoueurs)
-      EXPECT_NE(std::find(avant.MainsJoueurs.begin(), avant.MainsJoueurs.end(), m), avant.MainsJoueurs.end());
-    EXPECT_TRUE(forceMain != 2 || g.MainsJoueurs == avant.MainsJoueurs);
-  }
-}
-
-// Accepted deals under every option: each card once, sorted hands, no Petit sec, six cards to
-// discard for every seat, and seat 1 holding the hand asked for.
-TEST(Distribution, AcceptedDeals) {
-  Partie g = Nouvelle(2024);
-  int verifiees = 0;
-  for (int i = 0; i < 1200; ++i) {
-    g.ForceMain = static_cast<int16_t>(1 + i % 6);
-    g.AuMoinsUnePriseActif = static_cast<int16_t>(i / 6 % 2);
-    DistribuerDonneAcceptee(g);
+    EXPECT_TRUE(std::is_permutation(g.MainsJoueurs.begin(), g.MainsJoueurs.end(), avant.MainsJoueurs.begin()));
     Tab1<int, 78> vues{};
     int chien = 0;
     for (const Carte& c : g.Chien) ++vues[N(c)], chien += c.EstCouleur() && c.Valeur < 14;
@@ -223,7 +223,7 @@ TEST(Distribution, AcceptedDeals) {
       ++verifiees;
     }
   }
-  EXPECT_GT(verifiees, 300);
+  EXPECT_GT(verifiees, 900);
 }
 
 // The shuffle from a copy of the generator: n = CInt(1400 u) + 313 exchanges of the places
