@@ -1,10 +1,11 @@
 #pragma once
-// In-memory settings store for tests: every write is recorded in order, and writes can be made
-// to fail.
+// In-memory settings store for tests: the last writes are recorded in order, and writes can be
+// made to fail.
 #include <map>
 #include <string>
 #include <vector>
 
+#include "platform/factice.h"
 #include "platform/reglages.h"
 
 class ReglagesFactices : public Reglages {
@@ -18,7 +19,7 @@ class ReglagesFactices : public Reglages {
   bool Ecrire(std::string_view application, std::string_view section, std::string_view cle,
               std::string_view valeur) override {
     if (enPanne) return false;
-    ecritures.push_back(std::string(cle) + "=" + std::string(valeur));
+    Consigner(ecritures, std::string(cle) + "=" + std::string(valeur));
     valeurs[Cle(application, section, cle)] = std::string(valeur);
     return true;
   }
