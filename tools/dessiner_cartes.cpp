@@ -17,15 +17,16 @@
 
 namespace {
 
-// QImage::save to a file does not see a full disk: the PNG is made in memory, and its writing,
-// flushing and closing are each checked here.
+// QImage::save to a file does not see a full disk: the PNG is made in memory, then its writing
+// (a large one goes straight to the disk) and its closing (a small one waits in the file's buffer
+// until then) are each checked.
 bool Ecrire(const QImage& image, const QString& chemin) {
   QByteArray png;
   QBuffer tampon(&png);
   QFile fichier(chemin);
   if (tampon.open(QIODevice::WriteOnly) && image.save(&tampon, "PNG") && fichier.open(QIODevice::WriteOnly) &&
-      fichier.write(png) == png.size() && fichier.flush()) {
-    fichier.close();  // keeps the error of a failed close
+      fichier.write(png) == png.size()) {
+    fichier.close();  // keeps the error of the last flush
     if (fichier.error() == QFileDevice::NoError) return true;
   }
   std::fprintf(stderr, "mirvane-cartes: cannot write %s: %s\n", qPrintable(chemin), qPrintable(fichier.errorString()));
