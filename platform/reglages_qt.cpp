@@ -57,9 +57,6 @@ std::string ReglagesQt::Lire(std::string_view application, std::string_view sect
 }
 
 bool ReglagesQt::EcrireTout(std::string_view application, std::string_view section, const ValeursReglages& valeurs) {
-  // QSettings keeps the first error it met for the object's life: after one, a fresh object
-  // tells whether this write went through.
-  if (fichier_ && fichier_->status() != QSettings::NoError) fichier_.reset();
   QSettings* s = Fichier(application);
   if (s == nullptr) return false;
   for (const auto& [cle, valeur] : valeurs) s->setValue(CleQt(section, cle), Q(valeur));
