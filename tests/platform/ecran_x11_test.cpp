@@ -25,7 +25,7 @@ void PrintTo(const TailleEcran& t, std::ostream* os) { *os << t.largeur << "x" <
 
 namespace {
 
-pid_t Lancer(const std::vector<std::string>& arguments, char** environnement) {
+pid_t Lancer(const std::vector<std::string>& arguments) {
   std::vector<char*> argv;
   for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
   argv.push_back(nullptr);
@@ -33,7 +33,7 @@ pid_t Lancer(const std::vector<std::string>& arguments, char** environnement) {
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
   pid_t pid = -1;
-  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environnement) != 0) pid = -1;
+  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
   posix_spawn_file_actions_destroy(&actions);
   return pid;
 }
@@ -55,8 +55,7 @@ struct ServeurX {
   ServeurX() {
     int tube[2];
     if (pipe(tube) != 0) return;
-    pid = Lancer({"Xvfb", "-displayfd", std::to_string(tube[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
-                 environ);
+    pid = Lancer({"Xvfb", "-displayfd", std::to_string(tube[1]), "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     close(tube[1]);
     char c = 0;
     while (pid > 0 && read(tube[0], &c, 1) == 1 && c != '\n') nom += c;
@@ -116,20 +115,12 @@ TEST(EcranX11, TheGameRunsAt800x600WithItsWholeWindowOnTheScreenAndEveryWayOutPu
   ASSERT_TRUE(std::filesystem::exists(programme)) << programme;
   // Our display whatever the caller's, and settings of its own.
   QTemporaryDir reglages;
-  std::vector<std::string> variables{"DISPLAY=" + x.nom, "QT_QPA_PLATFORM=xcb",
-                                     "XDG_CONFIG_HOME=" + reglages.path().toStdString()};
-  for (char** e = environ; *e != nullptr; ++e) {
-    const std::string v = *e;
-    const std::string nom = v.substr(0, v.find('='));
-    if (nom != "DISPLAY" && nom != "QT_QPA_PLATFORM" && nom != "XDG_CONFIG_HOME") variables.push_back(v);
-  }
-  std::vector<char*> environnement;
-  for (std::string& v : variables) environnement.push_back(v.data());
-  environnement.push_back(nullptr);
+  const std::vector<std::string> commande{"env", "DISPLAY=" + x.nom, "QT_QPA_PLATFORM=xcb",
+                                          "XDG_CONFIG_HOME=" + reglages.path().toStdString(), programme};
 
   for (const int sortie : {0, SIGINT, SIGTERM, SIGHUP}) {
     SCOPED_TRACE(sortie == 0 ? "close box" : strsignal(sortie));
-    const pid_t pid = Lancer({programme}, environnement.data());
+    const pid_t pid = Lancer(commande);
     ASSERT_GT(pid, 0);
     const Window accueil = x.Montree();
     ASSERT_NE(accueil, 0u);
