@@ -18,6 +18,7 @@
 // Last: Xlib's macros (None, Status, Bool) would break the headers above.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xrandr.h>
+#include <X11/keysym.h>
 
 extern char** environ;
 
@@ -101,6 +102,19 @@ struct ServeurX {
     XFlush(d);
   }
 
+  // A key pressed and released in a window, which gets the keyboard first.
+  void Touche(Window w, KeySym touche) const {
+    if (w == 0) return;
+    XSetInputFocus(d, w, RevertToParent, CurrentTime);
+    XEvent e{};
+    e.xkey.type = KeyPress, e.xkey.window = w, e.xkey.root = DefaultRootWindow(d), e.xkey.same_screen = True;
+    e.xkey.keycode = XKeysymToKeycode(d, touche);
+    XSendEvent(d, w, True, KeyPressMask, &e);
+    e.xkey.type = KeyRelease;
+    XSendEvent(d, w, True, KeyReleaseMask, &e);
+    XFlush(d);
+  }
+
   pid_t pid = -1;
   std::string nom;
   Display* d = nullptr;
@@ -118,8 +132,9 @@ TEST(EcranX11, TheGameRunsAt800x600WithItsWholeWindowOnTheScreenAndEveryWayOutPu
   const std::vector<std::string> commande{"env", "DISPLAY=" + x.nom, "QT_QPA_PLATFORM=xcb",
                                           "XDG_CONFIG_HOME=" + reglages.path().toStdString(), programme};
 
-  for (const int sortie : {0, SIGINT, SIGTERM, SIGHUP}) {
-    SCOPED_TRACE(sortie == 0 ? "close box" : strsignal(sortie));
+  constexpr int Quitter = -1, CaseFermeture = 0;
+  for (const int sortie : {Quitter, CaseFermeture, SIGINT, SIGTERM, SIGHUP}) {
+    SCOPED_TRACE(sortie == Quitter ? "quit" : sortie == CaseFermeture ? "close box" : strsignal(sortie));
     const pid_t pid = Lancer(commande);
     ASSERT_GT(pid, 0);
     const Window accueil = x.Montree();
@@ -134,8 +149,15 @@ TEST(EcranX11, TheGameRunsAt800x600WithItsWholeWindowOnTheScreenAndEveryWayOutPu
                 a.y + a.height + 2 * a.border_width <= 600)
         << a.width << "x" << a.height << " at " << a.x << "," << a.y;
 
-    if (sortie == 0) x.Fermer(table);
-    else kill(pid, sortie);
+    if (sortie == Quitter) {
+      x.Touche(table, XK_F9);
+      x.Touche(x.Montree(), XK_Return);  // Yes to the question
+      x.Touche(x.Montree(), XK_Return);  // the goodbye box
+    } else if (sortie == CaseFermeture) {
+      x.Fermer(table);
+    } else {
+      kill(pid, sortie);
+    }
     EXPECT_EQ(Attendre(pid), 0);
     EXPECT_EQ(x.Taille(), (TailleEcran{1024, 768}));
   }
