@@ -1,6 +1,6 @@
 #pragma once
-// In-memory settings store for tests: every key written is recorded in order, writes of the
-// store are counted, and they can be made to fail.
+// In-memory settings store for tests: every key written is recorded in order, and writes can
+// be made to fail.
 #include <map>
 #include <string>
 #include <vector>
@@ -17,7 +17,6 @@ class ReglagesFactices : public Reglages {
   }
   bool EcrireTout(std::string_view application, std::string_view section, const ValeursReglages& v) override {
     if (enPanne) return false;
-    ++sauvegardes;
     for (const auto& [cle, valeur] : v) {
       ecritures.push_back(cle + "=" + valeur);
       valeurs[Cle(application, section, cle)] = valeur;
@@ -35,7 +34,6 @@ class ReglagesFactices : public Reglages {
 
   std::map<std::string, std::string> valeurs;
   std::vector<std::string> ecritures;  // "key=value", in the order written
-  int sauvegardes = 0;                 // writes of the store, each of one or more keys
   int lectures = 0;
   bool enPanne = false;  // every write fails
 };
