@@ -9,11 +9,11 @@
 
 #include "platform/plateforme.h"
 
-// Adds to a record that keeps its last 256 entries, and drops the older ones in bulk: a
-// self-play of millions of deals runs on the same fakes, in memory that must not grow with them.
+// Adds to a record that keeps at least its last 1,000 entries, dropping the older ones in bulk:
+// a self-play of millions of deals runs on the same fakes, in memory that must not grow with them.
 template <class T>
 void Consigner(std::vector<T>& registre, T entree) {
-  constexpr std::ptrdiff_t Garde = 256;
+  constexpr std::ptrdiff_t Garde = 1000;
   if (std::ssize(registre) >= 2 * Garde) registre.erase(registre.begin(), registre.end() - Garde);
   registre.push_back(std::move(entree));
 }

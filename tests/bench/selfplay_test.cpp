@@ -195,9 +195,10 @@ TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
     EXPECT_LT(passees, 1500);
     EXPECT_EQ(poignees > 0, p.poignees);
     for (int32_t vues : reglesVues) EXPECT_GT(vues, 0);
-    // What the fake timers record stays small however many deals are played.
+    // What the fake timers record stays small however many deals are played (1,500 deals arm
+    // the card timer some 60,000 times).
     for (const MinuterieFactice* minuterie : table.plateforme.minuteries)
-      EXPECT_LT(minuterie->armements.size(), 1000u);
+      EXPECT_LT(minuterie->armements.size(), 5000u);
   }
 }
 
