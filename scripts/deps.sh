@@ -20,6 +20,6 @@ mirvane_install() {
 }
 
 # What every build needs.
-MIRVANE_BUILD_PKGS=(g++ cmake make pkg-config qt6-base-dev libgl-dev libxrandr-dev fonts-dejavu-core)
+MIRVANE_BUILD_PKGS=(g++ cmake make pkg-config qt6-base-dev libgl-dev libxrandr-dev fonts-dejavu-core fonts-liberation)
 MIRVANE_TEST_PKGS=(libgtest-dev libgmock-dev googletest libbenchmark-dev)
 MIRVANE_PLAY_PKGS=(xvfb xauth imagemagick xdotool libqt6gui6 qt6-qpa-plugins)

@@ -174,20 +174,6 @@ TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionAndAreNamedByItForAssistiveTools
   EXPECT_NE(info->grab().toImage(), avec);
 }
 
-// The opaque pixels of the face that the widget's size leaves, at the same place.
-void VerifierFace(QWidget* w, const QPixmap& face) {
-  const QImage vu = w->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-  const QImage attendu = face.toImage().convertToFormat(QImage::Format_ARGB32);
-  int compares = 0;
-  for (int y = 0; y < std::min(vu.height(), attendu.height()); ++y)
-    for (int x = 0; x < std::min(vu.width(), attendu.width()); ++x)
-      if (qAlpha(attendu.pixel(x, y)) == 255) {
-        ASSERT_EQ(vu.pixel(x, y), attendu.pixel(x, y)) << x << "," << y;
-        ++compares;
-      }
-  EXPECT_GT(compares, vu.width() * 140);
-}
-
 TEST_F(FenetreModeleTest, CardsShowTheTopLeftCornerOfTheirFaceUnscaled) {
   const FormCarteSav& sav = FormCarteSav::Instance();
   QWidget* carte = Trouver("Carte3d_2");
