@@ -1,5 +1,5 @@
 #pragma once
-// A window the main window opens beside it, drawn from its model in a window of its own,
+// A window of its own beside the main one (the start screen too), drawn from its model,
 // centred on the screen. A fixed one has no close box: its own buttons are the ways out, so a
 // close request from the window system (a title-bar button some window managers draw anyway,
 // Alt+F4) is taken as a click on its way out, or refused when it has none.

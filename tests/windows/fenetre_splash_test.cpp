@@ -44,13 +44,9 @@ TEST_F(FenetreSplashTest, ShowsTheTextsInTheirFacesThePicturesAndNoCloseButton) 
   EXPECT_EQ(a.Trouver<Panneau3D>("lblCompanyProduct")->Legende(), QStringLiteral("Mirvane pour Windows 95"));
   EXPECT_EQ(a.Trouver<Panneau3D>("CommandStartEnglish")->Legende(), QStringLiteral("ENGLISH VERSION"));
   // The faces found on this machine, not only the ones asked for.
-  const struct {
-    const char* nom;
-    const char* police;
-  } polices[] = {{"lblWarning", "Liberation Sans"},           {"lblVersion", "Liberation Sans"},
-                 {"lblCompanyProduct", "Liberation Sans"},    {"CommandStartEnglish", "Liberation Serif"},
-                 {"CommandStartFrench", "Liberation Serif"}};
-  for (const auto& p : polices) EXPECT_EQ(QFontInfo(a.Trouver(p.nom)->font()).family().toStdString(), p.police) << p.nom;
+  const auto famille = [&](const char* nom) { return QFontInfo(a.Trouver(nom)->font()).family().toStdString(); };
+  for (const char* nom : {"lblWarning", "lblVersion", "lblCompanyProduct"}) EXPECT_EQ(famille(nom), "Liberation Sans");
+  for (const char* nom : {"CommandStartEnglish", "CommandStartFrench"}) EXPECT_EQ(famille(nom), "Liberation Serif");
   EXPECT_EQ(a.Trouver<QLabel>("Image2Image")->pixmap().size(), QSize(95, 129));  // shown at its own size
   EXPECT_FALSE(a.Trouver<QLabel>("Picture2Image")->pixmap().isNull());
   EXPECT_TRUE(Fixe(*a.fenetre));
