@@ -111,6 +111,10 @@ TEST_F(FenetreMirvaneTest, EveryMenuCommandTwiceOverLeavesTheMenusAsTheModelHasT
     EXPECT_TRUE(e.coche || !valeur) << e.nom;
   }
   EXPECT_EQ(m.DonnesPreparees, donnes + 2);  // "Nouvelle partie"
+  // The captions in the other language, by the handler the greyed menu would call.
+  m.menuenglish_Click();
+  fenetre->SynchroniserTout();
+  EXPECT_EQ(EcartMenus(), "");
 }
 
 // A whole deal with the mouse, the menus checked against the model after every event; then the
