@@ -205,7 +205,7 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindo
     Cliquer(r.bouton);
     FenetreModele* w = fenetre->Auxiliaire(r.modele());
     ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(w->isVisible() && Fixe(*w)) << r.bouton;
+    EXPECT_TRUE(w->isVisible() && Fixe(*w) && EcartMenus().empty()) << r.bouton;
     w->close();
     EXPECT_FALSE(w->isVisible()) << r.bouton;
     EXPECT_TRUE(r.modele() == nullptr || !r.modele()->visible) << r.bouton;
@@ -219,7 +219,7 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindo
     f12->trigger();
     FenetreModele* last = fenetre->Auxiliaire(m.LastPli());
     ASSERT_NE(last, nullptr);
-    EXPECT_TRUE(last->isVisible() && Reglable(*last));
+    EXPECT_TRUE(last->isVisible() && Reglable(*last) && EcartMenus().empty());
     EXPECT_EQ(last->size(), QSize(318, 356));
     const QPoint ecart = last->frameGeometry().center() - last->screen()->geometry().center();
     // Centred before it is shown, when the frame is not known yet.
