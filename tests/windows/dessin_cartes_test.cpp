@@ -43,7 +43,7 @@ TEST_F(DessinCartes, TheCommittedPicturesAreWhatTheProgramDraws) {
     EXPECT_EQ(f.image.size(), QSize(LargeurCarte, HauteurCarte));
     const QImage fichier = sav.Image(f.couleur, f.indice)->toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_TRUE(fichier == f.image) << qPrintable(Nom(f))
-                                    << " differs from the drawing: run mirvane-cartes to draw pictures/ again";
+                                    << " differs from the drawing: run \"mirvane-cartes pictures\" to draw them again";
   }
   // Drawing is repeatable within a run as well.
   EXPECT_TRUE(DessinerCarte(0, 7).convertToFormat(QImage::Format_ARGB32) == Faces()[6].image);
