@@ -76,44 +76,6 @@ TEST(Suivi, StartOfPlay) {
   EXPECT_EQ(h.AtoutsChien, -1);
 }
 
-TEST(Suivi, MarkersAlongADeal) {
-  Partie g{Aleatoire(12)};
-  Ecran ecran;
-  g.ecran = &ecran;
-  DonneNord(g, EnchereGarde);
-
-  // The taker leads his long suit's King; West trumps it, East's Knight falls.
-  Jouer(g, {Pi(14), At(6), Pi(7), Pi(12)});
-  EXPECT_EQ(g.CouleurEntameePreneur, CouleurPique);
-  EXPECT_EQ(g.CavalierLonguePreneurTombe + g.CouleurLonguePreneurCoupee, 2);
-  EXPECT_EQ(g.CouleurNonJouee[CouleurPique] + 10 * g.CouleurNonJouee[CouleurCoeur], 10);
-  EXPECT_EQ(g.DefenseNaPasEntame, 1);  // only the taker has led
-  Jouer(g, {At(7), At(2), Pi(3), At(15)});
-  EXPECT_EQ(g.DefenseNaPasEntame, 0);
-  Jouer(g, {Pi(13), At(8), Pi(1), Pi(4)});
-
-  // The bare King of diamonds falls.
-  EXPECT_EQ(g.RoiSecPreneur[CouleurCarreau], 1);
-  Jouer(g, {Ca(5), Ca(1), Co(9), Ca(14)});
-  EXPECT_EQ(g.RoiSecPreneur[CouleurCarreau], 0);
-  Jouer(g, {Co(14), At(9), Co(3), Co(10)});
-  EXPECT_EQ(g.CouleurEntameePreneur, CouleurCoeur);
-
-  // The taker trumps clubs with the Petit: a trump return is awaited until the next trump lead.
-  Entamer(g, 1);
-  Jouer(g, {Tr(1), Tr(8), At(1), At(10)});
-  EXPECT_EQ(g.RetourAtoutAttendu, 0);
-  Jouer(g, {At(11), At(3), Pi(5), At(16)});
-  EXPECT_EQ(g.RetourAtoutAttendu, -1);
-  EXPECT_TRUE(MemoireJuste(g));
-
-  // Nine trumps by East, North and West: 17 down to 8; South's two never counted.
-  std::vector<int16_t> attendu;
-  for (int16_t n = 17; n >= 8; --n) attendu.push_back(n);
-  EXPECT_EQ(ecran.atoutsDehors, attendu);
-  EXPECT_EQ(g.NbAtoutsTombes, 11);
-}
-
 TEST(Suivi, LongSuitFromTheRandomStart) {
   // South holds 4 spades, 5 hearts, 5 clubs and 4 diamonds: clubs when the draw starts at
   // clubs, hearts from any other start.
