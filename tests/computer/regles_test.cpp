@@ -432,7 +432,6 @@ const Cas kCas[] = {
     {3, 2, 2, {At(20)}, {At(9), At(4), At(1), Co(8)}, "=A4"},           // Defenseur1 at 2
     {3, 2, 1, {At(20), At(2)}, {At(9), At(4), At(1), Co(8)}, ""},       // Defenseur1 at 3
     {3, 2, 3, {At(20)}, {At(9), At(4), At(1), Co(8)}, ""},              // Defenseur2 at 2
-    {3, 2, 2, {At(20)}, {At(9), At(4), At(1), Co(8)}, "=A4"},
     // 5: a defender leading avoids the taker's first two suits.
     {5, 1, 2, {}, {Pi(5), Co(8), Tr(3)}, "Co8", PiqueEtTrefle},
     {5, 1, 2, {}, {Pi(5), Co(8), Tr(3)}, "P5 Co8", [](P& g) { g.SecondeCouleurPreneur = CouleurTrefle; }},
@@ -548,9 +547,8 @@ TEST(Regles, Regles172And180DrawByDraw) {
   }
 }
 
-// Rule 190 draws r = CInt(100 u) whenever the cascade reaches it, and gives the Excuse when
-// r < 40 to a seat that holds it, follows and cannot win; after a choice or switched off it
-// still draws.
+// Rule 190 draws r = CInt(100 u) whenever it runs, and gives the Excuse when r < 40 to a seat
+// that holds it, follows and cannot win (the cascade's own draws: choix_test.cpp).
 TEST(Regles, Regle190DrawByDraw) {
   struct Variante {
     int16_t entameur;
@@ -574,18 +572,6 @@ TEST(Regles, Regle190DrawByDraw) {
       ASSERT_EQ(p.g.Rnd(), temoin.Rnd());
     }
   }
-  Position p(3);
-  p.Pli(3, {Co(14)}).Main({Exc(), Co(5), Co(2)});
-  ContexteChoix c = CalculerContexteChoix(p.g, 4);
-  Aleatoire temoin = p.g.alea;
-  c.ChoixFait = 1;
-  LancerRegle(p.g, c, 190);
-  p.g.ReglesActives[190] = 0;
-  c.ChoixFait = 0;
-  LancerRegle(p.g, c, 190);
-  temoin.Rnd(), temoin.Rnd();
-  EXPECT_EQ(p.g.Rnd(), temoin.Rnd());
-  EXPECT_EQ(p.Candidats(), "Exc Co5 Co2");
 }
 
 // Rule 181 marks itself played and calls the Petit covered when the seat before him laid a
