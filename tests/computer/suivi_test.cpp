@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/cartes.h"
 
 namespace {
@@ -21,8 +23,10 @@ TEST(Suivi, StartOfPlay) {
   Partie g{Aleatoire(11)};
   Ecran ecran;
   g.ecran = &ecran;
-  g.CouleurEntameePreneur = 3;  // left from an earlier deal
-  g.ClasseCarte[2][5] = ClasseJeu{4, 9, 2};
+  // Left from an earlier deal.
+  g.CouleurEntameePreneur = 3, g.ClasseCarte[2][5] = ClasseJeu{4, 9, 2};
+  g.Regle181Jouee = g.PetitProtege = g.CavalierLonguePreneurTombe = 1;
+  g.DefenseNaPasEntame = g.RetourAtoutAttendu = g.SignalAtoutHumain = 0;
   // North (3) takes, long in spades and without clubs, with a bare King of diamonds, the Petit
   // and the Excuse; South, the human, holds trumps 2 to 5; East no trumps, West nine diamonds.
   Donner(g,
@@ -49,7 +53,9 @@ TEST(Suivi, StartOfPlay) {
   EXPECT_EQ(g.NbCartesCouleurDonne[4][CouleurCarreau], 9);
   EXPECT_EQ(g.CoupesConnues[3][3][CouleurTrefle], 1);
   EXPECT_EQ(g.SansAtout[2][2] - g.SansAtout[3][2], 1);
-  EXPECT_EQ(g.DefenseNaPasEntame, 1);
+  EXPECT_EQ((std::array{g.Regle181Jouee, g.PetitProtege, g.CavalierLonguePreneurTombe, g.DefenseNaPasEntame,
+                        g.RetourAtoutAttendu, g.SignalAtoutHumain}),
+            (std::array<int16_t, 6>{0, 0, 0, 1, -1, -1}));
   for (int16_t o = 1; o <= 4; ++o) {
     EXPECT_EQ(g.PasEncoreEntame[o] + g.CouleurNonJouee[o], 2);
     EXPECT_EQ(g.PlusHautAtoutRestant[o], 21);
@@ -59,7 +65,7 @@ TEST(Suivi, StartOfPlay) {
   // The trumps of the shown chien, the Excuse not counted; none known without a discard.
   Partie h{Aleatoire(11)};
   Donner(h, {}, {At(20), At(21), Exc(), Pi(1), Pi(2), Pi(3)});
-  DonnerContrat(h, 2, EncherePrise);
+  DonnerContrat(h, 2, EnchereGarde);
   PreparerJeuDeLaCarte(h);
   EXPECT_EQ(h.AtoutsChien, 2);
   EXPECT_EQ(h.DetenteurAtout[21], 0);
@@ -123,6 +129,7 @@ const Marque kMarques[] = {
     {1, 2, {Pi(5)}, {At(9), At(1)}, At(9), ProtegeAvant, Protege, 1},        // another trump keeps it
     {3, 2, {Pi(5)}, {At(1), Co(3)}, At(1), Rien, Retour, 0},                 // the taker trumps with the Petit
     {3, 2, {At(5)}, {At(9), At(1)}, At(1), Rien, Retour, -1},                // the Petit under a trump lead
+    {3, 1, {Pi(5), At(3)}, {At(1), Ca(3)}, At(1), Rien, Retour, -1},         // the Petit under a trump
     {1, 2, {Pi(5)}, {At(1), Co(3)}, At(1), Rien, Retour, -1},                // a defender's Petit
     {3, 3, {}, {At(9), Co(3)}, At(9), RetourAttendu, Retour, -1},            // a trump lead answers it
     {3, 3, {}, {At(9), Co(3)}, Co(3), RetourAttendu, Retour, 0},             // a plain lead does not
@@ -131,6 +138,7 @@ const Marque kMarques[] = {
     {2, 1, {}, {At(9), At(4), Co(3)}, At(9), [](P& g) { g.JoueurHumain = 3; }, Signal, -1},  // the signal is the user's
     {3, 3, {Pi(14)}, {Pi(12), Pi(3)}, Pi(12), LonguePique, Cavalier, 1},     // Knight under the long King
     {3, 3, {Pi(13)}, {Pi(12), Pi(3)}, Pi(12), LonguePique, Cavalier, 0},     // under the Queen
+    {3, 2, {Pi(5), Pi(14)}, {Pi(12), Pi(3)}, Pi(12), LonguePique, Cavalier, 0},  // the King not led
     {3, 3, {Pi(14)}, {Pi(12), Pi(3)}, Pi(12), [](P& g) { g.CouleurLongue[3] = 2; }, Cavalier, 0},  // not his long suit
     {3, 3, {Pi(14)}, {Pi(10), Pi(3)}, Pi(10), LonguePique, Cavalier, 0},     // not the Knight
     {3, 3, {Pi(14)}, {At(4), Co(3)}, At(4), LonguePique, LongueCoupee, 1},   // a defender trumps the long suit
@@ -140,6 +148,7 @@ const Marque kMarques[] = {
     {3, 3, {}, {Co(9), At(4)}, Co(9), Rien, EntameePreneur, CouleurCoeur},
     {3, 3, {}, {Co(9), At(4)}, At(4), Rien, EntameePreneur, -1},
     {3, 2, {}, {Co(9), At(4)}, Co(9), Rien, EntameePreneur, -1},             // a defender's lead
+    {3, 2, {Co(5)}, {Co(9), At(4)}, Co(9), Rien, EntameePreneur, -1},        // the taker follows
     {3, 2, {}, {Co(9), At(4)}, Co(9), Rien, DefenseEntame, 0},
     {3, 3, {}, {Co(9), At(4)}, Co(9), Rien, DefenseEntame, 1},               // the taker's lead
     {3, 2, {}, {Pi(9), At(4)}, Pi(9), Rien, PiqueJoue, 2},                   // first played in this trick
