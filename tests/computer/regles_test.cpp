@@ -451,6 +451,7 @@ const Cas kCas[] = {
     // 1: after the taker, a seat that wins the duel plays its best honour, else low trump, else the winner.
     {1, 1, 1, {Co(11)}, {Co(14), Co(12), Co(3)}, "=Co14"},
     {1, 1, 2, {Co(11)}, {Co(14), Co(12), Co(3)}, ""},                      // the taker still to play
+    {1, 1, 2, {Co(11), Co(5), Co(9)}, {Co(14), Co(12), Co(3)}, "=Co14"},   // the taker himself, last
     {1, 1, 1, {Co(13)}, {Co(12), Co(3)}, ""},                              // he cannot win
     {1, 1, 1, {Co(11), Co(14)}, {Co(13), Co(12), Co(3)}, ""},              // a defender master: 100
     {1, 1, 1, {Co(11)}, {At(8), At(3), Pi(12)}, "=A3"},                    // no honour: lowest trump
