@@ -36,14 +36,11 @@ TEST(Cartes, TableHalfPointsAndSeats) {
 
 TEST(Cartes, SortingHandsAndChien) {
   Partie g{Aleatoire(1)};
-  // Seat 1: the Excuse as its only suit-0 card goes before the King of Pique; seat 2: the
-  // Excuse after trump 1. EnMain stays with its place.
+  // The Excuse as seat 1's only suit-0 card goes before the King of Pique; EnMain stays with its place.
   const Cartes m1{Co(3), Pi(14), Exc(), Ca(1), Pi(2), Tr(12), Co(14), Ca(13), Tr(1),
                   Pi(5), Co(4),  Tr(6), Ca(7), Pi(9), Co(10), Tr(11), Ca(2),  Pi(1)};
-  const Cartes m2{Exc(), At(1), Pi(3), At(21), At(7), Co(1), Ca(14), At(12), Tr(3),
-                  Pi(4), Co(2), Tr(4), Ca(3),  Pi(6), Co(5), Tr(5),  Ca(4),  Pi(7)};
-  for (int j = 1; j <= 18; ++j) g.MainsJoueurs[1][j] = m1[j - 1u], g.MainsJoueurs[2][j] = m2[j - 1u];
-  g.MainsJoueurs[2][4].EnMain = 0;
+  for (int j = 1; j <= 18; ++j) g.MainsJoueurs[1][j] = m1[j - 1u];
+  g.MainsJoueurs[1][4].EnMain = 0;
   const Cartes chien{Tr(2), At(5), Pi(13), Exc(), Tr(14), At(20)};
   for (int j = 1; j <= 6; ++j) g.Chien[j] = chien[j - 1u];
   struct Compteur : Affichage {
@@ -55,8 +52,7 @@ TEST(Cartes, SortingHandsAndChien) {
   TrierMains(g);
   EXPECT_EQ(ecran.n, 1);
   EXPECT_EQ(Nom(g.MainsJoueurs[1][1]) + Nom(g.MainsJoueurs[1][2]) + Nom(g.MainsJoueurs[1][18]), "ExcP14Ca1");
-  EXPECT_EQ(Nom(g.MainsJoueurs[2][1]) + Nom(g.MainsJoueurs[2][4]) + Nom(g.MainsJoueurs[2][5]), "A21A1Exc");
-  EXPECT_EQ(g.MainsJoueurs[2][4].EnMain, 0);
+  EXPECT_EQ(g.MainsJoueurs[1][4].EnMain, 0);
   std::string c, montre;
   for (int j = 1; j <= 6; ++j) c += Nom(g.Chien[j]), montre += Nom(g.ChienMontre[j]);
   EXPECT_EQ(c, "A20A5ExcP13T14T2");

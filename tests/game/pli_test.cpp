@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -73,19 +74,19 @@ TEST(Pli, CountsOfATrick) {
     int16_t entameur, preneur, numeroPli, contrat;
     Cartes cartes, chien;                // the chien replaces the first places
     int16_t boutsPreneur, boutsDefense;  // before the trick
-    int16_t dpp, dpd, bp, bd, pointsAFaire, petitAuBout;
+    std::array<int, 6> attendu;  // half points, oudlers, of the taker then the defence; PointsAFaire, PetitAuBout
   };
   // clang-format off
   const Cas cas[] = {
-      {"the taker's Excuse, defence wins", 1, 2, 2, 2, {Ca(14), Exc(), Ca(2), Ca(3)}, {}, 0, 0, 8, 12, 1, 0, 99, 2},
-      {"a defender's Excuse, taker wins", 1, 1, 7, 2, {At(10), Exc(), At(2), At(3)}, {}, 0, 0, 4, 8, 0, 1, 99, 2},
-      {"the third oudler fixes the target", 3, 4, 11, 2, {Exc(), Ca(1), Ca(9), Ca(10)}, {}, 0, 2, 0, 12, 0, 3, 56, 2},
-      {"last, the taker's Excuse goes over", 1, 2, 18, 1, {Ca(14), Exc(), Ca(2), Ca(4)}, {}, 2, 0, 6, 20, 2, 1, 41, 0},
-      {"last, the Petit won by the taker", 3, 4, 18, 2, {At(1), At(6), At(3), Co(2)}, {}, 0, 0, 18, 0, 1, 0, 99, 1},
+      {"the taker's Excuse, defence wins", 1, 2, 2, 2, {Ca(14), Exc(), Ca(2), Ca(3)}, {}, 0, 0, {8, 12, 1, 0, 99, 2}},
+      {"a defender's Excuse, taker wins", 1, 1, 7, 2, {At(10), Exc(), At(2), At(3)}, {}, 0, 0, {4, 8, 0, 1, 99, 2}},
+      {"the third oudler sets the target", 3, 4, 11, 2, {Exc(), Ca(1), Ca(9), Ca(10)}, {}, 0, 2, {0, 12, 0, 3, 56, 2}},
+      {"last, taker's Excuse goes over", 1, 2, 18, 1, {Ca(14), Exc(), Ca(2), Ca(4)}, {}, 2, 0, {6, 20, 2, 1, 41, 0}},
+      {"last, the Petit won by the taker", 3, 4, 18, 2, {At(1), At(6), At(3), Co(2)}, {}, 0, 0, {18, 0, 1, 0, 99, 1}},
       {"last, Garde sans, Petit and Excuse in the chien", 1, 2, 18, 3, {Pi(14), Pi(7), Pi(8), Pi(9)}, {At(1), Exc()},
-       0, 1, 9 + 9 + 4, 12, 2, 1, 41, 0},
+       0, 1, {9 + 9 + 4, 12, 2, 1, 41, 0}},
       {"last, Garde contre, 21 in the chien", 1, 2, 18, 4, {Pi(14), Pi(7), Pi(8), Pi(9)}, {At(21)},
-       1, 1, 0, 12 + 14, 1, 2, 51, 0},
+       1, 1, {0, 12 + 14, 1, 2, 51, 0}},
   };
   // clang-format on
 
@@ -96,13 +97,11 @@ TEST(Pli, CountsOfATrick) {
     t.g.BoutsPreneur = c.boutsPreneur;
     t.g.BoutsDefense = c.boutsDefense;
     t.Poser(c.cartes);
-    EXPECT_EQ(t.g.DemiPointsPreneur, c.dpp);
-    EXPECT_EQ(t.g.DemiPointsDefense, c.dpd);
-    EXPECT_EQ(t.journal.attaque, c.dpp / 2.0);
-    EXPECT_EQ(t.g.BoutsPreneur, c.bp);
-    EXPECT_EQ(t.g.BoutsDefense, c.bd);
-    EXPECT_EQ(t.g.PointsAFaire, c.pointsAFaire);
-    EXPECT_EQ(t.g.PetitAuBout, c.petitAuBout);
+    const auto& g = t.g;
+    EXPECT_EQ((std::array<int, 6>{g.DemiPointsPreneur, g.DemiPointsDefense, g.BoutsPreneur, g.BoutsDefense,
+                                  g.PointsAFaire, g.PetitAuBout}),
+              c.attendu);
+    EXPECT_EQ(t.journal.attaque, c.attendu[0] / 2.0);
   }
 }
 
