@@ -54,18 +54,6 @@ struct Table {
   }
 };
 
-TEST(Pli, LegalCardsMarkedForTheHumanSeatOnly) {
-  Table t(2);
-  t.g.MainsJoueurs[1][1] = Pi(1);
-  t.g.MainsJoueurs[2][1] = Pi(2);
-  t.g.ClasseCarte[3][5].Classe = 4;  // every seat's classes are reset
-  DeterminerCartesJouables(t.g, 2);
-  DeterminerCartesJouables(t.g, 1);
-  EXPECT_EQ(t.journal.appels, Textes{"jouables1"});
-  EXPECT_EQ(t.g.CarteJouable[2][1], 1);  // another seat's row stays as it was
-  EXPECT_EQ(t.g.ClasseCarte[3][5].Classe, -1);
-}
-
 // Half points and oudlers of both camps after a trick, and at the last one the chien and petit
 // au bout; the points to make once the three oudlers are shared out.
 TEST(Pli, CountsOfATrick) {
@@ -105,8 +93,17 @@ TEST(Pli, CountsOfATrick) {
   }
 }
 
-TEST(Pli, EndOfTrickStateAndScreen) {
+TEST(Pli, LegalCardsAndEndOfTrick) {
   Table t(1);
+  // Only the human seat's legal cards are shown; every seat's classes are reset, another seat's
+  // row stays as it was.
+  t.g.MainsJoueurs[1][1] = Pi(1);
+  t.g.MainsJoueurs[2][1] = Pi(2);
+  t.g.ClasseCarte[3][5].Classe = 4;
+  DeterminerCartesJouables(t.g, 2);
+  DeterminerCartesJouables(t.g, 1);
+  EXPECT_EQ(t.g.CarteJouable[2][1], 1);
+  EXPECT_EQ(t.g.ClasseCarte[3][5].Classe, -1);
   t.g.CouleurNonJouee[1] = 2;
   t.g.CouleurNonJouee[2] = 1;
   t.Poser({Pi(1), Pi(2), Pi(3), At(4)});
@@ -117,8 +114,8 @@ TEST(Pli, EndOfTrickStateAndScreen) {
   EXPECT_EQ(t.g.CouleurNonJouee[1], 0);               // first played in this trick
   EXPECT_EQ(t.g.CouleurNonJouee[2], 1);
   // The end of the first trick opens the last-trick menu.
-  EXPECT_EQ(t.journal.appels,
-            (Textes{"timer", "timer", "timer", "menu", "points", "bouts", "cliquez", "transition", "dessin"}));
+  EXPECT_EQ(t.journal.appels, (Textes{"jouables1", "timer", "timer", "timer", "menu", "points", "bouts", "cliquez",
+                                      "transition", "dessin"}));
   t.journal.appels.clear();
   t.g.AttenteAuto = 0;  // wait for a click
   t.Poser({Co(1), Co(2), Co(3), Co(4)});
