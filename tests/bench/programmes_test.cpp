@@ -41,7 +41,6 @@ TEST(Programmes, SelfplayReportsAFullDiskAndRefusesWhatItWouldIgnore) {
 TEST(Programmes, DrawingToolNamesTheFileItCouldNotWrite) {
   const std::string cartes = MIRVANE_CARTES;
   const std::filesystem::path dossier = testing::TempDir() + "mirvane-cartes-" + std::to_string(getpid());
-  std::filesystem::remove_all(dossier);
   std::filesystem::create_directories(dossier);
   std::filesystem::create_symlink("/dev/full", dossier / "atout-07.png");
   const auto [code, texte] = Lancer(cartes + " " + dossier.string());

@@ -18,21 +18,17 @@ inline int DemiPoints(const Carte& c) {
   if (c.Couleur == 0) return Bout(c) ? 9 : 1;
   return c.Valeur >= 11 ? 2 * (c.Valeur - 11) + 3 : 1;
 }
-inline int PointsAFaire(int bouts) {
-  static constexpr int points[4] = {56, 51, 41, 36};
-  return points[bouts];
-}
+inline int PointsAFaire(int bouts) { return bouts == 3 ? 36 : bouts == 2 ? 41 : bouts == 1 ? 51 : 56; }
 
-// Whether a card may go on the trick, and why: 0 a free lead, -1 following or the Excuse,
-// 1 trumping a plain suit, 2 overtrumping as one must, 3 a trump that cannot overtrump,
-// 4 and 5 discarding on a plain or a trump lead; the trump to beat where there is one.
+// Whether a card of `main` (the cards still held) may go on `posees` (the cards laid, in order),
+// and why: 0 a free lead, -1 following or the Excuse, 1 trumping a plain suit, 2 overtrumping as
+// one must, 3 a trump that cannot overtrump, 4 and 5 discarding on a plain or a trump lead; the
+// trump to beat where there is one.
 struct Verdict {
   bool legal = false;
   int16_t classe = -1;
   int16_t atoutABattre = -1;
 };
-
-// `main`: the player's cards still held; `posees`: the cards already laid, in order.
 inline Verdict Juger(const std::vector<Carte>& main, const std::vector<Carte>& posees, const Carte& c) {
   if (Excuse(c)) return {true, -1, -1};
   const Carte* entame = nullptr;  // the first card that is not the Excuse
