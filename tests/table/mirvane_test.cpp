@@ -7,13 +7,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <set>
+#include <tuple>
 
 #include "bench/driver/chaos.h"
 #include "bench/driver/selfplay.h"
 #include "game/score.h"
 #include "support/cartes.h"
-#include "table/textes.h"
 
 namespace {
 
@@ -197,6 +198,309 @@ TEST(Controleur, UserBidsAgainstTheBestBid) {
   Clic(t, m.Id().EvMaMain);
   EXPECT_EQ(m.g.EnchereJoueur[1], conseil);
   EXPECT_FALSE(C(t, m.Id().PanelEnchere).visible);
+}
+
+// The words of bids 0..4 as a computer seat announces them, and on the user's buttons and the
+// advice; French, English.
+using Mots = std::array<const char*, 2>;
+const Mots Annonces[] = {{"Passe", "Pass"}, {"PRISE ", "TAKE "}, {"GARDE", "GUARD"}, {"GARDE SANS", "GUARD WITHOUT"},
+                         {"GARDE CONTRE", "GUARD AGAINST"}};
+const Mots Boutons[] = {{"Passe", "Pass"}, {"Prise", "Take"}, {"Garde", "Guard"}, {"Garde sans", "Guard without"},
+                        {"Garde contre", "Guard against"}};
+
+// Seat 1 takes with a Prise and discards the first six cards it may.
+void PrendreEtEcarter(Table& t) {
+  Mirvane& m = t.m;
+  JouerJusqua(t, [&] { return m.g.NbEncheres == 4 && m.g.AttenteClic == 1; });
+  for (int16_t s = 1; s <= 4; ++s) m.g.EnchereJoueur[s] = s == 1 ? 1 : 0;
+  m.Form_Click();
+  m.Form_Click();
+  for (int16_t k = 1, n = 0; k <= 24 && n < 6; ++k)
+    if (C(t, m.Id().Carte3d[k]).pointeur == PointeurFleche) Clic(t, m.Id().Carte3d[k]), ++n;
+}
+
+// A deal walked in each language, reading what each state shows: the menus, the prompts, the
+// bid words, the chien and the discard, the raised cards, the result, a replay and the reset
+// box. French at level 1, where the legal cards are raised; English at level 3, where they stay.
+TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
+  for (int16_t langue : {1, 2}) {
+    SCOPED_TRACE(langue);
+    ParametresPartie p;
+    p.niveau = langue == 1 ? 1 : 3;
+    Table t(61, p);
+    Mirvane& m = t.m;
+    Partie& g = m.g;
+    const Mirvane::Ids& id = m.Id();
+    g.Langue = langue;
+    m.AppliquerLangue();
+    const auto T = [langue](const char* fr, const char* en) { return std::string(langue == 1 ? fr : en); };
+    const auto Lu = [&](int c) { return C(t, c).legende; };
+    const auto Survol = [&](int c) {
+      m.Envoyer(c, Evenement::Survol);
+      return Lu(id.info);
+    };
+    // Each menu as the user opens it.
+    const auto Menu = [&](const char* nom) {
+      const int menu = m.ChercherMenu(nom);
+      std::string s = m.Menus()[static_cast<size_t>(menu)].legende + ":";
+      for (const ElementMenu& e : m.Menus())
+        if (e.parent == menu) s += " " + e.legende + (e.touche.empty() ? "" : " " + e.touche) + ",";
+      return s;
+    };
+    EXPECT_EQ(Menu("jeu"), T("&Mirvane: Nouvelle partie F2, Initialiser les scores, Quitter F9,",
+                             "&Mirvane: New deal F2, Init scores, Quit F9,"));
+    EXPECT_EQ(Menu("MenuNiveau"), T("Niveau: Débutant, Amateur, Bon, Pro,", "Level: Beginner, Medium, Advanced, Pro,"));
+    EXPECT_EQ(Menu("menulang"), "&Langue/Language: Français, English,");
+    EXPECT_EQ(Menu("jeuff"), T("&Force de votre main: Normale (main aléatoire), Prise, Garde, Garde sans le chien, "
+                               "Garde contre le chien, Défense (main faible),",
+                               "&Strength of your hand: Normal (random hand), Take, Guard, Guard without the dog, "
+                               "Guard against the dog, Defense (weak hand),"));
+    EXPECT_EQ(Menu("MenuVoir"),
+              T("Visibilité: Scores F11, Le dernier pli F12, Voir le conseil d'enchère F5, Voir les points de la "
+                "partie en cours F6, Voir le nombre d'atouts dehors F7, Voir les panneaux gauche et droit F8,",
+                "Interface: Scores F11, The last trick F12, Recommended bid F5, See score of the current deal F6, "
+                "See number of trumps outside F7, See left and right panels F8,"));
+    EXPECT_EQ(Menu("options"), T("&Options: Au moins une main quelconque de Prise..., Vitesse du jeu de la carte, "
+                                 "Attente entre chaque pli, Réhaussement des cartes jouables,",
+                                 "&Options: At least one hand taking..., Speed of the card throw, Waiting time "
+                                 "between each trick, Réhaussement des cartes jouables,"));
+    EXPECT_EQ(Menu("vitessejeu"), T("Vitesse du jeu de la carte: Très rapide, Rapide, Normale, Lente, Très lente,",
+                                    "Speed of the card throw: Very quick, Quick, Normal, Slow, Very slow,"));
+    EXPECT_EQ(Menu("trans"), T("Attente entre chaque pli: 5 secondes, 2 secondes, 1 seconde, Click obligatoire,",
+                               "Waiting time between each trick: 5 seconds, 2 seconds, 1 second, Mandatory click,"));
+    EXPECT_EQ(Menu("aide"), T("&Aide: Sommaire F1, à-propos,", "&Help: Contents F1, About,"));
+
+    // Before the first deal.
+    EXPECT_EQ(Lu(id.info), "");
+    EXPECT_EQ(Lu(id.PanelLancement), T("Cliquez ici pour commencer à jouer !", "Click here to start playing !"));
+    EXPECT_EQ(Lu(id.PanelNewPartie), T("Nouvelle donne", "New deal"));
+    EXPECT_EQ(Lu(id.PanelAide), T("Aide", "Help"));
+    EXPECT_EQ(Lu(id.PanelQuit), T("Quitter", "Quit"));
+    // West opens, North deals.
+    Clic(t, id.PanelLancement);
+    EXPECT_EQ(Lu(id.info),
+              T("Veuillez patienter durant le chargement de la partie ...", "Please wait while the game is loading..."));
+    EXPECT_EQ(Lu(id.PanelDonneur), T("NORD", "NORTH"));
+    EXPECT_EQ(Survol(id.PanelDonneur), T("Ce panneau indique le Donneur", "This panel indicates the Dealer"));
+    EXPECT_EQ(Survol(id.PanelGauche), "");
+    Enchere(t).Tirer();
+    EXPECT_EQ(Lu(id.PanelDecision[4]), Annonces[g.EnchereJoueur[4]][langue - 1]);
+
+    // The user's turn: the buttons, the advice, a refused bid, then his Prise.
+    ASSERT_TRUE(C(t, id.PanelEnchere).visible);
+    EXPECT_EQ(Lu(id.info), T("Cliquez sur l'enchère que vous désirez annoncer !", "Click on the bid you want to do"));
+    EXPECT_EQ(Lu(id.EvMaMain), T("Conseil : ", "Advice : ") + Boutons[g.EnchereJoueur[1]][langue - 1]);
+    const int boutons[] = {id.ButtonPasse, id.ButtonPrise, id.ButtonGarde, id.ButtonGardeSans, id.ButtonGardeContre};
+    for (int b = 0; b < 5; ++b) EXPECT_EQ(Lu(boutons[b]), Boutons[b][langue - 1]);
+    EXPECT_EQ(Survol(id.PanelEnchere), T("Alors, vous la faites votre enchère ???", "So what about your bid ???"));
+    g.MeilleureEnchere = 4;
+    Clic(t, id.ButtonGardeContre);
+    EXPECT_EQ(Lu(id.info), T("Vous devez faire une meilleure enchère ou passer !", "Make a better bid or pass !"));
+    g.MeilleureEnchere = 0;
+    Clic(t, id.ButtonPrise);
+    EXPECT_EQ(Lu(id.PanelDecision[1]), T("PRISE", "TAKE"));
+    // The advice and the spare panel bid only while the buttons wait.
+    Clic(t, id.EvMaMain);
+    m.Panel3D1_Click();
+    EXPECT_EQ(g.NbEncheres, 2);
+    Enchere(t).Tirer();
+    Enchere(t).Tirer();
+    EXPECT_EQ(Lu(id.info), T("Cliquez n'importe où pour continuer à jouer", "Click anywhere to go on playing"));
+
+    // The user takes: his frame over his card's place, the contract, the chien in a stair.
+    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 1 ? 1 : 0;
+    m.Form_Click();
+    EXPECT_EQ(Lu(id.info), T("Et voici le Chien ! Bon, cliquez pour continuer à jouer ...",
+                             "Here is the Dog ! Well, please click anywhere..."));
+    EXPECT_EQ(Lu(id.nEnchere), T("PRISE", "TAKE"));
+    EXPECT_EQ(Lu(id.PanelPreneur), T("SUD", "SOUTH"));
+    EXPECT_EQ(Survol(id.PanelPreneur), T("Ce panneau indique le Preneur", "This panel indicates the Taker"));
+    EXPECT_EQ(Survol(id.nEnchere), T("Ce panneau indique l'enchère du Preneur", "This panel indicates the bid of the Taker"));
+    const Controle& cadre = C(t, id.CadrePreneur[1]);
+    EXPECT_TRUE(cadre.visible);
+    EXPECT_EQ((std::array{cadre.gauche, cadre.haut, cadre.largeur, cadre.hauteur}),
+              (std::array<float, 4>{5315 - 45, 2965 - 45, 1485, 2385}));
+    for (int16_t i = 1; i <= 6; ++i) {
+      EXPECT_EQ(C(t, id.CarteChien[i]).gauche, 3835 + (i - 1) * 592);
+      EXPECT_EQ(C(t, id.CarteChien[i]).haut, 1605 - 100 + 10 * i);
+    }
+    m.Form_Click();
+    EXPECT_EQ(Lu(id.info), T("Cliquez sur 6 cartes pour constituer l'écart", "Click on 6 cards to make the discard"));
+    for (int16_t k = 1, n = 0; k <= 24 && n < 6; ++k)
+      if (C(t, id.Carte3d[k]).pointeur == PointeurFleche) Clic(t, id.Carte3d[k]), ++n;
+    m.CarteChien_Click(1);  // the chien is already in
+    EXPECT_EQ(m.NbCartesEcart, 6);
+    EXPECT_EQ(Lu(id.PanelConfirmeEcart), T("Accepter cet écart !", "Confirm discard !"));
+    Clic(t, id.PanelConfirmeEcart);
+
+    // The user's turns: the legal cards raised at level 1 only, back in the row after his card.
+    Tab1<float, 18> rangee;
+    for (int16_t k = 1; k <= 18; ++k) rangee[k] = C(t, id.Carte3d[k]).haut;
+    const float levee = langue == 1 ? 200 : 0;
+    for (int16_t pli = 1; pli <= 2; ++pli) {
+      JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1 && g.NumeroPli == pli; });
+      EXPECT_EQ(Lu(id.info), T("A vous de jouer !", "Play !"));
+      if (C(t, id.PanelPoignee).visible) Clic(t, id.PanelPoigneeAucune);
+      for (int16_t k = 1; k <= 18; ++k) {
+        const bool jouable = g.CarteJouable[1][k] == 1;
+        EXPECT_EQ(C(t, id.Carte3d[k]).pointeur, jouable ? PointeurFleche : PointeurInterdit) << k;
+        EXPECT_EQ(C(t, id.Carte3d[k]).haut, rangee[k] - (jouable ? levee : 0)) << k;
+      }
+      ASSERT_TRUE(AgirSensement(t));  // his card
+      EXPECT_EQ(g.AttenteJeuHumain, 0);
+      for (int16_t k = 1; k <= 18; ++k) EXPECT_EQ(C(t, id.Carte3d[k]).haut, rangee[k]) << k;
+      JouerJusqua(t, [&] { return g.PliAffiche == 1; });
+      EXPECT_EQ(Lu(id.info), T("Cliquez n'importe où pour continuer à jouer", "Click anywhere in order to go on"));
+      EXPECT_EQ(Survol(id.CarteTable[pli]), T("Sachez que vous êtes toujours situé en SUD.", "Your hand is South"));
+    }
+    for (auto [panneau, fr, en] : {std::tuple{id.nPointsAttaque, "Ce panneau indique le score du Preneur",
+                                               "This panel indicates the score of the Taker"},
+                                   {id.nPointsDefense, "Ce panneau indique le score de la Défense",
+                                    "This panel indicates the score of the Defense"},
+                                   {id.nBoutsPreneur, "Ce panneau indique le nombre de bouts joués par le Preneur",
+                                    "This panel indicates the number of oudlers played by the Taker"},
+                                   {id.nBoutsDefense, "Ce panneau indique le nombre de bouts joués par la Défense",
+                                    "This panel indicates the number of oudlers played by the Defense"},
+                                   {id.nContrat,
+                                    "Ce panneau indique le nombre de points (contrat) que le Preneur doit faire",
+                                    "This panel indicates the number of points (contract) the Taker has to make"},
+                                   {id.PanelAtExt,
+                                    "Ce panneau indique le nombre d'atouts restant en dehors de votre propre main",
+                                    "This panel indicates the number of trumps left outside your hand"}})
+      EXPECT_EQ(Survol(panneau), T(fr, en));
+    EXPECT_EQ(Survol(id.PanelDroite), "");
+
+    // The end: the result and its message, the window buttons, the ten-deal sum, the
+    // percentage and the ranks computed again.
+    JouerJusqua(t, [&] { return g.NumeroPli == 19; });
+    const int32_t S = ScoreDonne(g);
+    EXPECT_EQ(Lu(id.PanelTexteResultat),
+              T("Résultat du Preneur : ", "Results for the Taker : ") + std::to_string(S) + " points.\n" +
+                  (S >= 1 ? T("BRAVOOOOOOO, vous avez gagné contre la DEFENSE !", "BRAVOOOOOOO, you WIN against the Defense !")
+                          : T("AIIIIIIIIE, la DEFENSE vous a fait chuter !", "OWWWWWWWWW, you LOSE against the Defense !")));
+    EXPECT_EQ(Lu(id.PanelScoreDetaille), "SCORES");
+    EXPECT_EQ(Lu(id.PanelVoirMains), T("VOIR LES MAINS", "See each hand"));
+    EXPECT_EQ(Lu(id.PanelVoirPlis), T("VOIR LES 18 PLIS", "SEE THE 18 TRICKS"));
+    EXPECT_EQ(Lu(id.PanelPanelNewPartie), T("NOUVELLE DONNE", "New deal"));
+    EXPECT_EQ(Lu(id.PanelRejouerDonne), T("REJOUER LA DONNE", "Play this deal again"));
+    EXPECT_EQ(Lu(id.Score10Panel), std::to_string(S));
+    EXPECT_EQ(Lu(id.PanelPourcentScore), S >= 1 ? "100 %" : "0 %");
+    const Tab1<int32_t, 4> totaux = g.ScoreTotal;
+    for (int16_t s = 1; s <= 4; ++s) {
+      std::set<int32_t> devant;
+      for (int32_t total : totaux)
+        if (total > totaux[s]) devant.insert(total);
+      EXPECT_EQ(Lu(id.PanelClassement[s]), std::to_string(devant.size() + 1)) << s;
+    }
+
+    // The replay, East taking with a Garde this time: the box says the running scores stay,
+    // yet the ten-deal sum and the percentage count it.
+    Clic(t, id.PanelRejouerDonne);
+    EXPECT_EQ(m.IndexHistorique, 2);
+    JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
+    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 2 : 0;
+    JouerJusqua(t, [&] { return g.NumeroPli == 19; });
+    ASSERT_EQ(g.Preneur, 2);
+    EXPECT_EQ(t.plateforme.messages.back().texte,
+              T("Les points n'ont pas été comptabilisés dans les scores globaux car cette donne a été rejouée",
+                "Because you played the deal again, global scores are not modified."));
+    EXPECT_EQ(g.ScoreTotal, totaux);
+    const int32_t R = -ScoreDonne(g) / 3;
+    EXPECT_EQ(Lu(id.Score10Panel), std::to_string(S + R));
+    const double gagnes = std::max(S, 0) + std::max(R, 0), enJeu = std::abs(S) + 3 * std::abs(R);
+    EXPECT_EQ(Lu(id.PanelPourcentScore), std::to_string(CInt(gagnes * 100 / enJeu)) + " %");
+
+    // The reset box, answered No.
+    t.plateforme.reponses = {ReponseMessage::Non};
+    m.ChoisirMenu(id.scorzero);
+    EXPECT_EQ(t.plateforme.messages.back().texte,
+              T("Voulez-vous réellement remettre les scores à 0 ?", "Do you really want to initialize scores ?"));
+    EXPECT_EQ(t.plateforme.messages.back().titre, "Mirvane " + m.NumeroVersion + T(" pour Windows", " for Windows"));
+    EXPECT_EQ(g.ScoreTotal, totaux);
+  }
+}
+
+// A new deal from any state: every timer off but the opening computer bid's, every panel and
+// flag of the deal put back, and the slot of the ten-deal sum moved on (after 10 comes 1).
+TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
+  Table t(71);
+  Mirvane& m = t.m;
+  Partie& g = m.g;
+  const Mirvane::Ids& id = m.Id();
+  const auto Remise = [&](const std::string& etat, int commande) {
+    SCOPED_TRACE(etat);
+    Clic(t, commande);
+    EXPECT_FALSE(EntreCarte(t).Active());
+    EXPECT_FALSE(Transition(t).Active());
+    EXPECT_EQ(Enchere(t).Active(), g.PremierJoueur != 1);
+    EXPECT_EQ(C(t, id.PanelEnchere).visible, g.PremierJoueur == 1);
+    for (int c : {id.PanelPoignee, id.PanelPoigneeDouble, id.PanelPoigneeTriple, id.PanelConfirmeEcart,
+                  id.PanelResultat, id.TableRonde})
+      EXPECT_FALSE(C(t, c).visible) << C(t, c).nom;
+    for (int16_t s = 1; s <= 4; ++s)
+      for (int c : {id.PanelScoreTotal[s], id.CadrePreneur[s], id.PanelDecision[s], id.CarteTable[s]})
+        EXPECT_FALSE(C(t, c).visible) << C(t, c).nom << s;
+    for (int16_t i = 1; i <= 6; ++i) EXPECT_FALSE(C(t, id.CarteChien[i]).visible);
+    for (int16_t k = 1; k <= 24; ++k) {
+      EXPECT_EQ(C(t, id.Carte3d[k]).visible, k <= 18);
+      EXPECT_FALSE(C(t, id.Carte3d[k]).actif);
+    }
+    for (int c : {id.nPointsAttaque, id.nPointsDefense, id.nBoutsPreneur, id.nBoutsDefense, id.nEnchere, id.nContrat,
+                  id.PanelPreneur, id.PanelAtExt})
+      EXPECT_EQ(C(t, c).legende, "") << C(t, c).nom;
+    const char* donneurs[] = {"SUD", "EST", "NORD", "OUEST"};
+    EXPECT_EQ(C(t, id.PanelDonneur).legende, donneurs[g.Donneur - 1]);
+    for (auto [nom, valeur] : {std::pair{"offer", g.OffrePoigneeEnCours}, {"handful", g.PoigneeAnnoncee},
+                               {"discard", g.EcartHumainEnCours}, {"click", g.AttenteClic},
+                               {"user's card", g.AttenteJeuHumain}, {"chien", g.ChienAffiche}, {"trick", g.PliAffiche},
+                               {"trick number", g.NumeroPli}, {"bids", g.NbEncheres}, {"taker", g.Preneur}})
+      EXPECT_EQ(valeur, 0) << nom;
+    EXPECT_FALSE(m.Menu(id.MenuLastPli).disponible);
+    EXPECT_EQ(m.IndexHistorique, (m.DonnesPreparees - 1) % 10 + 1);
+    for (int16_t k = 1; k <= 18; ++k) m.Carte3d_Click(k);
+    for (int16_t k = 1; k <= 18; ++k) EXPECT_EQ(g.MainsJoueurs[1][k].EnMain, 1);
+  };
+  // The user holds 15 trumps; East takes with a Garde contre: the offer opens at his turn.
+  const auto OffrePoignee = [&] {
+    Cartes main;
+    for (int16_t v = 21; v >= 7; --v) main.push_back(At(v));
+    Donner(g, {{1, main}});
+    JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
+    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 4 : 0;
+    JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1; });
+    ASSERT_TRUE(C(t, id.PanelPoigneeTriple).visible);
+  };
+
+  Clic(t, id.PanelLancement);  // West's bid pending; the user opens the next deal
+  Remise("a computer bid pending", id.PanelNewPartie);
+  Clic(t, id.ButtonPasse);
+  Enchere(t).Tirer();
+  Remise("bids shown", id.PanelNewPartie);
+  JouerJusqua(t, [&] { return C(t, id.PanelEnchere).visible; });
+  Remise("the user's bid awaited", id.PanelNewPartie);
+  JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
+  for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 1 ? 1 : 0;
+  m.Form_Click();
+  ASSERT_EQ(g.ChienAffiche, 1);
+  Remise("the chien shown", id.PanelNewPartie);
+  PrendreEtEcarter(t);
+  ASSERT_TRUE(C(t, id.PanelConfirmeEcart).visible);
+  Remise("the user's discard", id.PanelNewPartie);
+  OffrePoignee();
+  Remise("the handful offer", id.PanelNewPartie);
+  OffrePoignee();
+  Clic(t, id.PanelPoigneeTriple);
+  m.Poignee()->Envoyer(m.Poignee()->PanelBoutonParesseux(), Evenement::Clic);
+  m.Poignee()->Envoyer(m.Poignee()->PanelOKPoignee(), Evenement::Clic);
+  JouerJusqua(t, [&] { return EntreCarte(t).Active() && g.PoigneeAnnoncee == 3; });
+  Remise("a handful declared, the card timer armed", id.PanelNewPartie);
+  JouerJusqua(t, [&] { return g.PliAffiche == 1 && Transition(t).Active(); });
+  Remise("the pause after a trick", id.PanelNewPartie);
+  JouerJusqua(t, [&] { return g.NumeroPli == 19; });
+  Remise("the deal over", id.PanelPanelNewPartie);
+  JouerJusqua(t, [&] { return g.NumeroPli == 19; });
+  Remise("the deal over, replayed", id.PanelRejouerDonne);
+  EXPECT_GT(m.DonnesPreparees, 10);
 }
 
 // Whole deals through the handlers with the user as taker of each contract, and as defender.
