@@ -1,7 +1,6 @@
 // The main window driven headless through its handlers and hand-fired timers; assertions on
 // the model of its controls.
 #include "table/mirvane.h"
-#include "table/textes.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +27,7 @@ int Armees(Table& t) {
   for (const MinuterieFactice* m : t.plateforme.minuteries) n += m->Active() ? 1 : 0;
   return n;
 }
+std::array<float, 2> Place(Table& t, int id) { return {C(t, id).gauche, C(t, id).haut}; }
 
 // Sensible play until `fini` holds; fails after `max` steps.
 template <class F>
@@ -39,124 +39,91 @@ void JouerJusqua(Table& t, F fini, int max = 2000) {
   }
   ASSERT_TRUE(fini());
 }
+// The auction played to its end, then the bids given (seat 1 first) decide the taker.
+void Encheres(Table& t, std::array<int16_t, 4> encheres) {
+  JouerJusqua(t, [&] { return t.m.g.NbEncheres == 4 && t.m.g.AttenteClic == 1; });
+  for (int16_t s = 1; s <= 4; ++s) t.m.g.EnchereJoueur[s] = encheres[s - 1u];
+}
 
-// The layout of an 800 x 600 window against the numbers worked out by hand.
+// The layout of an 800 x 600 window against the numbers worked out by hand: the six layout
+// values, the card places, and the panels placed from them.
 TEST(Controleur, LayoutOfThe800By600Window) {
   Table t(1);
   Mirvane& m = t.m;
-  EXPECT_EQ(m.PasMain18, 592);   // 591.67
-  EXPECT_EQ(m.PasMain24, 444);   // 443.75
-  EXPECT_EQ(m.HautMain, 6082);   // 6082.5, the half to even
-  EXPECT_EQ(m.HautMilieu, 1605);
-  EXPECT_EQ(m.GaucheChien, 3835);
-  EXPECT_EQ(C(t, m.Id().TableRonde).gauche, 3290);
-  const auto& table = m.Id().CarteTable;
-  EXPECT_EQ(C(t, table[1]).gauche, 5315);
-  EXPECT_EQ(C(t, table[1]).haut, 2965);
-  EXPECT_EQ(C(t, table[3]).haut, 245);
-  EXPECT_EQ(C(t, table[2]).gauche, 6940);
-  EXPECT_EQ(C(t, table[2]).haut, 1605);
-  EXPECT_EQ(C(t, table[4]).gauche, 3690);
-  EXPECT_EQ(C(t, m.Id().PanelEnchere).haut, m.HautMain - C(t, m.Id().PanelEnchere).hauteur - 50);
-  EXPECT_EQ(m.DecalageCarte, 570);
-  EXPECT_EQ(C(t, m.Id().PanelResultat).haut, 45 + 5400 + 100);
+  const Mirvane::Ids& id = m.Id();
+  // 591.67, 443.75 and 6082.5 (the half to even).
+  EXPECT_EQ((std::array{m.PasMain18, m.PasMain24, m.HautMain, m.HautMilieu, m.GaucheChien, m.DecalageCarte}),
+            (std::array<int16_t, 6>{592, 444, 6082, 1605, 3835, 570}));
+  EXPECT_EQ(Place(t, id.TableRonde), (std::array<float, 2>{3290, 45}));
+  const std::array<float, 2> cartes[] = {{5315, 2965}, {6940, 1605}, {5315, 245}, {3690, 1605}};
+  for (int16_t s = 1; s <= 4; ++s) {
+    const auto [x, y] = cartes[s - 1];
+    EXPECT_EQ(Place(t, id.CarteTable[s]), cartes[s - 1]);
+    // The score panel on the card's left edge and centred on it in height; the bid centred on it.
+    EXPECT_EQ(Place(t, id.PanelScoreTotal[s]), (std::array{x, y + 1140 - C(t, id.PanelScoreTotal[s]).hauteur / 2}));
+    const Controle& d = C(t, id.PanelDecision[s]);
+    EXPECT_EQ(Place(t, id.PanelDecision[s]), (std::array{x + (1350 - d.largeur) / 2, y + (2280 - d.hauteur) / 2}));
+  }
+  EXPECT_EQ(Place(t, id.PanelConfirmeEcart), Place(t, id.PanelDecision[1]));
+  // The handful offer on the table's lower edge, inside it; the rest centred across the window.
+  const Controle& p = C(t, id.PanelPoignee);
+  EXPECT_EQ(Place(t, id.PanelPoignee), (std::array{3290 + (5400 - p.largeur) / 2, 5445 - p.hauteur}));
+  const Controle& e = C(t, id.PanelEnchere);
+  EXPECT_EQ(Place(t, id.PanelEnchere), (std::array{(12000 - e.largeur) / 2, 6082 - 50 - e.hauteur}));
+  EXPECT_EQ(Place(t, id.PanelResultat), (std::array{(12000 - C(t, id.PanelResultat).largeur) / 2, 5545.f}));
+  const Controle& l = C(t, id.PanelLancement);
+  EXPECT_EQ(Place(t, id.PanelLancement), (std::array{(12000 - l.largeur) / 2, (9000 - l.hauteur) / 3}));
 
   // Over many deals each hand card stands at one of nine heights, the suits apart, and always
   // inside the table area.
   std::set<float> hauts;
   for (int n = 0; n < 40; ++n) {
-    m.ChoisirMenu(m.Id().nouveau);
+    m.ChoisirMenu(id.nouveau);
     const Main& main = m.g.MainsJoueurs[1];
     for (int16_t k = 1; k <= 18; ++k) {
-      const Controle& c = C(t, m.Id().Carte3d[k]);
+      const Controle& c = C(t, id.Carte3d[k]);
       hauts.insert(c.haut);
       EXPECT_EQ(c.gauche, 100 + (k - 1) * 592 + 60 * main[k].Couleur);
-      EXPECT_TRUE(c.visible);
       EXPECT_LE(c.gauche + c.largeur, LargeurFenetreTwips);
       EXPECT_LE(c.haut + c.hauteur, HauteurAireTwips);
       EXPECT_EQ(c.pointeur, PointeurInterdit);
-      EXPECT_FALSE(c.actif);  // nothing to click during the auction
     }
   }
   EXPECT_EQ(hauts, (std::set<float>{6058, 6066, 6074, 6082, 6090, 6098, 6106, 6114, 6122}));
 }
 
-// Openers and dealers, the replay, the auction's timer and the words of each bid.
-TEST(Controleur, OpenersAuctionAndBids) {
+// Openers and dealers, the bid timer, and the replay.
+TEST(Controleur, OpenersDealersAndTheReplay) {
   Table t(5);
   Mirvane& m = t.m;
   Partie& g = m.g;
   EXPECT_EQ(Armees(t), 0);
-  EXPECT_TRUE(C(t, m.Id().PanelLancement).visible);
   Clic(t, m.Id().PanelLancement);
   EXPECT_FALSE(C(t, m.Id().PanelLancement).visible);
-  EXPECT_EQ(g.PremierJoueur, 4);
-  EXPECT_EQ(g.Donneur, 3);
-  EXPECT_EQ(C(t, m.Id().PanelDonneur).legende, "NORD");
-  EXPECT_EQ(m.IndexHistorique, 1);
-  // West opens: its bid shows at the bid timer's tick, 300 ms after.
+  EXPECT_EQ((std::array{g.PremierJoueur, g.Donneur}), (std::array<int16_t, 2>{4, 3}));
   ASSERT_TRUE(Enchere(t).Active());
   EXPECT_EQ(Enchere(t).Intervalle(), 300);
-  Enchere(t).Tirer();
-  EXPECT_TRUE(C(t, m.Id().PanelDecision[4]).visible);
-  EXPECT_EQ(C(t, m.Id().PanelDecision[4]).legende, *MotEnchere(1, g.EnchereJoueur[4], FormeEnchere::Ordinateur));
-  // The user speaks second: his advice and the buttons wait, no timer runs.
-  EXPECT_TRUE(C(t, m.Id().PanelEnchere).visible);
-  EXPECT_EQ(Armees(t), 0);
-  EXPECT_EQ(C(t, m.Id().EvMaMain).legende.rfind("Conseil : ", 0), 0u);
-
   m.ChoisirMenu(m.Id().nouveau);
-  EXPECT_EQ(g.PremierJoueur, 1);
-  EXPECT_EQ(g.Donneur, 4);
-  EXPECT_EQ(C(t, m.Id().PanelDonneur).legende, "OUEST");
+  EXPECT_EQ((std::array{g.PremierJoueur, g.Donneur}), (std::array<int16_t, 2>{1, 4}));
+  // A replay keeps the opener, the dealer and the cards, also after the kind of hand changed;
+  // the ten-deal slot still moves on.
   const Main avant = g.MainsJoueurs[1];
-  // A replay keeps the opener, the dealer and the cards; the ten-deal slot still moves on.
   m.PanelRejouerDonne_Click();
-  EXPECT_EQ(g.PremierJoueur, 1);
-  EXPECT_EQ(g.Donneur, 4);
+  EXPECT_EQ((std::array{g.PremierJoueur, g.Donneur}), (std::array<int16_t, 2>{1, 4}));
   EXPECT_EQ(m.IndexHistorique, 3);
   EXPECT_EQ(g.MainsJoueurs[1], avant);
-  // A replay after the kind of hand changed still deals the same cards, and returns.
   g.ForceMain = 6;
   g.AuMoinsUnePriseActif = 1;
   m.PanelRejouerDonne_Click();
   EXPECT_EQ(g.MainsJoueurs[1], avant);
-  g.ForceMain = 2;
-  g.AuMoinsUnePriseActif = 0;
-  m.ChoisirMenu(m.Id().nouveau);
-  m.ChoisirMenu(m.Id().nouveau);
-  m.ChoisirMenu(m.Id().nouveau);
-  EXPECT_EQ(g.PremierJoueur, 4);
-  m.ChoisirMenu(m.Id().nouveau);
-  EXPECT_EQ(g.PremierJoueur, 1);
-
-  // The user opens: Prise is taken when nobody bid; after it a Prise is refused with a word.
-  g.MeilleureEnchere = 0;
-  ASSERT_TRUE(C(t, m.Id().PanelEnchere).visible);
-  Clic(t, m.Id().ButtonGarde);
-  EXPECT_EQ(C(t, m.Id().PanelDecision[1]).legende, "GARDE");  // no trailing blank for the user
-  EXPECT_EQ(C(t, m.Id().PanelDecision[1]).taillePolice, 13.5f);
-  EXPECT_EQ(g.MeilleureEnchere, 2);
-  EXPECT_EQ(g.NbEncheres, 1);
-  EXPECT_FALSE(C(t, m.Id().PanelEnchere).visible);
-  ASSERT_TRUE(Enchere(t).Active());
-  // The buttons are hidden now: a click reaches nothing.
-  Clic(t, m.Id().ButtonGardeSans);
-  EXPECT_EQ(g.NbEncheres, 1);
-  // Three computer bids; none of a lower bid stands.
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Enchere(t).Tirer());
-  for (int16_t s = 2; s <= 4; ++s) EXPECT_TRUE(g.EnchereJoueur[s] == 0 || g.EnchereJoueur[s] > 2) << s;
-  EXPECT_EQ(g.NbEncheres, 4);
-  EXPECT_EQ(g.AttenteClic, 1);
-  EXPECT_EQ(Armees(t), 0);
-  EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez n'importe où pour continuer à jouer");
-  // The hand is disabled until the taker is known: a click on it is a click on the window.
-  EXPECT_FALSE(C(t, m.Id().Carte3d[1]).actif);
-  Clic(t, m.Id().Carte3d[1]);
-  EXPECT_NE(g.NumeroPli, 0);
+  for (int16_t ouvreur : {2, 3, 4, 1}) {
+    m.ChoisirMenu(m.Id().nouveau);
+    EXPECT_EQ(g.PremierJoueur, ouvreur);
+  }
 }
 
-// The user's bid buttons against the best bid so far, and the advice panel.
+// The user's bid buttons against the best bid so far. Speaking fourth, his bid ends the
+// auction; a pass is always taken.
 TEST(Controleur, UserBidsAgainstTheBestBid) {
   struct Cas {
     int16_t meilleure;
@@ -165,39 +132,34 @@ TEST(Controleur, UserBidsAgainstTheBestBid) {
   };
   const Cas cas[] = {{0, 1, true}, {2, 1, false}, {2, 2, false}, {2, 3, true}, {3, 4, true}, {4, 4, false}};
   for (const Cas& c : cas) {
+    SCOPED_TRACE(std::to_string(c.meilleure) + " " + std::to_string(c.bouton));
     Table t(9);
     Mirvane& m = t.m;
     Partie& g = m.g;
-    m.ChoisirMenu(m.Id().nouveau);
-    while (!C(t, m.Id().PanelEnchere).visible) ASSERT_TRUE(Enchere(t).Tirer());
+    const Mirvane::Ids& id = m.Id();
+    for (int i = 0; i < 3; ++i) m.ChoisirMenu(id.nouveau);  // East opens
+    JouerJusqua(t, [&] { return C(t, id.PanelEnchere).visible; });
     g.MeilleureEnchere = c.meilleure;
-    const int16_t n = g.NbEncheres;
-    const int boutons[] = {0, m.Id().ButtonPrise, m.Id().ButtonGarde, m.Id().ButtonGardeSans, m.Id().ButtonGardeContre};
+    const int boutons[] = {id.ButtonPasse, id.ButtonPrise, id.ButtonGarde, id.ButtonGardeSans, id.ButtonGardeContre};
     Clic(t, boutons[c.bouton]);
-    SCOPED_TRACE(std::to_string(c.meilleure) + " " + std::to_string(c.bouton));
-    EXPECT_EQ(g.NbEncheres, n + (c.pris ? 1 : 0));
-    EXPECT_EQ(C(t, m.Id().PanelEnchere).visible, !c.pris);
+    EXPECT_EQ(g.NbEncheres, c.pris ? 4 : 3);
+    EXPECT_EQ(C(t, id.PanelEnchere).visible, !c.pris);
+    EXPECT_EQ(C(t, id.PanelDecision[1]).visible, c.pris);
     if (!c.pris) {
-      EXPECT_EQ(C(t, m.Id().info).legende, "Vous devez faire une meilleure enchère ou passer !");
-      EXPECT_FALSE(C(t, m.Id().PanelDecision[1]).visible);
-      // A pass is always taken.
-      Clic(t, m.Id().ButtonPasse);
-      EXPECT_EQ(C(t, m.Id().PanelDecision[1]).legende, "Passe");
+      Clic(t, id.ButtonPasse);
+      EXPECT_EQ(C(t, id.PanelDecision[1]).legende, "Passe");
       EXPECT_EQ(g.EnchereJoueur[1], 0);
-      EXPECT_EQ(g.MeilleureEnchere, c.meilleure);
     }
+    EXPECT_EQ(g.MeilleureEnchere, c.pris ? c.bouton : c.meilleure);
+    EXPECT_EQ(C(t, id.PanelDecision[1]).taillePolice, c.pris ? 13.5f : 13.1f);
+    EXPECT_EQ(g.AttenteClic, 1);
+    EXPECT_EQ(Armees(t), 0);
+    EXPECT_EQ(C(t, id.info).legende, "Cliquez n'importe où pour continuer à jouer");
+    // The hand is disabled until the taker is known: a click on it is a click on the window.
+    EXPECT_FALSE(C(t, id.Carte3d[1]).actif);
+    Clic(t, id.Carte3d[1]);
+    EXPECT_TRUE(g.NumeroPli != 0 || !c.pris);
   }
-  // The advice makes the advised bid at the user's turn only.
-  Table t(11);
-  Mirvane& m = t.m;
-  m.ChoisirMenu(m.Id().nouveau);
-  m.EvMaMain_Click();
-  EXPECT_EQ(m.g.NbEncheres, 0);
-  while (!C(t, m.Id().PanelEnchere).visible) ASSERT_TRUE(Enchere(t).Tirer());
-  const int16_t conseil = m.g.EnchereJoueur[1];
-  Clic(t, m.Id().EvMaMain);
-  EXPECT_EQ(m.g.EnchereJoueur[1], conseil);
-  EXPECT_FALSE(C(t, m.Id().PanelEnchere).visible);
 }
 
 // The words of bids 0..4 as a computer seat announces them, and on the user's buttons and the
@@ -211,8 +173,7 @@ const Mots Boutons[] = {{"Passe", "Pass"}, {"Prise", "Take"}, {"Garde", "Guard"}
 // Seat 1 takes with a Prise and discards the first six cards it may.
 void PrendreEtEcarter(Table& t) {
   Mirvane& m = t.m;
-  JouerJusqua(t, [&] { return m.g.NbEncheres == 4 && m.g.AttenteClic == 1; });
-  for (int16_t s = 1; s <= 4; ++s) m.g.EnchereJoueur[s] = s == 1 ? 1 : 0;
+  Encheres(t, {1, 0, 0, 0});
   m.Form_Click();
   m.Form_Click();
   for (int16_t k = 1, n = 0; k <= 24 && n < 6; ++k)
@@ -397,8 +358,7 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
     // yet the ten-deal sum and the percentage count it.
     Clic(t, id.PanelRejouerDonne);
     EXPECT_EQ(m.IndexHistorique, 2);
-    JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
-    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 2 : 0;
+    Encheres(t, {0, 2, 0, 0});
     JouerJusqua(t, [&] { return g.NumeroPli == 19; });
     ASSERT_EQ(g.Preneur, 2);
     EXPECT_EQ(t.plateforme.messages.back().texte,
@@ -465,8 +425,7 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
     Cartes main;
     for (int16_t v = 21; v >= 7; --v) main.push_back(At(v));
     Donner(g, {{1, main}});
-    JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
-    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 4 : 0;
+    Encheres(t, {0, 4, 0, 0});
     JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1; });
     ASSERT_TRUE(C(t, id.PanelPoigneeTriple).visible);
   };
@@ -478,8 +437,7 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
   Remise("bids shown", id.PanelNewPartie);
   JouerJusqua(t, [&] { return C(t, id.PanelEnchere).visible; });
   Remise("the user's bid awaited", id.PanelNewPartie);
-  JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
-  for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 1 ? 1 : 0;
+  Encheres(t, {1, 0, 0, 0});
   m.Form_Click();
   ASSERT_EQ(g.ChienAffiche, 1);
   Remise("the chien shown", id.PanelNewPartie);
@@ -528,7 +486,7 @@ TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
       if (contrat > 0 && g.Preneur != 1) continue;
       if (contrat == 0 && g.Preneur == 1) continue;
       joue = true;
-      EXPECT_EQ(C(t, m.Id().PanelPreneur).legende, std::string(*NomSiege(1, g.Preneur)));
+      EXPECT_EQ(C(t, m.Id().PanelPreneur).legende, (std::array{"SUD", "EST", "NORD", "OUEST"}[g.Preneur - 1u]));
       EXPECT_TRUE(C(t, m.Id().CadrePreneur[g.Preneur]).visible);
       const bool chien = g.EnchereJoueur[g.Preneur] <= 2;
       EXPECT_EQ(C(t, m.Id().CarteChien[1]).visible, chien);
@@ -575,138 +533,136 @@ TEST(Controleur, UserDiscard) {
   Table t(21, p);
   Mirvane& m = t.m;
   Partie& g = m.g;
-  m.ChoisirMenu(m.Id().nouveau);
-  JouerJusqua(t, [&] { return C(t, m.Id().PanelEnchere).visible; });
-  g.MeilleureEnchere = 0;
-  Clic(t, m.Id().ButtonPrise);
-  for (int16_t s = 2; s <= 4; ++s) g.EnchereJoueur[s] = 0;  // the others pass
-  JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
-  for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 1 ? 1 : 0;
+  const Mirvane::Ids& id = m.Id();
+  m.ChoisirMenu(id.nouveau);
+  Encheres(t, {1, 0, 0, 0});
   m.Form_Click();
-  ASSERT_EQ(g.Preneur, 1);
   ASSERT_EQ(g.ChienAffiche, 1);
   // A hand card does nothing while the chien lies face up; a chien card takes it in.
-  Clic(t, m.Id().Carte3d[1]);
+  Clic(t, id.Carte3d[1]);
   EXPECT_EQ(g.ChienAffiche, 1);
   const Tab1<Carte, 6> montre = g.ChienMontre;
-  Clic(t, m.Id().CarteChien[3]);
+  Clic(t, id.CarteChien[3]);
   ASSERT_EQ(g.EcartHumainEnCours, 1);
-  EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez sur 6 cartes pour constituer l'écart");
 
   std::vector<int16_t> ecartables;
   for (int16_t k = 1; k <= 24; ++k) {
     const int16_t s = m.IndexCarteEcart[k];
     const Carte c = s > 18 ? g.Chien[s - 18] : g.MainsJoueurs[1][s];
-    const Controle& image = C(t, m.Id().Carte3d[k]);
-    EXPECT_TRUE(image.visible);
-    EXPECT_TRUE(Meme(image.carte, c));
+    const Controle& image = C(t, id.Carte3d[k]);
+    EXPECT_TRUE(image.visible && Meme(image.carte, c));
+    EXPECT_EQ(image.gauche, 100 + (k - 1) * 444);
     EXPECT_EQ(image.pointeur, c.EstEcartable() ? PointeurFleche : PointeurInterdit);
     const float haut = image.haut;
     EXPECT_TRUE(haut >= m.HautMain - 30 && haut <= m.HautMain);
-    Clic(t, m.Id().Carte3d[k]);
+    Clic(t, id.Carte3d[k]);
     if (!c.EstEcartable()) {
       EXPECT_EQ(image.haut, haut) << "a trump, the Excuse or a King never moves";
       continue;
     }
     ecartables.push_back(k);
     EXPECT_EQ(image.haut, haut - 570);
-    Clic(t, m.Id().Carte3d[k]);  // put back
+    Clic(t, id.Carte3d[k]);  // put back
     EXPECT_EQ(image.haut, haut);
   }
   ASSERT_GE(ecartables.size(), 7u);
   // The merged row is in sort order.
   for (int16_t k = 1; k < 24; ++k)
-    EXPECT_FALSE(AvantDansLeTri(C(t, m.Id().Carte3d[k + 1]).carte, C(t, m.Id().Carte3d[k]).carte));
+    EXPECT_FALSE(AvantDansLeTri(C(t, id.Carte3d[k + 1]).carte, C(t, id.Carte3d[k]).carte));
   for (size_t i = 0; i < 6; ++i) {
-    EXPECT_FALSE(C(t, m.Id().PanelConfirmeEcart).visible);
-    Clic(t, m.Id().Carte3d[ecartables[i]]);
+    EXPECT_FALSE(C(t, id.PanelConfirmeEcart).visible);
+    Clic(t, id.Carte3d[ecartables[i]]);
   }
-  EXPECT_TRUE(C(t, m.Id().PanelConfirmeEcart).visible);
-  const float septieme = C(t, m.Id().Carte3d[ecartables[6]]).haut;
-  Clic(t, m.Id().Carte3d[ecartables[6]]);
-  EXPECT_EQ(C(t, m.Id().Carte3d[ecartables[6]]).haut, septieme);
-  EXPECT_EQ(m.NbCartesEcart, 6);
-  Clic(t, m.Id().Carte3d[ecartables[0]]);
-  EXPECT_FALSE(C(t, m.Id().PanelConfirmeEcart).visible);
-  Clic(t, m.Id().Carte3d[ecartables[6]]);
-  EXPECT_TRUE(C(t, m.Id().PanelConfirmeEcart).visible);
+  EXPECT_TRUE(C(t, id.PanelConfirmeEcart).visible);
+  const float septieme = C(t, id.Carte3d[ecartables[6]]).haut;
+  Clic(t, id.Carte3d[ecartables[6]]);
+  EXPECT_EQ(C(t, id.Carte3d[ecartables[6]]).haut, septieme);
+  Clic(t, id.Carte3d[ecartables[0]]);
+  EXPECT_FALSE(C(t, id.PanelConfirmeEcart).visible);
+  Clic(t, id.Carte3d[ecartables[6]]);
+  EXPECT_TRUE(C(t, id.PanelConfirmeEcart).visible);
 
   std::vector<Carte> choisies, gardees;
   for (int16_t k = 1; k <= 24; ++k) {
     const bool ecartee = std::find(ecartables.begin() + 1, ecartables.begin() + 7, k) != ecartables.begin() + 7;
-    (ecartee ? choisies : gardees).push_back(C(t, m.Id().Carte3d[k]).carte);
+    (ecartee ? choisies : gardees).push_back(C(t, id.Carte3d[k]).carte);
   }
-  Clic(t, m.Id().PanelConfirmeEcart);
-  EXPECT_EQ(g.EcartHumainEnCours, 0);
+  Clic(t, id.PanelConfirmeEcart);
   // The play starts at once; the new hand and the discard keep the sort order.
+  EXPECT_EQ(g.EcartHumainEnCours, 0);
   EXPECT_TRUE(EntreCarte(t).Active());
   for (int16_t i = 1; i <= 6; ++i) EXPECT_TRUE(Meme(g.Chien[i], choisies[i - 1u])) << i;
-  for (int16_t k = 1; k <= 18; ++k) {
-    EXPECT_TRUE(Meme(g.MainsJoueurs[1][k], gardees[k - 1u])) << k;
-    EXPECT_EQ(g.MainsJoueurs[1][k].EnMain, 1);
-    EXPECT_TRUE(C(t, m.Id().Carte3d[k]).visible);
+  for (int16_t k = 1; k <= 24; ++k) {
+    EXPECT_EQ(C(t, id.Carte3d[k]).visible, k <= 18);
+    EXPECT_TRUE(k > 18 || (Meme(g.MainsJoueurs[1][k], gardees[k - 1u]) && g.MainsJoueurs[1][k].EnMain == 1)) << k;
   }
-  for (int16_t k = 19; k <= 24; ++k) EXPECT_FALSE(C(t, m.Id().Carte3d[k]).visible);
   EXPECT_EQ(g.ChienMontre, montre);
 }
 
-// The handful offer by the number of suit-0 cards, and the handful window.
+// The handful offer by the number of suit-0 cards, its answers, and the handful window in
+// each language.
 TEST(Controleur, HandfulOfferAndWindow) {
   struct Cas {
     int16_t atouts;
     bool excuse;
+    int16_t langue;
     bool simple, double_, triple;
   };
-  const Cas cas[] = {{8, true, false, false, false},
-                     {9, true, true, false, false},
-                     {12, true, true, true, false},
-                     {15, false, true, true, true}};
+  const Cas cas[] = {{8, true, 1, false, false, false},
+                     {9, true, 2, true, false, false},
+                     {12, true, 1, true, true, false},
+                     {14, true, 2, true, true, true}};
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.atouts);
     Table t(31);
     Mirvane& m = t.m;
     Partie& g = m.g;
-    m.ChoisirMenu(m.Id().nouveau);
+    const Mirvane::Ids& id = m.Id();
+    const auto T = [&c](const char* fr, const char* en) { return std::string(c.langue == 1 ? fr : en); };
+    g.Langue = c.langue;
+    m.AppliquerLangue();
+    m.ChoisirMenu(id.nouveau);
     Cartes main;
     for (int16_t v = 21; v > 21 - c.atouts; --v) main.push_back(At(v));
     if (c.excuse) main.push_back(Exc());
     Donner(g, {{1, main}});
-    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 4 : 0;
-    JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
-    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 4 : 0;
-    m.Form_Click();  // East takes, Garde contre
-    m.Form_Click();  // the play starts
+    Encheres(t, {0, 4, 0, 0});
     JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1; });
-    EXPECT_EQ(C(t, m.Id().PanelPoignee).visible, c.simple);
+    EXPECT_EQ(C(t, id.PanelPoignee).visible, c.simple);
     EXPECT_EQ(g.OffrePoigneeEnCours, c.simple ? 1 : 0);
-    EXPECT_EQ(C(t, m.Id().PanelPoigneeDouble).visible, c.double_);
-    EXPECT_EQ(C(t, m.Id().PanelPoigneeTriple).visible, c.triple);
+    EXPECT_EQ(C(t, id.PanelPoigneeDouble).visible, c.double_);
+    EXPECT_EQ(C(t, id.PanelPoigneeTriple).visible, c.triple);
     if (!c.simple) continue;
+    EXPECT_EQ(C(t, id.PanelPoigneeSimple).legende, T("SIMPLE", "SINGLE"));
+    EXPECT_EQ(C(t, id.PanelPoigneeDouble).legende, "DOUBLE");
+    EXPECT_EQ(C(t, id.PanelPoigneeTriple).legende, "TRIPLE");
+    EXPECT_EQ(C(t, id.PanelPoigneeAucune).legende, T("aucune", "no one"));
     // No card while the offer is open.
     int16_t legale = 1;
     while (g.CarteJouable[1][legale] != 1) ++legale;
-    Clic(t, m.Id().Carte3d[legale]);
+    Clic(t, id.Carte3d[legale]);
     EXPECT_EQ(g.MainsJoueurs[1][legale].EnMain, 1);
 
-    Clic(t, c.triple ? m.Id().PanelPoigneeTriple : m.Id().PanelPoigneeSimple);
+    Clic(t, c.triple ? id.PanelPoigneeTriple : id.PanelPoigneeSimple);
     FormPoignee* f = m.Poignee();
     ASSERT_NE(f, nullptr);
     EXPECT_FALSE(m.actif);
+    EXPECT_EQ(f->titre, T("Sélectionnez les cartes à mettre dans la poignée.", "Choose the cards to put in the Poignée"));
+    EXPECT_EQ((*f)[f->PanelBoutonParesseux()].legende, T("Bouton paresseux...", "Lazy button..."));
+    EXPECT_EQ((*f)[f->PanelAnnulerPoignee()].legende, T("Annuler la poignée...", "Cancel the Poignée..."));
+    EXPECT_EQ((*f)[f->PanelOKPoignee()].legende, "OK");
     const int16_t taille = c.triple ? 15 : 10;
     EXPECT_EQ(f->Taille(), taille);
     for (int16_t k = 1; k <= 18; ++k) {
       const bool atout = g.MainsJoueurs[1][k].Couleur == CouleurAtout;
-      EXPECT_EQ((*f)[f->CartePoigneeId(k)].visible, atout);
-      EXPECT_EQ(C(t, m.Id().Carte3d[k]).visible, !atout);
-      if (atout) {
-        EXPECT_EQ((*f)[f->CartePoigneeId(k)].gauche, 15 + (k - 1) * 570);
-        const float h = (*f)[f->CartePoigneeId(k)].haut;
-        EXPECT_TRUE(h >= 680 - 100 && h <= 680 + 100);
-      }
+      const Controle& image = (*f)[f->CartePoigneeId(k)];
+      EXPECT_EQ(image.visible, atout);
+      EXPECT_EQ(C(t, id.Carte3d[k]).visible, !atout);
+      EXPECT_TRUE(!atout || (image.gauche == 15 + (k - 1) * 570 && std::abs(image.haut - 680) <= 100)) << k;
     }
     // The main window takes nothing while the handful window is open.
     m.Form_Click();
-    m.ChoisirMenu(m.Id().nouveau);
+    m.ChoisirMenu(id.nouveau);
     EXPECT_EQ(m.Poignee(), f);
     // OK shows exactly at the size.
     const float haut1 = (*f)[f->CartePoigneeId(1)].haut;
@@ -716,44 +672,35 @@ TEST(Controleur, HandfulOfferAndWindow) {
     }
     EXPECT_EQ((*f)[f->CartePoigneeId(1)].haut, haut1 - 570);
     EXPECT_TRUE((*f)[f->PanelOKPoignee()].visible);
-    if (c.atouts + (c.excuse ? 1 : 0) > taille) {
-      f->Envoyer(f->CartePoigneeId(taille + 1), Evenement::Clic);
-      EXPECT_FALSE((*f)[f->PanelOKPoignee()].visible);
-      f->Envoyer(f->CartePoigneeId(taille + 1), Evenement::Clic);
-    }
-    if (c.excuse && c.atouts == 9) {
-      // Nine trumps and the Excuse: the Excuse at place 10 may be shown.
-      EXPECT_EQ(f->CarteChoisiePoignee[10], 1);
-    }
-    if (c.excuse && c.atouts == 12) {
+    if (c.atouts == 12) {
       // The Excuse at place 13 is refused in a simple handful, in French in both languages.
       g.Langue = 2;
-      const size_t messages = t.plateforme.messages.size();
       f->Envoyer(f->CartePoigneeId(13), Evenement::Clic);
-      ASSERT_EQ(t.plateforme.messages.size(), messages + 1);
+      ASSERT_EQ(t.plateforme.messages.size(), 1u);
       EXPECT_EQ(t.plateforme.messages.back().texte, "Vous ne pouvez pas sélectionner l'Excuse...");
-      EXPECT_EQ(f->CarteChoisiePoignee[13], 0);
       EXPECT_TRUE((*f)[f->PanelOKPoignee()].visible);
-      g.Langue = 1;
+      f->Envoyer(f->CartePoigneeId(11), Evenement::Clic);
+      EXPECT_FALSE((*f)[f->PanelOKPoignee()].visible);
+      f->Envoyer(f->CartePoigneeId(11), Evenement::Clic);
     }
+    // Nine trumps and the Excuse: the Excuse at place 10 may be shown.
+    EXPECT_TRUE(c.atouts != 9 || f->CarteChoisiePoignee[10] == 1);
     f->Envoyer(f->PanelOKPoignee(), Evenement::Clic);
     EXPECT_EQ(m.Poignee(), nullptr);
     EXPECT_TRUE(m.actif);
     EXPECT_EQ(g.OffrePoigneeEnCours, 0);
     EXPECT_EQ(g.PoigneeAnnoncee, c.triple ? 3 : 1);
-    for (int16_t k = 1; k <= 18; ++k) EXPECT_TRUE(C(t, m.Id().Carte3d[k]).visible);
-    Clic(t, m.Id().Carte3d[legale]);
+    for (int16_t k = 1; k <= 18; ++k) EXPECT_TRUE(C(t, id.Carte3d[k]).visible);
+    Clic(t, id.Carte3d[legale]);
     EXPECT_EQ(g.MainsJoueurs[1][legale].EnMain, 0);
   }
-  // The lazy button picks from the first place on, keeps earlier picks, and cancel withdraws.
+  // The lazy button picks from the first place on and keeps earlier picks; cancel withdraws.
   Table t(31);
   Mirvane& m = t.m;
-  Partie& g = m.g;
   m.ChoisirMenu(m.Id().nouveau);
   Cartes main;
   for (int16_t v = 21; v >= 9; --v) main.push_back(At(v));
-  Donner(g, {{1, main}});
-  g.PoigneeAnnoncee = 1;
+  Donner(m.g, {{1, main}});
   m.DeclarerPoignee(1);
   FormPoignee& f = *m.Poignee();
   f.Envoyer(f.CartePoigneeId(12), Evenement::Clic);
@@ -764,135 +711,110 @@ TEST(Controleur, HandfulOfferAndWindow) {
   f.Envoyer(f.CartePoigneeId(12), Evenement::Clic);
   EXPECT_FALSE(f[f.PanelOKPoignee()].visible);
   f.Envoyer(f.PanelAnnulerPoignee(), Evenement::Clic);
-  EXPECT_EQ(g.PoigneeAnnoncee, 0);
+  EXPECT_EQ(m.g.PoigneeAnnoncee, 0);
   EXPECT_EQ(m.Poignee(), nullptr);
 }
 
-// Pauses, clicks out of turn, and new deals started in the middle of everything.
-TEST(Controleur, PausesClicksOutOfTurnAndNewDealsAnywhere) {
+// The automatic pause: a click goes on at once and the pending tick is cancelled; in the click
+// mode no timer runs and a hand card goes on like the table.
+TEST(Controleur, ThePauseAfterATrick) {
   Table t(41);
   Mirvane& m = t.m;
   Partie& g = m.g;
   m.ChoisirMenu(m.Id().nouveau);
   JouerJusqua(t, [&] { return g.NumeroPli == 2 && g.PliAffiche == 1; });
-  // The automatic pause: a click goes on at once and the pending tick is cancelled.
   ASSERT_TRUE(Transition(t).Active());
   EXPECT_EQ(Transition(t).Intervalle(), 2000);
-  // A click on the table's shape is a click anywhere.
-  Clic(t, m.Id().TableRonde);
+  EXPECT_TRUE(m.Menu(m.Id().MenuLastPli).disponible);
+  Clic(t, m.Id().TableRonde);  // the table's shape is the window
   EXPECT_FALSE(Transition(t).Active());
   EXPECT_TRUE(EntreCarte(t).Active());
   EXPECT_FALSE(C(t, m.Id().CarteTable[1]).visible);
-  EXPECT_TRUE(m.Menu(m.Id().MenuLastPli).disponible);
   m.Form_Click();
-  EXPECT_TRUE(EntreCarte(t).Active());
   EXPECT_EQ(Armees(t), 1);
 
-  // A new deal while a computer bid is pending: nothing of the old deal acts in the new one.
-  JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1 && g.OffrePoigneeEnCours == 0; });
-  m.ChoisirMenu(m.Id().nouveau);
-  EXPECT_FALSE(m.Menu(m.Id().MenuLastPli).disponible);
-  EXPECT_EQ(g.NumeroPli, 0);
-  EXPECT_EQ(g.AttenteJeuHumain, 0);
-  for (int16_t k = 1; k <= 24; ++k) {
-    // A hand click during the auction plays nothing.
-    Clic(t, m.Id().Carte3d[k]);
-    if (k <= 18) {
-      EXPECT_EQ(g.MainsJoueurs[1][k].EnMain, 1);
-    }
-  }
-  if (Enchere(t).Active()) {
-    const int16_t siege = m.EnchereurCourant;
-    m.PanelNewPartie_Click();
-    EXPECT_EQ(g.NbEncheres, 0);
-    for (int16_t s = 1; s <= 4; ++s) EXPECT_FALSE(C(t, m.Id().PanelDecision[s]).visible) << siege;
-  }
-  EXPECT_LE(Armees(t), 1);
-
-  // The click mode: no pause timer, the click alone goes on.
   g.AttenteAuto = 0;
-  JouerJusqua(t, [&] { return g.NumeroPli == 2 && g.PliAffiche == 1; });
+  JouerJusqua(t, [&] { return g.NumeroPli == 3 && g.PliAffiche == 1; });
   EXPECT_EQ(Armees(t), 0);
-  EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez n'importe où pour continuer à jouer");
-  Clic(t, m.Id().Carte3d[1]);  // a hand card goes on like the table
+  Clic(t, m.Id().Carte3d[1]);
   EXPECT_TRUE(EntreCarte(t).Active());
 }
 
-// The end of a deal against worked results: the user's result, the running scores, the sum of
-// ten deals, the percentage, and the words.
+// The end of a deal against worked results, in each language: the user's result, the running
+// scores, the sum of ten deals, the percentage, and the words.
 TEST(Controleur, ResultsRunningScoresAndPercentage) {
   struct Cas {
     int16_t preneur, demiPoints;  // Prise with one oudler: 51 to make
     int16_t S;
-    std::string message;
+    Mots message;
     std::array<int32_t, 4> totaux;
     std::string pourcent;
   };
   // A defender's win of 50, then the user's win of 75: 125 won of 225 at stake; then a
   // defender's loss (150 more at stake) and a taker's loss (180 more).
   const Cas cas[] = {
-      {2, 52, -150, "BRAVO, vous avez bien défendu et fait chuter le PRENEUR !", {50, -150, 50, 50}, "33 %"},
-      {1, 102, 75, "BRAVOOOOOOO, vous avez gagné contre la DEFENSE !", {125, -175, 25, 25}, "56 %"},
-      {2, 152, 150, "AIE, vous n'avez pas pu faire chuter le PRENEUR !", {75, -25, -25, -25}, "33 %"},
-      {1, 32, -180, "AIIIIIIIIE, la DEFENSE vous a fait chuter !", {-105, 35, 35, 35}, "23 %"},
+      {2, 52, -150, {"BRAVO, vous avez bien défendu et fait chuter le PRENEUR !", "BRAVO to you and the Defense !"},
+       {50, -150, 50, 50}, "33 %"},
+      {1, 102, 75, {"BRAVOOOOOOO, vous avez gagné contre la DEFENSE !", "BRAVOOOOOOO, you WIN against the Defense !"},
+       {125, -175, 25, 25}, "56 %"},
+      {2, 152, 150, {"AIE, vous n'avez pas pu faire chuter le PRENEUR !", "OW, your Defense was not very good..."},
+       {75, -25, -25, -25}, "33 %"},
+      {1, 32, -180, {"AIIIIIIIIE, la DEFENSE vous a fait chuter !", "OWWWWWWWWW, you LOSE against the Defense !"},
+       {-105, 35, 35, 35}, "23 %"},
   };
-  Table t(51);
-  Mirvane& m = t.m;
-  Partie& g = m.g;
-  int32_t somme10 = 0;
-  for (const Cas& c : cas) {
-    SCOPED_TRACE(c.S);
-    m.ChoisirMenu(m.Id().nouveau);
-    g.Preneur = c.preneur;
-    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == c.preneur ? 1 : 0;
-    g.DemiPointsPreneur = c.demiPoints;
-    g.DemiPointsDefense = static_cast<int16_t>(182 - c.demiPoints);
-    g.BoutsPreneur = 1;
-    g.BoutsDefense = 2;
-    g.PointsAFaire = 51;
-    g.PetitAuBout = 0;
-    g.PoigneeAnnoncee = 0;
-    ASSERT_EQ(ScoreDonne(g), c.S);
-    m.AfficherResultatDonne();
-    somme10 += c.preneur == 1 ? c.S : -c.S / 3;
-    for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(g.ScoreTotal[s], c.totaux[s - 1u]) << s;
-    EXPECT_EQ(C(t, m.Id().PanelTexteResultat).legende,
-              "Résultat du Preneur : " + std::to_string(c.S) + " points.\n" + c.message);
-    EXPECT_EQ(C(t, m.Id().Score10Panel).legende, std::to_string(somme10));
-    EXPECT_EQ(C(t, m.Id().PanelPourcentScore).legende, c.pourcent);
-    for (int16_t s = 1; s <= 4; ++s) {
-      EXPECT_EQ(C(t, m.Id().PanelScore[s]).legende, std::to_string(c.totaux[s - 1u]));
-      EXPECT_EQ(C(t, m.Id().PanelClassement[s]).couleurTexte, g.Classement[s] == 1 ? 0xFF0000u : 0u);
+  for (int16_t langue : {1, 2}) {
+    Table t(51);
+    Mirvane& m = t.m;
+    Partie& g = m.g;
+    const Mirvane::Ids& id = m.Id();
+    g.Langue = langue;
+    const auto Finir = [&](int16_t preneur, int16_t demiPoints) {
+      g.Preneur = preneur;
+      for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == preneur ? 1 : 0;
+      g.DemiPointsPreneur = demiPoints;
+      g.DemiPointsDefense = static_cast<int16_t>(182 - demiPoints);
+      g.BoutsPreneur = 1;
+      g.PointsAFaire = 51;
+      g.PetitAuBout = g.PoigneeAnnoncee = 0;
+      m.AfficherResultatDonne();
+    };
+    int32_t somme10 = 0;
+    for (const Cas& c : cas) {
+      SCOPED_TRACE(c.S);
+      m.ChoisirMenu(id.nouveau);
+      Finir(c.preneur, c.demiPoints);
+      ASSERT_EQ(ScoreDonne(g), c.S);
+      somme10 += c.preneur == 1 ? c.S : -c.S / 3;
+      EXPECT_EQ(m.ResultatsDonnes[m.IndexHistorique], c.preneur == 1 ? c.S : -c.S / 3);
+      for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(g.ScoreTotal[s], c.totaux[s - 1u]) << s;
+      EXPECT_EQ(C(t, id.PanelTexteResultat).legende, (langue == 1 ? "Résultat du Preneur : " : "Results for the Taker : ") +
+                                                         std::to_string(c.S) + " points.\n" + c.message[langue - 1]);
+      EXPECT_EQ(C(t, id.Score10Panel).legende, std::to_string(somme10));
+      EXPECT_EQ(C(t, id.PanelPourcentScore).legende, c.pourcent);
+      for (int16_t s = 1; s <= 4; ++s) {
+        EXPECT_EQ(C(t, id.PanelScore[s]).legende, std::to_string(c.totaux[s - 1u]));
+        EXPECT_EQ(C(t, id.PanelClassement[s]).couleurTexte, g.Classement[s] == 1 ? 0xFF0000u : 0u);
+      }
     }
+    // A click on a score panel hides the four; a table card or the menu shows them again.
+    Clic(t, id.PanelScore[2]);
+    for (int16_t s = 1; s <= 4; ++s) EXPECT_FALSE(C(t, id.PanelScoreTotal[s]).visible);
+    m.ChoisirMenu(id.scores);
+    for (int16_t s = 1; s <= 4; ++s) EXPECT_TRUE(C(t, id.PanelScoreTotal[s]).visible);
+
+    // A replayed deal counts in the ten-deal sum but not in the running scores.
+    const Tab1<int32_t, 4> avant = g.ScoreTotal;
+    m.PanelRejouerDonne_Click();
+    Finir(2, 52);
+    EXPECT_EQ(g.ScoreTotal, avant);
+    EXPECT_EQ(C(t, id.Score10Panel).legende, std::to_string(somme10 + 50));
+
+    // Resetting the scores asks first; Yes sets all four to 0, all first.
+    t.plateforme.reponses = {ReponseMessage::Oui};
+    m.ChoisirMenu(id.scorzero);
+    EXPECT_EQ(g.ScoreTotal, (Tab1<int32_t, 4>{}));
+    for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(C(t, id.PanelClassement[s]).couleurTexte, 0xFF0000u);
   }
-  // A click on a score panel hides the four; a table card or the menu shows them again.
-  Clic(t, m.Id().PanelScore[2]);
-  for (int16_t s = 1; s <= 4; ++s) EXPECT_FALSE(C(t, m.Id().PanelScoreTotal[s]).visible);
-  m.ChoisirMenu(m.Id().scores);
-  for (int16_t s = 1; s <= 4; ++s) EXPECT_TRUE(C(t, m.Id().PanelScoreTotal[s]).visible);
-
-  // A replayed deal counts in the ten-deal sum but not in the running scores, and says so.
-  const Tab1<int32_t, 4> avant = g.ScoreTotal;
-  m.PanelRejouerDonne_Click();
-  g.Preneur = 2;
-  for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 1 : 0;
-  g.DemiPointsPreneur = 52;
-  m.AfficherResultatDonne();
-  EXPECT_EQ(g.ScoreTotal, avant);
-  ASSERT_FALSE(t.plateforme.messages.empty());
-  EXPECT_EQ(t.plateforme.messages.back().texte,
-            "Les points n'ont pas été comptabilisés dans les scores globaux car cette donne a été rejouée");
-  EXPECT_EQ(C(t, m.Id().Score10Panel).legende, std::to_string(somme10 + 50));
-
-  // Resetting the scores asks first; No keeps them, Yes sets all four to 0, all first.
-  t.plateforme.reponses = {ReponseMessage::Non};
-  m.ChoisirMenu(m.Id().scorzero);
-  EXPECT_EQ(g.ScoreTotal, avant);
-  EXPECT_EQ(t.plateforme.messages.back().titre, "Mirvane " + m.NumeroVersion + " pour Windows");
-  t.plateforme.reponses = {ReponseMessage::Oui};
-  m.ChoisirMenu(m.Id().scorzero);
-  EXPECT_EQ(g.ScoreTotal, (Tab1<int32_t, 4>{}));
-  for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(C(t, m.Id().PanelClassement[s]).couleurTexte, 0xFF0000u);
 }
 
 // Random events the window system could deliver, with stretches of sensible play.
