@@ -193,7 +193,8 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
     Partie& g = m.g;
     const Mirvane::Ids& id = m.Id();
     g.Langue = langue;
-    m.AppliquerLangue();
+    m.Form_Load();
+    AppliquerParametres(g, p);
     const auto T = [langue](const char* fr, const char* en) { return std::string(langue == 1 ? fr : en); };
     const auto Lu = [&](int c) { return C(t, c).legende; };
     const auto Survol = [&](int c) {
@@ -230,6 +231,15 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
     EXPECT_EQ(Menu("trans"), T("Attente entre chaque pli: 5 secondes, 2 secondes, 1 seconde, Click obligatoire,",
                                "Waiting time between each trick: 5 seconds, 2 seconds, 1 second, Mandatory click,"));
     EXPECT_EQ(Menu("aide"), T("&Aide: Sommaire F1, à-propos,", "&Help: Contents F1, About,"));
+    // The language menu, its French item and the raising item stay unavailable; the last is checked.
+    std::string indisponibles, coches;
+    for (const ElementMenu& e : m.Menus()) {
+      if (!e.disponible) indisponibles += e.nom + " ";
+      if (e.coche) coches += e.nom + " ";
+    }
+    EXPECT_EQ(indisponibles, "menulang menufrench MenuLastPli rehauss ");
+    EXPECT_EQ(coches, "MenuPro " + T("menufrench", "menuenglish") +
+                          " jeunormal voirench voircours voiratext vispanel normale auto2s rehauss ");
 
     // Before the first deal.
     EXPECT_EQ(Lu(id.info), "");
