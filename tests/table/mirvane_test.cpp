@@ -29,6 +29,16 @@ int Armees(Table& t) {
 }
 std::array<float, 2> Place(Table& t, int id) { return {C(t, id).gauche, C(t, id).haut}; }
 
+// The cards of trick `pli` by seat, as the deal recorded them.
+Tab1<Carte, 4> Pli(const Partie& g, int16_t pli) {
+  Tab1<Carte, 4> cartes;
+  for (int16_t s = 1; s <= 4; ++s) cartes[s] = g.MainsJoueurs[s][g.CarteJoueeParPli[s][pli]];
+  return cartes;
+}
+void VerifierLastPli(const FormLastPli& f, const Tab1<Carte, 4>& pli) {
+  for (int16_t s = 1; s <= 4; ++s) EXPECT_TRUE(Meme(f[f.CarteLastPli(s)].carte, pli[s])) << s;
+}
+
 // Sensible play until `fini` holds; fails after `max` steps.
 template <class F>
 void JouerJusqua(Table& t, F fini, int max = 2000) {
@@ -295,14 +305,55 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
       EXPECT_EQ(C(t, id.CarteChien[i]).gauche, 3835 + (i - 1) * 592);
       EXPECT_EQ(C(t, id.CarteChien[i]).haut, 1605 - 100 + 10 * i);
     }
-    m.Form_Click();
+    // A hand card does nothing while the chien lies face up; a chien card takes it in.
+    Clic(t, id.Carte3d[1]);
+    EXPECT_EQ(g.ChienAffiche, 1);
+    const Tab1<Carte, 6> montre = g.ChienMontre;
+    Clic(t, id.CarteChien[3]);
     EXPECT_EQ(Lu(id.info), T("Cliquez sur 6 cartes pour constituer l'écart", "Click on 6 cards to make the discard"));
-    for (int16_t k = 1, n = 0; k <= 24 && n < 6; ++k)
-      if (C(t, id.Carte3d[k]).pointeur == PointeurFleche) Clic(t, id.Carte3d[k]), ++n;
+    // The hand and the chien in one row, in sort order, 0 to 30 twips above the hand's row.
+    // Trumps, the Excuse and Kings never move; the first six others rise by a quarter of a
+    // card and the seventh is ignored; the confirmation shows with six.
+    std::vector<int16_t> ecartables;
+    for (int16_t k = 1; k <= 24; ++k) {
+      const Controle& image = C(t, id.Carte3d[k]);
+      const int16_t s = m.IndexCarteEcart[k];
+      const Carte c = s > 18 ? g.Chien[s - 18] : g.MainsJoueurs[1][s];
+      EXPECT_TRUE(image.visible && Meme(image.carte, c) && image.gauche == 100 + (k - 1) * 444) << k;
+      EXPECT_TRUE(image.haut >= m.HautMain - 30 && image.haut <= m.HautMain) << k;
+      EXPECT_TRUE(k == 24 || !AvantDansLeTri(C(t, id.Carte3d[k + 1]).carte, c)) << k;
+      EXPECT_EQ(image.pointeur, c.EstEcartable() ? PointeurFleche : PointeurInterdit) << k;
+      const float haut = image.haut;
+      const bool leve = c.EstEcartable() && ecartables.size() < 6;
+      if (c.EstEcartable()) ecartables.push_back(k);
+      Clic(t, id.Carte3d[k]);
+      EXPECT_EQ(image.haut, haut - (leve ? 570 : 0)) << k;
+      EXPECT_EQ(C(t, id.PanelConfirmeEcart).visible, ecartables.size() >= 6) << k;
+    }
+    ASSERT_GE(ecartables.size(), 7u);
+    // One put back hides the confirmation; the seventh then takes its place.
+    const float haut1 = C(t, id.Carte3d[ecartables[0]]).haut;
+    Clic(t, id.Carte3d[ecartables[0]]);
+    EXPECT_EQ(C(t, id.Carte3d[ecartables[0]]).haut, haut1 + 570);
+    EXPECT_FALSE(C(t, id.PanelConfirmeEcart).visible);
+    Clic(t, id.Carte3d[ecartables[6]]);
     m.CarteChien_Click(1);  // the chien is already in
     EXPECT_EQ(m.NbCartesEcart, 6);
     EXPECT_EQ(Lu(id.PanelConfirmeEcart), T("Accepter cet écart !", "Confirm discard !"));
+    std::vector<Carte> choisies, gardees;
+    for (int16_t k = 1; k <= 24; ++k) {
+      const bool ecartee = std::find(ecartables.begin() + 1, ecartables.begin() + 7, k) != ecartables.begin() + 7;
+      (ecartee ? choisies : gardees).push_back(C(t, id.Carte3d[k]).carte);
+    }
     Clic(t, id.PanelConfirmeEcart);
+    // The play starts at once; the new hand and the discard keep the sort order.
+    EXPECT_TRUE(EntreCarte(t).Active());
+    for (int16_t i = 1; i <= 6; ++i) EXPECT_TRUE(Meme(g.Chien[i], choisies[i - 1u])) << i;
+    for (int16_t k = 1; k <= 24; ++k) {
+      EXPECT_EQ(C(t, id.Carte3d[k]).visible, k <= 18);
+      EXPECT_TRUE(k > 18 || (Meme(g.MainsJoueurs[1][k], gardees[k - 1u]) && g.MainsJoueurs[1][k].EnMain == 1)) << k;
+    }
+    EXPECT_EQ(g.ChienMontre, montre);
 
     // The user's turns: the legal cards raised at level 1 only, back in the row after his card.
     Tab1<float, 18> rangee;
@@ -323,6 +374,19 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
       JouerJusqua(t, [&] { return g.PliAffiche == 1; });
       EXPECT_EQ(Lu(id.info), T("Cliquez n'importe où pour continuer à jouer", "Click anywhere in order to go on"));
       EXPECT_EQ(Survol(id.CarteTable[pli]), T("Sachez que vous êtes toujours situé en SUD.", "Your hand is South"));
+      // The last trick's window: loaded hidden at the first trick's end, shown by the menu.
+      ASSERT_NE(m.LastPli(), nullptr);
+      EXPECT_EQ(m.LastPli()->visible, pli == 2);
+      m.ChoisirMenu(id.MenuLastPli);
+      VerifierLastPli(*m.LastPli(), Pli(g, pli));
+    }
+    const FormLastPli& dernier = *m.LastPli();
+    EXPECT_EQ(dernier.titre, T("LE DERNIER PLI...", "THE LAST TRICK..."));
+    EXPECT_EQ(dernier.couleurFond, 0x008000u);
+    const std::array<float, 2> places[] = {{1695, 2925}, {3225, 1560}, {1695, 135}, {150, 1560}};
+    for (int16_t s = 1; s <= 4; ++s) {
+      const Controle& c = dernier[dernier.CarteLastPli(s)];
+      EXPECT_EQ((std::array{c.gauche, c.haut, c.largeur, c.hauteur}), (std::array{places[s - 1][0], places[s - 1][1], 1350.f, 2280.f}));
     }
     for (auto [panneau, fr, en] : {std::tuple{id.nPointsAttaque, "Ce panneau indique le score du Preneur",
                                                "This panel indicates the score of the Taker"},
@@ -364,11 +428,28 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
       EXPECT_EQ(Lu(id.PanelClassement[s]), std::to_string(devant.size() + 1)) << s;
     }
 
+    // The windows after a deal; the last trick's shows trick 18.
+    const Tab1<Carte, 4> pli18 = Pli(g, 18);
+    VerifierLastPli(dernier, pli18);
+    for (int bouton : {id.PanelScoreDetaille, id.PanelVoirPlis, id.PanelVoirMains}) Clic(t, bouton);
+    ASSERT_TRUE(m.ScoreDetaille() && m.TousPlis() && m.Mains());
+    EXPECT_TRUE(m.ScoreDetaille()->visible && m.TousPlis()->visible && m.Mains()->visible);
+    EXPECT_EQ((*m.ScoreDetaille())[m.ScoreDetaille()->scoreFinal].legende, std::to_string(S));
+
     // The replay, East taking with a Garde this time: the box says the running scores stay,
-    // yet the ten-deal sum and the percentage count it.
+    // yet the ten-deal sum and the percentage count it. The windows after the deal go; the
+    // last trick stays until the new deal's first trick is over.
     Clic(t, id.PanelRejouerDonne);
     EXPECT_EQ(m.IndexHistorique, 2);
+    EXPECT_FALSE(m.ScoreDetaille() || m.TousPlis() || m.Mains());
+    EXPECT_TRUE(dernier.visible);
+    EXPECT_FALSE(m.Menu(id.MenuLastPli).disponible);
     Encheres(t, {0, 2, 0, 0});
+    JouerJusqua(t, [&] { return g.NumeroPli == 1 && g.NbCartesPli == 3; });
+    m.MenuLastPli_Click();
+    VerifierLastPli(dernier, pli18);
+    JouerJusqua(t, [&] { return g.NumeroPli == 2; });
+    VerifierLastPli(dernier, Pli(g, 1));
     JouerJusqua(t, [&] { return g.NumeroPli == 19; });
     ASSERT_EQ(g.Preneur, 2);
     EXPECT_EQ(t.plateforme.messages.back().texte,
@@ -534,79 +615,6 @@ TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
     }
     EXPECT_TRUE(joue);
   }
-}
-
-// The user's discard: which cards move, the confirmation, and what is written back.
-TEST(Controleur, UserDiscard) {
-  ParametresPartie p;
-  p.forceMain = 3;
-  Table t(21, p);
-  Mirvane& m = t.m;
-  Partie& g = m.g;
-  const Mirvane::Ids& id = m.Id();
-  m.ChoisirMenu(id.nouveau);
-  Encheres(t, {1, 0, 0, 0});
-  m.Form_Click();
-  ASSERT_EQ(g.ChienAffiche, 1);
-  // A hand card does nothing while the chien lies face up; a chien card takes it in.
-  Clic(t, id.Carte3d[1]);
-  EXPECT_EQ(g.ChienAffiche, 1);
-  const Tab1<Carte, 6> montre = g.ChienMontre;
-  Clic(t, id.CarteChien[3]);
-  ASSERT_EQ(g.EcartHumainEnCours, 1);
-
-  std::vector<int16_t> ecartables;
-  for (int16_t k = 1; k <= 24; ++k) {
-    const int16_t s = m.IndexCarteEcart[k];
-    const Carte c = s > 18 ? g.Chien[s - 18] : g.MainsJoueurs[1][s];
-    const Controle& image = C(t, id.Carte3d[k]);
-    EXPECT_TRUE(image.visible && Meme(image.carte, c));
-    EXPECT_EQ(image.gauche, 100 + (k - 1) * 444);
-    EXPECT_EQ(image.pointeur, c.EstEcartable() ? PointeurFleche : PointeurInterdit);
-    const float haut = image.haut;
-    EXPECT_TRUE(haut >= m.HautMain - 30 && haut <= m.HautMain);
-    Clic(t, id.Carte3d[k]);
-    if (!c.EstEcartable()) {
-      EXPECT_EQ(image.haut, haut) << "a trump, the Excuse or a King never moves";
-      continue;
-    }
-    ecartables.push_back(k);
-    EXPECT_EQ(image.haut, haut - 570);
-    Clic(t, id.Carte3d[k]);  // put back
-    EXPECT_EQ(image.haut, haut);
-  }
-  ASSERT_GE(ecartables.size(), 7u);
-  // The merged row is in sort order.
-  for (int16_t k = 1; k < 24; ++k)
-    EXPECT_FALSE(AvantDansLeTri(C(t, id.Carte3d[k + 1]).carte, C(t, id.Carte3d[k]).carte));
-  for (size_t i = 0; i < 6; ++i) {
-    EXPECT_FALSE(C(t, id.PanelConfirmeEcart).visible);
-    Clic(t, id.Carte3d[ecartables[i]]);
-  }
-  EXPECT_TRUE(C(t, id.PanelConfirmeEcart).visible);
-  const float septieme = C(t, id.Carte3d[ecartables[6]]).haut;
-  Clic(t, id.Carte3d[ecartables[6]]);
-  EXPECT_EQ(C(t, id.Carte3d[ecartables[6]]).haut, septieme);
-  Clic(t, id.Carte3d[ecartables[0]]);
-  EXPECT_FALSE(C(t, id.PanelConfirmeEcart).visible);
-  Clic(t, id.Carte3d[ecartables[6]]);
-  EXPECT_TRUE(C(t, id.PanelConfirmeEcart).visible);
-
-  std::vector<Carte> choisies, gardees;
-  for (int16_t k = 1; k <= 24; ++k) {
-    const bool ecartee = std::find(ecartables.begin() + 1, ecartables.begin() + 7, k) != ecartables.begin() + 7;
-    (ecartee ? choisies : gardees).push_back(C(t, id.Carte3d[k]).carte);
-  }
-  Clic(t, id.PanelConfirmeEcart);
-  // The play starts at once; the new hand and the discard keep the sort order.
-  EXPECT_EQ(g.EcartHumainEnCours, 0);
-  EXPECT_TRUE(EntreCarte(t).Active());
-  for (int16_t i = 1; i <= 6; ++i) EXPECT_TRUE(Meme(g.Chien[i], choisies[i - 1u])) << i;
-  for (int16_t k = 1; k <= 24; ++k) {
-    EXPECT_EQ(C(t, id.Carte3d[k]).visible, k <= 18);
-    EXPECT_TRUE(k > 18 || (Meme(g.MainsJoueurs[1][k], gardees[k - 1u]) && g.MainsJoueurs[1][k].EnMain == 1)) << k;
-  }
-  EXPECT_EQ(g.ChienMontre, montre);
 }
 
 // The handful offer by the number of suit-0 cards, its answers, and the handful window in
