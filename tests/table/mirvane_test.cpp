@@ -543,6 +543,18 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
   m.Poignee()->Envoyer(m.Poignee()->PanelOKPoignee(), Evenement::Clic);
   JouerJusqua(t, [&] { return EntreCarte(t).Active() && g.PoigneeAnnoncee == 3; });
   Remise("a handful declared, the card timer armed", id.PanelNewPartie);
+  // A click during the automatic pause goes on at once, the pending tick cancelled; the table's
+  // shape is the window. In the click mode no timer runs, and a hand card goes on too.
+  JouerJusqua(t, [&] { return g.PliAffiche == 1 && Transition(t).Active(); });
+  EXPECT_EQ(Transition(t).Intervalle(), 2000);
+  Clic(t, id.TableRonde);
+  EXPECT_TRUE(EntreCarte(t).Active() && Armees(t) == 1 && !C(t, id.CarteTable[1]).visible);
+  g.AttenteAuto = 0;
+  JouerJusqua(t, [&] { return g.PliAffiche == 1; });
+  EXPECT_EQ(Armees(t), 0);
+  Clic(t, id.Carte3d[1]);
+  EXPECT_TRUE(EntreCarte(t).Active());
+  g.AttenteAuto = 1;
   JouerJusqua(t, [&] { return g.PliAffiche == 1 && Transition(t).Active(); });
   Remise("the pause after a trick", id.PanelNewPartie);
   JouerJusqua(t, [&] { return g.NumeroPli == 19; });
@@ -711,6 +723,8 @@ TEST(Controleur, HandfulOfferAndWindow) {
     for (int16_t k = 1; k <= 18; ++k) EXPECT_TRUE(C(t, id.Carte3d[k]).visible);
     Clic(t, id.Carte3d[legale]);
     EXPECT_EQ(g.MainsJoueurs[1][legale].EnMain, 0);
+    JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1 && g.NumeroPli == 2; });
+    EXPECT_FALSE(C(t, id.PanelPoignee).visible);  // offered in the first trick only
   }
   // The lazy button picks from the first place on and keeps earlier picks; cancel withdraws.
   Table t(31);
@@ -731,31 +745,6 @@ TEST(Controleur, HandfulOfferAndWindow) {
   f.Envoyer(f.PanelAnnulerPoignee(), Evenement::Clic);
   EXPECT_EQ(m.g.PoigneeAnnoncee, 0);
   EXPECT_EQ(m.Poignee(), nullptr);
-}
-
-// The automatic pause: a click goes on at once and the pending tick is cancelled; in the click
-// mode no timer runs and a hand card goes on like the table.
-TEST(Controleur, ThePauseAfterATrick) {
-  Table t(41);
-  Mirvane& m = t.m;
-  Partie& g = m.g;
-  m.ChoisirMenu(m.Id().nouveau);
-  JouerJusqua(t, [&] { return g.NumeroPli == 2 && g.PliAffiche == 1; });
-  ASSERT_TRUE(Transition(t).Active());
-  EXPECT_EQ(Transition(t).Intervalle(), 2000);
-  EXPECT_TRUE(m.Menu(m.Id().MenuLastPli).disponible);
-  Clic(t, m.Id().TableRonde);  // the table's shape is the window
-  EXPECT_FALSE(Transition(t).Active());
-  EXPECT_TRUE(EntreCarte(t).Active());
-  EXPECT_FALSE(C(t, m.Id().CarteTable[1]).visible);
-  m.Form_Click();
-  EXPECT_EQ(Armees(t), 1);
-
-  g.AttenteAuto = 0;
-  JouerJusqua(t, [&] { return g.NumeroPli == 3 && g.PliAffiche == 1; });
-  EXPECT_EQ(Armees(t), 0);
-  Clic(t, m.Id().Carte3d[1]);
-  EXPECT_TRUE(EntreCarte(t).Active());
 }
 
 // The end of a deal against worked results, in each language: the user's result, the running
