@@ -67,32 +67,32 @@ TEST(CycleTable, LoadSwitchesTheDisplayEntersTheProgramsFolderAndPicksTheHelpFil
 }
 
 // No: the game goes on where it was. Yes, by the button or the menu: goodbye, then the save,
-// then the display put back and the end; in another language, nothing at all.
+// then the display put back and the end. In another language, nothing at all. The close box:
+// no question and no save, the end once, and nothing reaches the window after it.
 TEST(CycleTable, TheQuitQuestion) {
   const struct {
     int16_t langue;
     ReponseMessage reponse;
-    bool parLeMenu;
+    int par;  // 0 the button, 1 the menu, 2 the close box (twice)
     std::vector<std::string> textes;
   } cas[] = {
-      {1, ReponseMessage::Non, false, {"Voulez-vous réellement arrêter Mirvane pour Windows 95 ?"}},
-      {1, ReponseMessage::Oui, false, {"Voulez-vous réellement arrêter Mirvane pour Windows 95 ?", "A bientôt !"}},
-      {2, ReponseMessage::Oui, true, {"Do you really want to quit Mirvane for Windows 95 ?", "See you soon !"}},
-      {3, ReponseMessage::Oui, false, {}},
+      {1, ReponseMessage::Non, 0, {"Voulez-vous réellement arrêter Mirvane pour Windows 95 ?"}},
+      {1, ReponseMessage::Oui, 0, {"Voulez-vous réellement arrêter Mirvane pour Windows 95 ?", "A bientôt !"}},
+      {2, ReponseMessage::Oui, 1, {"Do you really want to quit Mirvane for Windows 95 ?", "See you soon !"}},
+      {3, ReponseMessage::Oui, 0, {}},
+      {1, ReponseMessage::Oui, 2, {}},
   };
   for (const auto& c : cas) {
-    SCOPED_TRACE(c.textes.size());
+    SCOPED_TRACE(testing::Message() << c.langue << " " << c.par << " " << c.textes.size());
     Table t(c.langue);
     t.m.PanelLancement_Click();  // a deal under way, the first bid's timer armed
     const size_t avant = t.store.ecritures.size();
     t.plateforme.reponses = {c.reponse};
-    if (c.parLeMenu) {
-      t.m.ChoisirMenu(t.m.ChercherMenu("quitter"));
-    } else {
-      t.m.Envoyer(t.m.Id().PanelQuit, Evenement::Clic);
-    }
+    if (c.par == 1) t.m.ChoisirMenu(t.m.ChercherMenu("quitter"));
+    if (c.par == 2) t.m.Form_Unload(), t.m.Form_Unload();
+    if (c.par != 1) t.m.Envoyer(t.m.Id().PanelQuit, Evenement::Clic);  // after the close box, reaches nothing
     EXPECT_EQ(t.Textes(), c.textes);
-    const bool quitte = c.textes.size() == 2;
+    const bool quitte = c.textes.size() == 2, fin = quitte || c.par == 2;
     for (const auto& message : t.plateforme.messages) {
       EXPECT_EQ(message.titre, c.langue == 1 ? "Mirvane pour Windows 95" : "Mirvane for Windows 95");
       EXPECT_EQ(message.boutons, &message == &t.plateforme.messages[0] ? BoutonsMessage::OuiNon : BoutonsMessage::Ok);
@@ -101,24 +101,12 @@ TEST(CycleTable, TheQuitQuestion) {
     EXPECT_EQ(t.ecrituresAuxMessages, std::vector<size_t>(c.textes.size(), avant));
     EXPECT_EQ(t.store.ecritures.size() > avant, quitte);
     EXPECT_EQ(t.m.C(t.m.Id().Carte3d[1]).visible, !quitte);  // the card pictures unloaded
-    EXPECT_EQ(t.ecran.Taille(), quitte ? (TailleEcran{1024, 768}) : (TailleEcran{800, 600}));
-    EXPECT_EQ(t.fins, quitte ? 1 : 0);
-    EXPECT_EQ(t.m.Decharge(), quitte);
-    EXPECT_EQ(t.Armee(), !quitte);
+    EXPECT_EQ(t.ecran.demandes.size(), fin ? 2u : 1u);
+    EXPECT_EQ(t.ecran.Taille(), fin ? (TailleEcran{1024, 768}) : (TailleEcran{800, 600}));
+    EXPECT_EQ(t.fins, fin ? 1 : 0);
+    EXPECT_EQ(t.m.Decharge(), fin);
+    EXPECT_EQ(t.Armee(), !fin);
   }
-}
-
-TEST(CycleTable, CloseBoxUnloadsWithoutQuestionOrSaveAndOnlyOnce) {
-  Table t(1);
-  const size_t avant = t.store.ecritures.size();
-  t.m.Form_Unload();
-  t.m.Form_Unload();  // the window system's close after the program has begun to end
-  EXPECT_EQ(t.store.ecritures.size(), avant);
-  EXPECT_EQ(t.ecran.demandes, (std::vector<TailleEcran>{{800, 600}, {1024, 768}}));
-  EXPECT_EQ(t.fins, 1);
-  // Nothing reaches the window any more.
-  t.m.Envoyer(t.m.Id().PanelQuit, Evenement::Clic);
-  EXPECT_TRUE(t.plateforme.messages.empty());
 }
 
 }  // namespace
