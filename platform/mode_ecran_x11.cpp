@@ -50,6 +50,16 @@ RROutput Sortie(Display* d, const XRRScreenResources* res) {
   return 0;
 }
 
+// The screen's size as the server has it now: Xlib's DisplayWidth and DisplayHeight keep the
+// size of when the connection opened, whatever was switched since.
+TailleEcran TailleRacine(Display* d) {
+  Window racine = 0;
+  int x = 0, y = 0;
+  unsigned largeur = 0, hauteur = 0, bord = 0, profondeur = 0;
+  if (!XGetGeometry(d, DefaultRootWindow(d), &racine, &x, &y, &largeur, &hauteur, &bord, &profondeur)) return {};
+  return {static_cast<int>(largeur), static_cast<int>(hauteur)};
+}
+
 const XRRModeInfo* InfoMode(const XRRScreenResources* res, RRMode id) {
   for (int i = 0; i < res->nmode; ++i)
     if (res->modes[i].id == id) return &res->modes[i];
@@ -84,8 +94,7 @@ TailleEcran ModeEcranX11::Taille() const {
       if (crtc) return {static_cast<int>(crtc->width), static_cast<int>(crtc->height)};
     }
   }
-  const int ecran = DefaultScreen(affichage_);
-  return {DisplayWidth(affichage_, ecran), DisplayHeight(affichage_, ecran)};
+  return TailleRacine(affichage_);
 }
 
 std::vector<TailleEcran> ModeEcranX11::Modes() const {
@@ -141,12 +150,17 @@ bool ModeEcranX11::Changer(TailleEcran taille) {
   if (!XRRGetScreenSizeRange(d, racine, &minL, &minH, &maxL, &maxH) || largeur < minL || hauteur < minH ||
       largeur > maxL || hauteur > maxH)
     return false;
-  const int actuelleL = DisplayWidth(d, ecran);
-  const int actuelleH = DisplayHeight(d, ecran);
-  // Millimetres in proportion, so that the dots per inch stay as they were.
-  const auto mm = [](int pixels, int actuels, int mmActuels) {
-    return actuels > 0 ? static_cast<int>(static_cast<long>(pixels) * mmActuels / actuels) : mmActuels;
+  const TailleEcran actuelle = TailleRacine(d);
+  const int actuelleL = actuelle.largeur;
+  const int actuelleH = actuelle.hauteur;
+  // Millimetres in proportion, so that the dots per inch stay those of when the connection
+  // opened (Xlib's cached sizes agree with each other, if not with the screen of now).
+  const auto mm = [](int pixels, int pixelsOuverture, int mmOuverture) {
+    return pixelsOuverture > 0 ? static_cast<int>(static_cast<long>(pixels) * mmOuverture / pixelsOuverture)
+                               : mmOuverture;
   };
+  const int ouvertureL = DisplayWidth(d, ecran);
+  const int ouvertureH = DisplayHeight(d, ecran);
   const int mmL = DisplayWidthMM(d, ecran);
   const int mmH = DisplayHeightMM(d, ecran);
 
@@ -158,13 +172,14 @@ bool ModeEcranX11::Changer(TailleEcran taille) {
   const int grandL = std::max(largeur, actuelleL);
   const int grandH = std::max(hauteur, actuelleH);
   if (grandL != actuelleL || grandH != actuelleH)
-    XRRSetScreenSize(d, racine, grandL, grandH, mm(grandL, actuelleL, mmL), mm(grandH, actuelleH, mmH));
+    XRRSetScreenSize(d, racine, grandL, grandH, mm(grandL, ouvertureL, mmL), mm(grandH, ouvertureH, mmH));
   const Status etat = XRRSetCrtcConfig(d, r.res, info->crtc, CurrentTime, crtc->x, crtc->y, mode, crtc->rotation,
                                        crtc->outputs, crtc->noutput);
   if (etat == RRSetConfigSuccess && (grandL != largeur || grandH != hauteur))
-    XRRSetScreenSize(d, racine, largeur, hauteur, mm(largeur, actuelleL, mmL), mm(hauteur, actuelleH, mmH));
+    XRRSetScreenSize(d, racine, largeur, hauteur, mm(largeur, ouvertureL, mmL), mm(hauteur, ouvertureH, mmH));
   else if (etat != RRSetConfigSuccess && (grandL != actuelleL || grandH != actuelleH))
-    XRRSetScreenSize(d, racine, actuelleL, actuelleH, mmL, mmH);  // refused: the screen as it was
+    XRRSetScreenSize(d, racine, actuelleL, actuelleH, mm(actuelleL, ouvertureL, mmL),
+                     mm(actuelleH, ouvertureH, mmH));  // refused: the screen as it was
   XUngrabServer(d);
   XSync(d, False);
   XSetErrorHandler(ancien);

@@ -1,6 +1,6 @@
 #pragma once
-// In-memory settings store for tests: every write is recorded in order, and writes can be made
-// to fail.
+// In-memory settings store for tests: every key written is recorded in order, and writes can
+// be made to fail.
 #include <map>
 #include <string>
 #include <vector>
@@ -15,11 +15,12 @@ class ReglagesFactices : public Reglages {
     const auto it = valeurs.find(Cle(application, section, cle));
     return it == valeurs.end() ? std::string(defaut) : it->second;
   }
-  bool Ecrire(std::string_view application, std::string_view section, std::string_view cle,
-              std::string_view valeur) override {
+  bool EcrireTout(std::string_view application, std::string_view section, const ValeursReglages& v) override {
     if (enPanne) return false;
-    ecritures.push_back(std::string(cle) + "=" + std::string(valeur));
-    valeurs[Cle(application, section, cle)] = std::string(valeur);
+    for (const auto& [cle, valeur] : v) {
+      ecritures.push_back(cle + "=" + valeur);
+      valeurs[Cle(application, section, cle)] = valeur;
+    }
     return true;
   }
   std::string Chemin(std::string_view application) const override {

@@ -64,17 +64,14 @@ int16_t Valeur(const Cle& c, const Options& o, const Partie& g) {
 }
 
 std::string Lire(Reglages& r, std::string_view cle) { return r.Lire(ApplicationMirvane, SectionOptions, cle, "0"); }
-bool Ecrire(Reglages& r, std::string_view cle, std::string_view valeur) {
-  return r.Ecrire(ApplicationMirvane, SectionOptions, cle, valeur);
-}
 
 void LireCle(Reglages& r, const Cle& c, Options& o, Partie& g) {
   const std::string t = Lire(r, c.nom);
   Variable(c, o, g) = c.genre == Genre::Entier ? LireEntier16(t) : LireBooleen(t);
 }
-bool EcrireCle(Reglages& r, const Cle& c, const Options& o, const Partie& g) {
+void AjouterCle(ValeursReglages& valeurs, const Cle& c, const Options& o, const Partie& g) {
   const int16_t v = Valeur(c, o, g);
-  return Ecrire(r, c.nom, c.genre == Genre::Entier ? std::to_string(v) : std::string(TexteBooleen(v)));
+  valeurs.emplace_back(c.nom, c.genre == Genre::Entier ? std::to_string(v) : std::string(TexteBooleen(v)));
 }
 
 // Menu items chosen by a value: the item of value `premier` + i is items[i].
@@ -155,11 +152,13 @@ void DefinirOptionsParDefaut(Options& o, Partie& g) {
 }
 
 bool SauverOptions(const Options& o, const Partie& g, Reglages& r) {
-  for (const Cle& c : ClesAvantScores)
-    if (!EcrireCle(r, c, o, g)) return false;
+  // The whole set in one write of the store.
+  ValeursReglages valeurs;
+  for (const Cle& c : ClesAvantScores) AjouterCle(valeurs, c, o, g);
   for (int siege = 1; siege <= 4; ++siege)
-    if (!Ecrire(r, ClesScores[static_cast<size_t>(siege - 1)], std::to_string(g.ScoreTotal[siege]))) return false;
-  return EcrireCle(r, CleSon, o, g);
+    valeurs.emplace_back(ClesScores[static_cast<size_t>(siege - 1)], std::to_string(g.ScoreTotal[siege]));
+  AjouterCle(valeurs, CleSon, o, g);
+  return r.EcrireTout(ApplicationMirvane, SectionOptions, valeurs);
 }
 
 bool CreerOptionsParDefaut(Options& o, Partie& g, Reglages& r) {
@@ -171,7 +170,7 @@ bool ChargerOptions(Options& o, Partie& g, Reglages& r) {
   if (Lire(r, CleDeja) == "0") {
     const bool sauve = CreerOptionsParDefaut(o, g, r);
     // Marked only once the defaults are in: a store that took nothing is a first run again.
-    return sauve && Ecrire(r, CleDeja, "1");
+    return sauve && r.Ecrire(ApplicationMirvane, SectionOptions, CleDeja, "1");
   }
   for (const Cle& c : ClesAvantScores) LireCle(r, c, o, g);
   for (int siege = 1; siege <= 4; ++siege)

@@ -1,22 +1,20 @@
 #include "platform/reglages_qt.h"
 
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <cstdlib>
 
 #include "game/partie.h"
 #include "table/options.h"
 
 namespace {
-
-std::string Texte(const QString& chemin) {
-  QFile f(chemin);
-  if (!f.open(QIODevice::ReadOnly)) return {};
-  return f.readAll().toStdString();
-}
 
 void Deposer(const QString& chemin, const QByteArray& contenu) {
   QDir().mkpath(QFileInfo(chemin).absolutePath());
@@ -25,76 +23,88 @@ void Deposer(const QString& chemin, const QByteArray& contenu) {
   f.write(contenu);
 }
 
-TEST(ReglagesQt, WrittenTextsAreReadBackFromTheApplicationsIniFileAndMissingKeysGiveTheDefault) {
+// Only a regular file is a settings file; nothing else at its path is read, waited on or
+// replaced, whoever runs the tests (permissions do not stop root).
+TEST(ReglagesQt, AnyOtherPlaceGivesDefaultsAndFailedWritesAndIsLeftAsItWas) {
   QTemporaryDir dossier;
-  ReglagesQt r(dossier.path().toStdString());
-  const QString fichier = dossier.path() + "/mirvane/mirvane.ini";
-  EXPECT_EQ(r.Chemin("mirvane"), fichier.toStdString());
-
-  EXPECT_TRUE(r.Ecrire("mirvane", "option", "niveau", "4"));
-  EXPECT_TRUE(r.Ecrire("mirvane", "option", "score1", "-1758"));
-  EXPECT_TRUE(r.Ecrire("mirvane", "option", "son", "true"));
-
-  ReglagesQt autre(dossier.path().toStdString());
-  EXPECT_EQ(autre.Lire("mirvane", "option", "niveau", "0"), "4");
-  EXPECT_EQ(autre.Lire("mirvane", "option", "score1", "0"), "-1758");
-  EXPECT_EQ(autre.Lire("mirvane", "option", "son", "0"), "true");
-  EXPECT_EQ(autre.Lire("mirvane", "option", "deja", "0"), "0");
-  EXPECT_EQ(autre.Lire("mirvane", "autre", "niveau", "7"), "7");
-
-  const std::string ini = Texte(fichier);
-  EXPECT_NE(ini.find("[option]"), std::string::npos) << ini;
-  EXPECT_NE(ini.find("niveau=4"), std::string::npos) << ini;
-}
-
-TEST(ReglagesQt, TheUsersConfigurationFolderFollowsXdgConfigHome) {
-  QTemporaryDir dossier;
-  const QByteArray avant = qgetenv("XDG_CONFIG_HOME");
-  qputenv("XDG_CONFIG_HOME", dossier.path().toUtf8());
-  ReglagesQt r;
-  const std::string chemin = r.Chemin("mirvane");
-  const bool ecrit = r.Ecrire("mirvane", "option", "deja", "1");
-  if (avant.isNull()) qunsetenv("XDG_CONFIG_HOME"); else qputenv("XDG_CONFIG_HOME", avant);
-
-  EXPECT_EQ(chemin, (dossier.path() + "/mirvane/mirvane.ini").toStdString());
-  EXPECT_TRUE(ecrit);
-  EXPECT_TRUE(QFile::exists(dossier.path() + "/mirvane/mirvane.ini"));
-}
-
-// Places the store cannot use, whoever runs the tests (permissions do not stop root).
-TEST(ReglagesQt, AFileThatCannotBeReadOrWrittenGivesDefaultsAndFailedWrites) {
-  QTemporaryDir dossier;
-  // The folder of the application is a plain file.
-  Deposer(dossier.path() + "/bloque/mirvane", "pas un dossier");
-  // The INI file is a folder.
-  QDir().mkpath(dossier.path() + "/dossier/mirvane/mirvane.ini");
-  for (const char* racine : {"/bloque", "/dossier"}) {
+  const QString d = dossier.path();
+  Deposer(d + "/fichier/mirvane", "pas un dossier");
+  QDir().mkpath(d + "/dossier/mirvane/mirvane.ini");
+  for (const char* racine : {"/fifo/mirvane", "/peripherique/mirvane"}) QDir().mkpath(d + racine);
+  ASSERT_EQ(mkfifo(qPrintable(d + "/fifo/mirvane/mirvane.ini"), 0600), 0);
+  // A device of our own where we may make one: root would see it replaced.
+  const QString peripherique = mknod(qPrintable(d + "/null"), S_IFCHR | 0666, makedev(1, 3)) == 0 ? d + "/null"
+                                                                                                 : "/dev/null";
+  ASSERT_EQ(symlink(qPrintable(peripherique), qPrintable(d + "/peripherique/mirvane/mirvane.ini")), 0);
+  for (const char* racine : {"/fichier", "/dossier", "/fifo", "/peripherique"}) {
     SCOPED_TRACE(racine);
-    ReglagesQt r((dossier.path() + racine).toStdString());
-    EXPECT_FALSE(r.Ecrire("mirvane", "option", "niveau", "4"));
+    ReglagesQt r((d + racine).toStdString());
     EXPECT_EQ(r.Lire("mirvane", "option", "niveau", "0"), "0");
+    EXPECT_FALSE(r.Ecrire("mirvane", "option", "niveau", "4"));
   }
+  struct stat s {};
+  EXPECT_TRUE(stat(qPrintable(d + "/fifo/mirvane/mirvane.ini"), &s) == 0 && S_ISFIFO(s.st_mode));
+  EXPECT_TRUE(stat(qPrintable(peripherique), &s) == 0 && S_ISCHR(s.st_mode));
 }
 
-TEST(ReglagesQt, ADamagedFileLoadsItsGoodKeysAndTurnsTheRestIntoMissingOnes) {
+// The opens of the settings file, and its writes: QSettings writes a new file and puts it in
+// place. Closes are watched too, or the kernel would merge the opens that follow each other.
+struct Espion {
+  explicit Espion(const QString& dossier) : fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
+    inotify_add_watch(fd, qPrintable(dossier), IN_OPEN | IN_CLOSE | IN_CREATE | IN_MOVED_TO);
+  }
+  ~Espion() { close(fd); }
+  void Compter() {
+    alignas(inotify_event) char tampon[4096];
+    for (ssize_t n; (n = read(fd, tampon, sizeof tampon)) > 0;)
+      for (char* p = tampon; p < tampon + n; p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len) {
+        const auto* e = reinterpret_cast<inotify_event*>(p);
+        if (e->len == 0 || std::string(e->name) != "mirvane.ini") continue;
+        if (e->mask & IN_OPEN) ++ouvertures;
+        if (e->mask & (IN_CREATE | IN_MOVED_TO)) ++ecritures;
+      }
+  }
+  int fd, ouvertures = 0, ecritures = 0;
+};
+
+TEST(ReglagesQt, OneSaveIsOneWriteAndALoadParsesTheFileOnceHoweverDamaged) {
   QTemporaryDir dossier;
-  Deposer(dossier.path() + "/mirvane/mirvane.ini",
-          "garbage without equals\n\x01\x02\xff\n[option]\ndeja=oui\nniveau=abc\nvitesseJeuCarte=99999\n"
-          "attenteEntrePli=3\nforceMain=@Variant(\\0\\0\\0\\x7f)\nvisPanneaux=true\nvisPointsPartie=1,2\n"
-          "score1=-120\nscore2=2147483648\nson=0\n[option\n=\n");
-  ReglagesQt r(dossier.path().toStdString());
+  const QString ini = dossier.path() + "/mirvane/mirvane.ini";
+  QDir().mkpath(dossier.path() + "/mirvane");
   Options o;
   Partie g;
+  {
+    Espion espion(dossier.path() + "/mirvane");
+    const QByteArray avant = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", dossier.path().toUtf8());
+    ReglagesQt r;  // the user's configuration folder
+    EXPECT_EQ(r.Chemin("mirvane"), ini.toStdString());
+    EXPECT_TRUE(ChargerOptions(o, g, r));  // the first run: the defaults, then the marker
+    g.ScoreTotal[2] = -120;
+    EXPECT_TRUE(SauverOptions(o, g, r));
+    if (avant.isNull()) qunsetenv("XDG_CONFIG_HOME"); else qputenv("XDG_CONFIG_HOME", avant);
+    espion.Compter();
+    EXPECT_EQ(espion.ecritures, 3);
+    ReglagesQt autre(dossier.path().toStdString());
+    EXPECT_EQ(autre.Lire("mirvane", "option", "score2", "0"), "-120");
+    EXPECT_EQ(autre.Lire("mirvane", "autre", "score2", "7"), "7");
+  }
+
+  QByteArray fichier("garbage without equals\n\x01\x02\xff\n[option]\ndeja=oui\nniveau=abc\nvitesseJeuCarte=99999\n"
+                     "attenteEntrePli=3\nforceMain=@Variant(\\0\\0\\0\\x7f)\nvisPanneaux=true\nvisPointsPartie=1,2\n"
+                     "score1=-120\nscore2=2147483648\nson=0\n[option\n=\n");
+  // Too many keys for Qt to keep it parsed from one QSettings to the next.
+  for (int i = 0; i < 20000; ++i) fichier += "[option]\nc" + QByteArray::number(i) + "=\xfe\n[\xfe\n=\n";
+  Deposer(ini, fichier);
+  Espion espion(dossier.path() + "/mirvane");
+  ReglagesQt r(dossier.path().toStdString());
   EXPECT_TRUE(ChargerOptions(o, g, r));
-  EXPECT_EQ(g.Niveau, 0);
-  EXPECT_EQ(o.VitesseJeuCarte, 0);
-  EXPECT_EQ(o.AttenteEntrePli, 3);
-  EXPECT_EQ(g.ForceMain, 0);
-  EXPECT_EQ(o.VisPanneaux, OptionVrai);
-  EXPECT_EQ(o.VisPointsPartie, OptionFaux);
-  EXPECT_EQ(g.ScoreTotal[1], -120);
-  EXPECT_EQ(g.ScoreTotal[2], 0);
-  EXPECT_EQ(o.Son, OptionFaux);
+  espion.Compter();
+  EXPECT_EQ(espion.ouvertures, 1);
+  // The good keys are read; the rest are missing ones.
+  EXPECT_EQ((std::vector<int>{g.Niveau, o.VitesseJeuCarte, o.AttenteEntrePli, g.ForceMain, o.VisPanneaux,
+                              o.VisPointsPartie, g.ScoreTotal[1], g.ScoreTotal[2], o.Son}),
+            (std::vector<int>{0, 0, 3, 0, OptionVrai, OptionFaux, -120, 0, OptionFaux}));
 }
 
 }  // namespace
