@@ -159,6 +159,7 @@ TEST(Controleur, UserBidsAgainstTheBestBid) {
       Clic(t, id.ButtonPasse);
       EXPECT_EQ(C(t, id.PanelDecision[1]).legende, "Passe");
       EXPECT_EQ(g.EnchereJoueur[1], 0);
+      Clic(t, id.EvMaMain);  // the advice panel, now the auction is over
     }
     EXPECT_EQ(g.MeilleureEnchere, c.pris ? c.bouton : c.meilleure);
     EXPECT_EQ(C(t, id.PanelDecision[1]).taillePolice, c.pris ? 13.5f : 13.1f);
@@ -281,9 +282,11 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
     Clic(t, id.ButtonPrise);
     EXPECT_EQ(Lu(id.PanelDecision[1]), T("PRISE", "TAKE"));
     // The advice and the spare panel bid only while the buttons wait.
+    Survol(id.PanelGauche);
     Clic(t, id.EvMaMain);
     m.Panel3D1_Click();
     EXPECT_EQ(g.NbEncheres, 2);
+    EXPECT_EQ(Lu(id.info), "");  // no refusal either
     Enchere(t).Tirer();
     Enchere(t).Tirer();
     EXPECT_EQ(Lu(id.info), T("Cliquez n'importe où pour continuer à jouer", "Click anywhere to go on playing"));
@@ -388,6 +391,11 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
       const Controle& c = dernier[dernier.CarteLastPli(s)];
       EXPECT_EQ((std::array{c.gauche, c.haut, c.largeur, c.hauteur}), (std::array{places[s - 1][0], places[s - 1][1], 1350.f, 2280.f}));
     }
+    // Until the card step gives him the turn, his clicks play nothing.
+    JouerJusqua(t, [&] { return g.JoueurCourant == 1 && EntreCarte(t).Active(); });
+    const Main tenues = g.MainsJoueurs[1];
+    for (int16_t k = 1; k <= 18; ++k) Clic(t, id.Carte3d[k]);
+    EXPECT_EQ(g.MainsJoueurs[1], tenues);
     for (auto [panneau, fr, en] : {std::tuple{id.nPointsAttaque, "Ce panneau indique le score du Preneur",
                                                "This panel indicates the score of the Taker"},
                                    {id.nPointsDefense, "Ce panneau indique le score de la Défense",
