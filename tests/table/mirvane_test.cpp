@@ -159,7 +159,6 @@ TEST(Controleur, UserBidsAgainstTheBestBid) {
       Clic(t, id.ButtonPasse);
       EXPECT_EQ(C(t, id.PanelDecision[1]).legende, "Passe");
       EXPECT_EQ(g.EnchereJoueur[1], 0);
-      Clic(t, id.EvMaMain);  // the advice panel, now the auction is over
     }
     EXPECT_EQ(g.MeilleureEnchere, c.pris ? c.bouton : c.meilleure);
     EXPECT_EQ(C(t, id.PanelDecision[1]).taillePolice, c.pris ? 13.5f : 13.1f);
