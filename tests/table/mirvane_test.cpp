@@ -546,6 +546,7 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
   Remise("the handful offer", id.PanelNewPartie);
   OffrePoignee();
   Clic(t, id.PanelPoigneeTriple);
+  ASSERT_NE(m.Poignee(), nullptr);
   m.Poignee()->Envoyer(m.Poignee()->PanelBoutonParesseux(), Evenement::Clic);
   m.Poignee()->Envoyer(m.Poignee()->PanelOKPoignee(), Evenement::Clic);
   JouerJusqua(t, [&] { return EntreCarte(t).Active() && g.PoigneeAnnoncee == 3; });

@@ -80,6 +80,8 @@ TEST(Textes, AnyOtherLanguageChangesNothing) {
     w.g.NumeroDonne = 1;
     w.g.Preneur = 1;
     w.g.EnchereJoueur[1] = EnchereGarde;
+    w.g.Langue = 2;  // English first: the other language must leave every text as it is
+    AppliquerLangue(w.f, w.g, "1.0");
     w.g.Langue = langue;
     const std::vector<Controle> avant = w.f.Controles();
     const std::vector<ElementMenu> menus = w.f.Menus();
@@ -88,7 +90,7 @@ TEST(Textes, AnyOtherLanguageChangesNothing) {
     w.f.Envoyer(w.f.Chercher("nContrat"), Evenement::Survol);
     EXPECT_EQ(w.f.Controles(), avant);
     EXPECT_EQ(w.f.Menus(), menus);
-    EXPECT_EQ(w.f.titre, "");
+    EXPECT_EQ(w.f.titre, "Mirvane 1.0 for Windows");
     EXPECT_FALSE(TitreLogiciel(langue) || NomSiege(langue, 1) || NomNiveau(langue, 4) || TexteEchecSauvegarde(langue, "x"));
   }
 }
