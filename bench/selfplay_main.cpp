@@ -65,6 +65,7 @@ int main(int argc, char** argv) {
       parametres.poignees = true;
     } else if (a == "--trace") {
       fichierTrace = valeur();
+      if (fichierTrace.empty()) Usage("--trace needs a file name");
     } else if (a == "--help" || a == "-h") {
       std::cout << kUsage;
       return 0;
@@ -74,6 +75,8 @@ int main(int argc, char** argv) {
   }
   if (chaos > 0) {
     if (graine < 0) Usage("--chaos needs --seed");
+    // A chaos run plays no counted deals and writes no trace: refused rather than ignored.
+    if (donnes >= 0 || !fichierTrace.empty()) Usage("--deals and --trace do not go with --chaos");
     const BilanChaos b = CourirChaos(chaos, static_cast<uint64_t>(graine), parametres);
     for (const std::string& e : b.premiersEchecs) std::cout << e << '\n';
     std::cout << "deals finished: " << b.donnesFinies << '\n';
@@ -83,9 +86,14 @@ int main(int argc, char** argv) {
   if (donnes < 0 || graine < 0 || !niveauDonne) Usage("--deals, --seed and --level are required");
 
   std::ofstream trace;
+  // A trace cut short by a full disk must not pass for a whole one.
+  auto traceEchouee = [&] {
+    std::cerr << "mirvane-selfplay: cannot write the trace " << fichierTrace << '\n';
+    return 1;
+  };
   if (!fichierTrace.empty()) {
     trace.open(fichierTrace);
-    if (!trace) Usage(("cannot write " + fichierTrace).c_str());
+    if (!trace) return traceEchouee();
   }
 
   Table table(static_cast<uint64_t>(graine), parametres);
@@ -96,7 +104,11 @@ int main(int argc, char** argv) {
     t.donne = static_cast<int32_t>(n);
     JouerDonne(table, t);
     bilan.Ajouter(t);
-    if (trace.is_open()) trace << TraceJson(t) << '\n';
+    if (trace.is_open() && !(trace << TraceJson(t) << '\n')) return traceEchouee();
+  }
+  if (trace.is_open()) {
+    trace.close();
+    if (!trace) return traceEchouee();
   }
   const double secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
 

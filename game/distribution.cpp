@@ -155,7 +155,7 @@ void DistribuerDonneAcceptee(Partie& g, int32_t& essais) {
   do {
     DistribuerDonne(g, ok);
     ++essais;
-  } while (ok != 1);
+  } while (ok != 1 && (g.RejouerDonne == 0 || essais < EssaisRejeuMax));
   TrierChien(g);
   TrierMains(g);
 }

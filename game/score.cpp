@@ -1,5 +1,7 @@
 #include "game/score.h"
 
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "game/pli.h"
@@ -44,6 +46,12 @@ DetailScore DetaillerScoreDonne(const Partie& g) {
 void CalculerScoreDonne(const Partie& g, int16_t& score) { score = DetaillerScoreDonne(g).Score; }
 
 int16_t ScoreDonne(const Partie& g) { return DetaillerScoreDonne(g).Score; }
+
+void AjouterAuScore(int32_t& total, int32_t points) {
+  using Limites = std::numeric_limits<int32_t>;
+  total = static_cast<int32_t>(
+      std::clamp(static_cast<int64_t>(total) + points, int64_t{Limites::min()}, int64_t{Limites::max()}));
+}
 
 void DetermineClassementJoueurs(Partie& g) {
   for (int16_t i = 1; i <= 4; ++i) g.OrdreClassement[i] = i;

@@ -25,6 +25,10 @@ DetailScore DetaillerScoreDonne(const Partie& g);
 void CalculerScoreDonne(const Partie& g, int16_t& score);
 int16_t ScoreDonne(const Partie& g);
 
+// Adds points to a running score, which stays within 32 bits: a sum beyond either end stops
+// there, so that the ranks and what is saved stay in order.
+void AjouterAuScore(int32_t& total, int32_t points);
+
 // Rewrites OrdreClassement (seats by falling running score) and Classement (dense ranks:
 // equal scores share a rank, the next lower score takes the next rank).
 void DetermineClassementJoueurs(Partie& g);

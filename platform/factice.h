@@ -1,17 +1,29 @@
 #pragma once
 // Hand-driven platform for tests and the self-play program: timers fire only when told,
-// message boxes answer from a script. Every arming and every message is recorded.
+// message boxes answer from a script. The last armings and messages are recorded.
+#include <cstddef>
 #include <deque>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 #include "platform/plateforme.h"
+
+// Adds to a record that keeps at least its last 1,000 entries, dropping the older ones in bulk:
+// a self-play of millions of deals runs on the same fakes, in memory that must not grow with them.
+template <class T>
+void Consigner(std::vector<T>& registre, T entree) {
+  constexpr std::ptrdiff_t Garde = 1000;
+  if (std::ssize(registre) >= 2 * Garde) registre.erase(registre.begin(), registre.end() - Garde);
+  registre.push_back(std::move(entree));
+}
 
 class MinuterieFactice : public Minuterie {
  public:
   void DefinirIntervalle(int ms) override { intervalle_ = ms; }
   int Intervalle() const override { return intervalle_; }
   void DefinirActive(bool active) override {
-    if (active && !active_) armements.push_back(intervalle_);
+    if (active && !active_) Consigner(armements, intervalle_);
     active_ = active;
   }
   bool Active() const override { return active_; }
@@ -21,7 +33,7 @@ class MinuterieFactice : public Minuterie {
     Tic();
     return true;
   }
-  std::vector<int> armements;  // the interval at each arming
+  std::vector<int> armements;  // the interval at each of the last armings
 
  private:
   int intervalle_ = 0;
@@ -41,7 +53,7 @@ class PlateformeFactice : public Plateforme {
     return m;
   }
   ReponseMessage Message(std::string_view texte, std::string_view titre, BoutonsMessage boutons) override {
-    messages.push_back({std::string(texte), std::string(titre), boutons});
+    Consigner(messages, MessageVu{std::string(texte), std::string(titre), boutons});
     if (!reponses.empty()) {
       const ReponseMessage r = reponses.front();
       reponses.pop_front();
@@ -51,6 +63,6 @@ class PlateformeFactice : public Plateforme {
   }
 
   std::vector<MinuterieFactice*> minuteries;  // in creation order
-  std::vector<MessageVu> messages;
+  std::vector<MessageVu> messages;  // the last ones
   std::deque<ReponseMessage> reponses;  // answers to the next boxes; then Ok, or No
 };

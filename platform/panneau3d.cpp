@@ -49,11 +49,16 @@ void Panneau3D::DefinirLegende(const QString& legende) {
   Redessiner();
 }
 
-void Panneau3D::DefinirPolice(float points, bool gras) {
+void Panneau3D::DefinirPolice(float points, bool gras, const QString& famille) {
   QFont f = font();
-  // The captions were sized for a narrow sans-serif face.
-  f.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow")});
-  f.setStretch(QFont::Condensed);
+  if (famille.isEmpty()) {
+    // The captions were sized for a narrow sans-serif face.
+    f.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow")});
+    f.setStretch(QFont::Condensed);
+  } else {
+    f.setFamilies({famille});
+    f.setStretch(QFont::AnyStretch);
+  }
   f.setPixelSize(std::max(1, PointsEnPixels(points)));
   f.setBold(gras);
   if (f == font()) return;

@@ -20,8 +20,8 @@ class Panneau3D : public QWidget {
 
   const QString& Legende() const { return legende_; }
   void DefinirLegende(const QString& legende);
-  // Size in points, as the models give it.
-  void DefinirPolice(float points, bool gras);
+  // Size in points, as the models give it; no family: the narrow sans-serif of the game.
+  void DefinirPolice(float points, bool gras, const QString& famille = {});
   void DefinirCouleurs(uint32_t texte, uint32_t fond);  // 0xRRGGBB
   void DefinirBiseau(int16_t biseau);
   int16_t BiseauCourant() const { return biseau_; }

@@ -1,10 +1,11 @@
 #pragma once
-// In-memory settings store for tests: every key written is recorded in order, and writes can
-// be made to fail.
+// In-memory settings store for tests: the last keys written are recorded in order, and writes
+// can be made to fail.
 #include <map>
 #include <string>
 #include <vector>
 
+#include "platform/factice.h"
 #include "platform/reglages.h"
 
 class ReglagesFactices : public Reglages {
@@ -18,7 +19,7 @@ class ReglagesFactices : public Reglages {
   bool EcrireTout(std::string_view application, std::string_view section, const ValeursReglages& v) override {
     if (enPanne) return false;
     for (const auto& [cle, valeur] : v) {
-      ecritures.push_back(cle + "=" + valeur);
+      Consigner(ecritures, cle + "=" + valeur);
       valeurs[Cle(application, section, cle)] = valeur;
     }
     return true;

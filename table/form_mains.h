@@ -27,7 +27,7 @@ class FormMains : public ModeleFenetre {
 
 // The four cards of the last trick completed, each at its seat's side, on a green ground. It
 // follows the game: redrawn at every trick end, kept across a new deal until the new deal's
-// first trick is complete. Its close box only hides it.
+// first trick is complete. Its close box unloads it: hidden, and drawn afresh when next shown.
 class FormLastPli : public ModeleFenetre {
  public:
   explicit FormLastPli(int16_t langue);

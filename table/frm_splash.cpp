@@ -5,8 +5,11 @@
 namespace {
 
 constexpr uint32_t Bleu = 0x000080;
+// Free faces with the widths of Arial and Times New Roman, which the texts were laid out for.
+constexpr const char* PoliceEtiquettes = "Liberation Sans";
+constexpr const char* PoliceBoutons = "Liberation Serif";
 
-Controle Etiquette(const char* nom, float gauche, float haut, float largeur, float hauteur, float police) {
+Controle Etiquette(const char* nom, float gauche, float haut, float largeur, float hauteur, float taille) {
   Controle c;
   c.nom = nom;
   c.gauche = gauche;
@@ -14,7 +17,8 @@ Controle Etiquette(const char* nom, float gauche, float haut, float largeur, flo
   c.largeur = largeur;
   c.hauteur = hauteur;
   c.biseau = BiseauAucun;
-  c.taillePolice = police;
+  c.taillePolice = taille;
+  c.police = PoliceEtiquettes;
   c.alignement = AligneGauche;
   return c;
 }
@@ -35,6 +39,7 @@ Controle BoutonLangue(const char* nom, const char* legende, float gauche) {
   c.hauteur = 660;
   c.legende = legende;
   c.taillePolice = 10;
+  c.police = PoliceBoutons;
   c.gras = true;
   return c;
 }

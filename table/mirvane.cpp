@@ -606,16 +606,7 @@ void Mirvane::PreparerNouvelleDonne(int16_t rejouer) {
   g.JoueurCourant = g.PremierJoueur;
   g.DemiPointsPreneur = 0;
   g.DemiPointsDefense = 0;
-  Chronometrer(chronos ? &chronos->secondesDonne : nullptr, [this, rejouer] {
-    int16_t accepte = 0;
-    // A replay deals the saved cards once: judged again after a change of the kind of hand
-    // or of the at-least-one-taker option, they could be refused for ever.
-    do {
-      DistribuerDonne(g, accepte);
-    } while (accepte != 1 && rejouer != 1);
-    TrierChien(g);
-    TrierMains(g);
-  });
+  Chronometrer(chronos ? &chronos->secondesDonne : nullptr, [this] { DistribuerDonneAcceptee(g); });
   g.NumeroPli = 0;
   g.NbEncheres = 0;
   pointeur = PointeurDefaut;
@@ -993,13 +984,9 @@ void Mirvane::AfficherResultatDonne() {
       plateforme_.Message("Because you played the deal again, global scores are not modified.", "",
                           BoutonsMessage::Ok);
   } else {
-    g.ScoreTotal[1] += R;
-    for (int16_t s = 2; s <= 4; ++s) {
-      if (preneurHumain)
-        g.ScoreTotal[s] -= CInt(R / 3.0);
-      else
-        g.ScoreTotal[s] += s == g.Preneur ? -3 * R : R;
-    }
+    AjouterAuScore(g.ScoreTotal[1], R);
+    for (int16_t s = 2; s <= 4; ++s)
+      AjouterAuScore(g.ScoreTotal[s], preneurHumain ? -CInt(R / 3.0) : s == g.Preneur ? -3 * R : R);
   }
   int16_t somme = 0;
   for (int32_t r : ResultatsDonnes) somme = static_cast<int16_t>(somme + r);

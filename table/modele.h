@@ -37,6 +37,7 @@ struct Controle {
   bool actif = true;
   int16_t biseau = BiseauRelief;
   float taillePolice = 8.25f;
+  std::string police;  // font family; empty for the narrow sans-serif of the game
   bool gras = false;
   int16_t alignement = AligneCentre;
   uint32_t couleurTexte = 0x000000;  // 0xRRGGBB

@@ -1,9 +1,11 @@
-// Draws the 78 card faces, the icon and the start screen's picture into pictures/, or the two contact sheets.
+// Draws the 78 card faces, the icon and the start screen's picture, or the two contact sheets.
 //
-//   mirvane-cartes                       faces, icon and start picture into the source tree's pictures/
-//   mirvane-cartes DOSSIER               the same into DOSSIER
+//   mirvane-cartes DOSSIER               faces, icon and start picture into DOSSIER (the program's
+//                                        own are the source tree's pictures/)
 //   mirvane-cartes --planches DOSSIER    DOSSIER/planche-faces.png and DOSSIER/planche-coins.png
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
@@ -15,9 +17,19 @@
 
 namespace {
 
+// QImage::save to a file does not see a full disk: the PNG is made in memory, then its writing
+// (a large one goes straight to the disk) and its closing (a small one waits in the file's buffer
+// until then) are each checked.
 bool Ecrire(const QImage& image, const QString& chemin) {
-  if (image.save(chemin, "PNG")) return true;
-  std::fprintf(stderr, "mirvane-cartes: cannot write %s\n", qPrintable(chemin));
+  QByteArray png;
+  QBuffer tampon(&png);
+  QFile fichier(chemin);
+  if (tampon.open(QIODevice::WriteOnly) && image.save(&tampon, "PNG") && fichier.open(QIODevice::WriteOnly) &&
+      fichier.write(png) == png.size()) {
+    fichier.close();  // keeps the error of the last flush
+    if (fichier.error() == QFileDevice::NoError) return true;
+  }
+  std::fprintf(stderr, "mirvane-cartes: cannot write %s: %s\n", qPrintable(chemin), qPrintable(fichier.errorString()));
   return false;
 }
 
@@ -95,11 +107,12 @@ int main(int argc, char** argv) {
                         qPrintable(dossier.filePath("planche-coins.png")));
     return ok ? 0 : 1;
   }
-  if (args.size() > 1 || (args.size() == 1 && args[0].startsWith(QLatin1Char('-')))) {
-    std::fprintf(stderr, "usage: mirvane-cartes [DOSSIER] | --planches DOSSIER\n");
+  if (args.size() != 1 || args[0].startsWith(QLatin1Char('-'))) {
+    std::fprintf(stderr, "usage: mirvane-cartes DOSSIER | --planches DOSSIER\n");
     return 2;
   }
-  const QDir dossier(args.isEmpty() ? QStringLiteral(MIRVANE_DOSSIER_IMAGES) : args[0]);
-  if (!CreerDossier(dossier)) return 1;
-  return DessinerTout(dossier) ? 0 : 1;
+  const QDir dossier(args[0]);
+  if (!CreerDossier(dossier) || !DessinerTout(dossier)) return 1;
+  std::printf("faces, icon and start picture written into %s\n", qPrintable(dossier.absolutePath()));
+  return 0;
 }

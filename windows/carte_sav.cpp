@@ -1,7 +1,5 @@
 #include "windows/carte_sav.h"
 
-#include <QLabel>
-
 #include "windows/dessin_cartes.h"
 
 // The resources live in a static library: nothing would pull them into the program unless
@@ -48,10 +46,6 @@ const QPixmap* FormCarteSav::Image(int16_t couleur, int16_t indice) const {
 
 const QPixmap* FormCarteSav::Image(const Carte& carte) const {
   return Image(carte.Couleur, carte.EstExcuse() ? int16_t{22} : carte.Valeur);
-}
-
-void AfficherImageCarte(QLabel& controle, const Carte& carte) {
-  if (const QPixmap* image = FormCarteSav::Instance().Image(carte)) controle.setPixmap(*image);
 }
 
 void AfficherImageCarte(QPixmap& image, const Carte& carte) {

@@ -6,8 +6,6 @@
 
 #include "game/carte.h"
 
-class QLabel;
-
 class FormCarteSav {
  public:
   // The store, loaded the first time it is asked for.
@@ -32,7 +30,6 @@ class FormCarteSav {
   FormCarteSav();
 };
 
-// Gives the control the face of the card. A card with no picture assigns nothing: the
-// control keeps the picture it had.
-void AfficherImageCarte(QLabel& controle, const Carte& carte);
+// Gives the picture the face of the card. A card with no picture assigns nothing: the
+// picture stays as it was.
 void AfficherImageCarte(QPixmap& image, const Carte& carte);

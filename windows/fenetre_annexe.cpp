@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 
-#include "windows/centrage_qt.h"
 #include "table/form_mains.h"
+#include "table/form_score_detaille.h"
+#include "table/form_tous_plis.h"
+#include "windows/centrage_qt.h"
 
 namespace {
 Qt::WindowFlags Drapeaux(FenetreAnnexe::Bordure bordure) {
@@ -12,7 +14,8 @@ Qt::WindowFlags Drapeaux(FenetreAnnexe::Bordure bordure) {
 }
 }  // namespace
 
-FenetreAnnexe::FenetreAnnexe(ModeleFenetre& modele, Bordure bordure) : FenetreModele(modele, nullptr, Drapeaux(bordure)) {
+FenetreAnnexe::FenetreAnnexe(ModeleFenetre& modele, Bordure bordure, int sortie)
+    : FenetreModele(modele, nullptr, Drapeaux(bordure)), sortie_(sortie) {
   if (bordure == Bordure::Fixe)
     setFixedSize(sizeHint());
   else
@@ -20,10 +23,28 @@ FenetreAnnexe::FenetreAnnexe(ModeleFenetre& modele, Bordure bordure) : FenetreMo
   CentrerFenetre(*this);
 }
 
+void FenetreAnnexe::closeEvent(QCloseEvent* event) {
+  // The model alone hides the window, so that the two never part.
+  event->ignore();
+  if (sortie_ >= 0) Transmettre(sortie_, Evenement::Clic);
+}
+
+FenetrePoignee::FenetrePoignee(ModeleFenetre& modele) : FenetreAnnexe(modele, Bordure::Fixe) {
+  setObjectName(QStringLiteral("FormPoignee"));
+}
+
+FenetreScoreDetaille::FenetreScoreDetaille(FormScoreDetaille& modele)
+    : FenetreAnnexe(modele, Bordure::Fixe, modele.ok) {}
+
+FenetreTousPlis::FenetreTousPlis(FormTousPlis& modele) : FenetreAnnexe(modele, Bordure::Fixe, modele.panelPlisOk) {}
+
+FenetreMains::FenetreMains(FormMains& modele) : FenetreAnnexe(modele, Bordure::Fixe, modele.panelMainsOk) {}
+
 FenetreLastPli::FenetreLastPli(FormLastPli& modele) : FenetreAnnexe(modele, Bordure::Reglable), lastPli_(modele) {}
 
 void FenetreLastPli::closeEvent(QCloseEvent* event) {
   lastPli_.Form_Unload();
-  Synchroniser();
   event->accept();
+  // The owner lets this window go; the next opening makes another.
+  emit EvenementTransmis();
 }

@@ -1,41 +1,62 @@
 #pragma once
-// A window the main window opens beside it, drawn from its model in a window of its own,
-// centred on the screen. A fixed one has no close box: its own buttons are the ways out.
+// A window of its own beside the main one (the start screen too), drawn from its model,
+// centred on the screen. A fixed one has no close box: its own buttons are the ways out, so a
+// close request from the window system (a title-bar button some window managers draw anyway,
+// Alt+F4) is taken as a click on its way out, or refused when it has none.
 #include "windows/fenetre_modele.h"
+
+class FormLastPli;
+class FormMains;
+class FormScoreDetaille;
+class FormTousPlis;
 
 class FenetreAnnexe : public FenetreModele {
   Q_OBJECT
 
  public:
   enum class Bordure { Fixe, Reglable };
-  FenetreAnnexe(ModeleFenetre& modele, Bordure bordure);
+  // `sortie`: the button a close request stands for; -1 for none.
+  FenetreAnnexe(ModeleFenetre& modele, Bordure bordure, int sortie = -1);
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  int sortie_;
 };
 
-// The four windows after a deal and during play.
+// The handful window: OK and cancel are its only ways out.
+class FenetrePoignee : public FenetreAnnexe {
+  Q_OBJECT
+
+ public:
+  explicit FenetrePoignee(ModeleFenetre& modele);
+};
+
+// The three windows after a deal, left by their OK.
 class FenetreScoreDetaille : public FenetreAnnexe {
   Q_OBJECT
 
  public:
-  explicit FenetreScoreDetaille(ModeleFenetre& modele) : FenetreAnnexe(modele, Bordure::Fixe) {}
+  explicit FenetreScoreDetaille(FormScoreDetaille& modele);
 };
 
 class FenetreTousPlis : public FenetreAnnexe {
   Q_OBJECT
 
  public:
-  explicit FenetreTousPlis(ModeleFenetre& modele) : FenetreAnnexe(modele, Bordure::Fixe) {}
+  explicit FenetreTousPlis(FormTousPlis& modele);
 };
 
 class FenetreMains : public FenetreAnnexe {
   Q_OBJECT
 
  public:
-  explicit FenetreMains(ModeleFenetre& modele) : FenetreAnnexe(modele, Bordure::Fixe) {}
+  explicit FenetreMains(FormMains& modele);
 };
 
-class FormLastPli;
-
-// Sizable, with the usual title-bar buttons; its close box only hides it.
+// Sizable, with the usual title-bar buttons; its close box unloads it, and the next opening
+// makes it afresh at its own size.
 class FenetreLastPli : public FenetreAnnexe {
   Q_OBJECT
 

@@ -9,7 +9,6 @@
 #include "table/mirvane.h"
 #include "windows/fenetre_annexe.h"
 #include "windows/fenetre_modele.h"
-#include "windows/fenetre_poignee.h"
 
 FenetreMirvane::FenetreMirvane(Mirvane& mirvane, PlateformeQt& plateforme) : FenetreMirvane(mirvane) {
   Ecouter(plateforme);
@@ -19,17 +18,27 @@ FenetreMirvane::FenetreMirvane(ModeleFenetre& modele, PlateformeQt& plateforme) 
   Ecouter(plateforme);
 }
 
+namespace {
+
+// One of the controller's windows: `source` gives its model while it exists, W draws it.
+template <class W, class Source>
+void Suivre(FenetreMirvane& principale, Source source) {
+  principale.SuivreFenetre([source]() -> ModeleFenetre* { return source(); },
+                           [source](ModeleFenetre&) -> FenetreModele* { return new W(*source()); });
+}
+
+}  // namespace
+
 FenetreMirvane::FenetreMirvane(Mirvane& mirvane) : FenetreMirvane(static_cast<ModeleFenetre&>(mirvane)) {
-  SuivreFenetre([&mirvane]() -> ModeleFenetre* { return mirvane.Poignee(); },
-                [](ModeleFenetre& poignee) -> FenetreModele* { return new FenetrePoignee(poignee); });
-  SuivreFenetre([&mirvane]() -> ModeleFenetre* { return mirvane.ScoreDetaille(); },
-                [](ModeleFenetre& f) -> FenetreModele* { return new FenetreScoreDetaille(f); });
-  SuivreFenetre([&mirvane]() -> ModeleFenetre* { return mirvane.TousPlis(); },
-                [](ModeleFenetre& f) -> FenetreModele* { return new FenetreTousPlis(f); });
-  SuivreFenetre([&mirvane]() -> ModeleFenetre* { return mirvane.Mains(); },
-                [](ModeleFenetre& f) -> FenetreModele* { return new FenetreMains(f); });
-  SuivreFenetre([&mirvane]() -> ModeleFenetre* { return mirvane.LastPli(); },
-                [&mirvane](ModeleFenetre&) -> FenetreModele* { return new FenetreLastPli(*mirvane.LastPli()); });
+  Suivre<FenetrePoignee>(*this, [&mirvane] { return mirvane.Poignee(); });
+  Suivre<FenetreScoreDetaille>(*this, [&mirvane] { return mirvane.ScoreDetaille(); });
+  Suivre<FenetreTousPlis>(*this, [&mirvane] { return mirvane.TousPlis(); });
+  Suivre<FenetreMains>(*this, [&mirvane] { return mirvane.Mains(); });
+  // Unloaded by its close box, the last trick's window exists only while it is shown.
+  Suivre<FenetreLastPli>(*this, [&mirvane]() -> FormLastPli* {
+    FormLastPli* f = mirvane.LastPli();
+    return f != nullptr && f->visible ? f : nullptr;
+  });
 }
 
 FenetreMirvane::FenetreMirvane(ModeleFenetre& modele) : modele_(modele) {
@@ -96,16 +105,17 @@ void FenetreMirvane::SynchroniserMenus(bool tout) {
   for (size_t id = 0; id < actions_.size() && id < menus.size(); ++id) {
     const ElementMenu& m = menus[id];
     ElementMenu& avant = menusDessines_[id];
-    if (!tout && m == avant) continue;
     QAction* a = actions_[id];
     if (!m.separateur) {
-      a->setText(QString::fromStdString(m.legende));
-      a->setShortcut(QKeySequence(QString::fromStdString(m.touche)));
-      a->setCheckable(m.coche);
-      a->setChecked(m.coche);
+      if (tout || m.legende != avant.legende) a->setText(QString::fromStdString(m.legende));
+      if (tout || m.touche != avant.touche) a->setShortcut(QKeySequence(QString::fromStdString(m.touche)));
+      // Qt changes these behind the model's back: a click unticks a ticked item, and a window
+      // enabled again enables its menus. So they are compared with the action, not the last draw.
+      if (a->isCheckable() != m.coche) a->setCheckable(m.coche);
+      if (a->isChecked() != m.coche) a->setChecked(m.coche);
     }
-    a->setEnabled(m.disponible);
-    a->setVisible(m.visible);
+    if (a->isEnabled() != m.disponible) a->setEnabled(m.disponible);
+    if (tout || m.visible != avant.visible) a->setVisible(m.visible);
     avant = m;
   }
 }

@@ -189,7 +189,7 @@ void FenetreModele::Appliquer(int id, bool tout) {
     case GenreControle::Bouton: {
       auto* p = static_cast<Panneau3D*>(w);
       if (tout || c.legende != avant.legende) p->DefinirLegende(QString::fromStdString(c.legende));
-      p->DefinirPolice(c.taillePolice, c.gras);
+      p->DefinirPolice(c.taillePolice, c.gras, QString::fromStdString(c.police));
       p->DefinirCouleurs(c.couleurTexte, c.couleurFond);
       p->DefinirBiseau(c.biseau);
       p->DefinirAlignement(c.alignement);

@@ -37,11 +37,12 @@ class FenetreModele : public QWidget {
   bool eventFilter(QObject* objet, QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // Hands an event to the model (id -1: the window), then redraws.
+  void Transmettre(int id, Evenement e);
 
  private:
   void CreerWidgets();
   void Appliquer(int id, bool tout);
-  void Transmettre(int id, Evenement e);
 
   ModeleFenetre& modele_;
   std::vector<QWidget*> widgets_;

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPixmap>
 
-#include "windows/centrage_qt.h"
 #include "table/frm_splash.h"
 
 namespace {
@@ -22,13 +21,10 @@ void Poser(QWidget* boite, const QString& ressource) {
 
 }  // namespace
 
-FenetreSplash::FenetreSplash(FrmSplash& modele)
-    : FenetreModele(modele, nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), splash_(modele) {
+FenetreSplash::FenetreSplash(FrmSplash& modele) : FenetreAnnexe(modele, Bordure::Fixe), splash_(modele) {
   setObjectName(QStringLiteral("frmSplash"));
-  setFixedSize(sizeHint());
   Poser(Widget(modele.Picture2), QStringLiteral(":/pictures/mirvane.png"));
   Poser(Widget(modele.Image2), QStringLiteral(":/pictures/accueil.png"));
-  CentrerFenetre(*this);
 }
 
 void FenetreSplash::closeEvent(QCloseEvent* event) {

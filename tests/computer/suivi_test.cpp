@@ -1,10 +1,11 @@
-// The computer players' bookkeeping: the start of play and the markers along a deal.
+// The computer players' bookkeeping: the start of play and the markers each card sets.
 #include "computer/suivi.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "support/cartes.h"
-#include "support/memoire.h"
 
 namespace {
 
@@ -16,10 +17,18 @@ struct Ecran : Affichage {
   void AfficherAtoutsDehors(int16_t n) override { atoutsDehors.push_back(n); }
 };
 
-// North (3) takes, long in spades and without clubs, with a bare King of diamonds, the Petit
-// and the Excuse; South, the human, holds trumps 2 to 5; East has the Knight of spades and no
-// trumps, West no spades, hearts or clubs.
-void DonneNord(Partie& g, int16_t contrat) {
+}  // namespace
+
+TEST(Suivi, StartOfPlay) {
+  Partie g{Aleatoire(11)};
+  Ecran ecran;
+  g.ecran = &ecran;
+  // Left from an earlier deal.
+  g.CouleurEntameePreneur = 3, g.ClasseCarte[2][5] = ClasseJeu{4, 9, 2};
+  g.Regle181Jouee = g.PetitProtege = g.CavalierLonguePreneurTombe = 1;
+  g.DefenseNaPasEntame = g.RetourAtoutAttendu = g.SignalAtoutHumain = 0;
+  // North (3) takes, long in spades and without clubs, with a bare King of diamonds, the Petit
+  // and the Excuse; South, the human, holds trumps 2 to 5; East no trumps, West nine diamonds.
   Donner(g,
          {{3,
            {Pi(14), Pi(13), Pi(11), Pi(10), Pi(9), Pi(8), Co(14), Co(2), Ca(14), At(1), At(15), At(16), At(17), At(18),
@@ -31,33 +40,22 @@ void DonneNord(Partie& g, int16_t contrat) {
            {Pi(2), Pi(3), Pi(4), Pi(5), Pi(6), Pi(12), Co(9), Co(10), Co(11), Co(12), Co(13), Tr(8), Tr(9), Tr(10),
             Tr(11), Tr(12), Tr(13), Tr(14)}}},
          {Co(1), Tr(6), Tr(7), Ca(2), Ca(3), Ca(4)});
-  DonnerContrat(g, 3, contrat);
+  DonnerContrat(g, 3, EncherePrise);
   OuvrirJeu(g, 3);
   PreparerJeuDeLaCarte(g);
-}
-
-}  // namespace
-
-TEST(Suivi, StartOfPlay) {
-  Partie g{Aleatoire(11)};
-  Ecran ecran;
-  g.ecran = &ecran;
-  g.CouleurEntameePreneur = 3;  // left from an earlier deal
-  g.ClasseCarte[2][5] = ClasseJeu{4, 9, 2};
-  DonneNord(g, EncherePrise);
-  EXPECT_TRUE(MemoireJuste(g));
   EXPECT_EQ(ecran.infoFr + ecran.infoEn, "Cliquez n'importe où pour commencer !Click anywhere to start !");
   EXPECT_EQ(ecran.atoutsDehors, std::vector<int16_t>{17});  // South holds four trumps
   EXPECT_EQ(g.CouleurEntameePreneur, -1);
   EXPECT_EQ(g.ClasseCarte[2][5].Classe + g.ClasseCarte[2][5].AtoutABattre + g.ClasseCarte[2][5].CouleurDemandee, -3);
-  EXPECT_EQ(g.CouleurLongue[3], CouleurPique);
   EXPECT_EQ(g.RoiSecPreneur[CouleurCarreau] + 10 * (g.RoiSecPreneur[1] + g.RoiSecPreneur[2] + g.RoiSecPreneur[3]), 1);
   EXPECT_EQ(g.AtoutsChien, 0);
   EXPECT_EQ(g.NbAtoutsDonne[3], 8);
   EXPECT_EQ(g.NbCartesCouleurDonne[4][CouleurCarreau], 9);
   EXPECT_EQ(g.CoupesConnues[3][3][CouleurTrefle], 1);
   EXPECT_EQ(g.SansAtout[2][2] - g.SansAtout[3][2], 1);
-  EXPECT_EQ(g.DefenseNaPasEntame, 1);
+  EXPECT_EQ((std::array{g.Regle181Jouee, g.PetitProtege, g.CavalierLonguePreneurTombe, g.DefenseNaPasEntame,
+                        g.RetourAtoutAttendu, g.SignalAtoutHumain}),
+            (std::array<int16_t, 6>{0, 0, 0, 1, -1, -1}));
   for (int16_t o = 1; o <= 4; ++o) {
     EXPECT_EQ(g.PasEncoreEntame[o] + g.CouleurNonJouee[o], 2);
     EXPECT_EQ(g.PlusHautAtoutRestant[o], 21);
@@ -67,51 +65,13 @@ TEST(Suivi, StartOfPlay) {
   // The trumps of the shown chien, the Excuse not counted; none known without a discard.
   Partie h{Aleatoire(11)};
   Donner(h, {}, {At(20), At(21), Exc(), Pi(1), Pi(2), Pi(3)});
-  DonnerContrat(h, 2, EncherePrise);
+  DonnerContrat(h, 2, EnchereGarde);
   PreparerJeuDeLaCarte(h);
   EXPECT_EQ(h.AtoutsChien, 2);
   EXPECT_EQ(h.DetenteurAtout[21], 0);
   DonnerContrat(h, 2, EnchereGardeSans);
   PreparerJeuDeLaCarte(h);
   EXPECT_EQ(h.AtoutsChien, -1);
-}
-
-TEST(Suivi, MarkersAlongADeal) {
-  Partie g{Aleatoire(12)};
-  Ecran ecran;
-  g.ecran = &ecran;
-  DonneNord(g, EnchereGarde);
-
-  // The taker leads his long suit's King; West trumps it, East's Knight falls.
-  Jouer(g, {Pi(14), At(6), Pi(7), Pi(12)});
-  EXPECT_EQ(g.CouleurEntameePreneur, CouleurPique);
-  EXPECT_EQ(g.CavalierLonguePreneurTombe + g.CouleurLonguePreneurCoupee, 2);
-  EXPECT_EQ(g.CouleurNonJouee[CouleurPique] + 10 * g.CouleurNonJouee[CouleurCoeur], 10);
-  EXPECT_EQ(g.DefenseNaPasEntame, 1);  // only the taker has led
-  Jouer(g, {At(7), At(2), Pi(3), At(15)});
-  EXPECT_EQ(g.DefenseNaPasEntame, 0);
-  Jouer(g, {Pi(13), At(8), Pi(1), Pi(4)});
-
-  // The bare King of diamonds falls.
-  EXPECT_EQ(g.RoiSecPreneur[CouleurCarreau], 1);
-  Jouer(g, {Ca(5), Ca(1), Co(9), Ca(14)});
-  EXPECT_EQ(g.RoiSecPreneur[CouleurCarreau], 0);
-  Jouer(g, {Co(14), At(9), Co(3), Co(10)});
-  EXPECT_EQ(g.CouleurEntameePreneur, CouleurCoeur);
-
-  // The taker trumps clubs with the Petit: a trump return is awaited until the next trump lead.
-  Entamer(g, 1);
-  Jouer(g, {Tr(1), Tr(8), At(1), At(10)});
-  EXPECT_EQ(g.RetourAtoutAttendu, 0);
-  Jouer(g, {At(11), At(3), Pi(5), At(16)});
-  EXPECT_EQ(g.RetourAtoutAttendu, -1);
-  EXPECT_TRUE(MemoireJuste(g));
-
-  // Nine trumps by East, North and West: 17 down to 8; South's two never counted.
-  std::vector<int16_t> attendu;
-  for (int16_t n = 17; n >= 8; --n) attendu.push_back(n);
-  EXPECT_EQ(ecran.atoutsDehors, attendu);
-  EXPECT_EQ(g.NbAtoutsTombes, 11);
 }
 
 TEST(Suivi, LongSuitFromTheRandomStart) {
@@ -138,6 +98,7 @@ namespace {
 
 // One card recorded by the bookkeeping: the taker, the leader and the cards laid, the hand of
 // the seat to play and the card it plays; what to set first; the marker read after the card.
+// The taker's first suits and the user's signal are checked on whole deals.
 struct Marque {
   int16_t preneur, entameur;
   Cartes pli, main;
@@ -152,9 +113,6 @@ int16_t Retour(const P& g) { return g.RetourAtoutAttendu; }
 int16_t Signal(const P& g) { return g.SignalAtoutHumain; }
 int16_t Cavalier(const P& g) { return g.CavalierLonguePreneurTombe; }
 int16_t LongueCoupee(const P& g) { return g.CouleurLonguePreneurCoupee; }
-int16_t PremiereSeconde(const P& g) {
-  return static_cast<int16_t>(g.PremiereCouleurPreneur * 10 + g.SecondeCouleurPreneur);
-}
 int16_t EntameePreneur(const P& g) { return g.CouleurEntameePreneur; }
 int16_t DefenseEntame(const P& g) { return g.DefenseNaPasEntame; }
 int16_t PiqueJoue(const P& g) { return g.CouleurNonJouee[CouleurPique]; }
@@ -171,30 +129,26 @@ const Marque kMarques[] = {
     {1, 2, {Pi(5)}, {At(9), At(1)}, At(9), ProtegeAvant, Protege, 1},        // another trump keeps it
     {3, 2, {Pi(5)}, {At(1), Co(3)}, At(1), Rien, Retour, 0},                 // the taker trumps with the Petit
     {3, 2, {At(5)}, {At(9), At(1)}, At(1), Rien, Retour, -1},                // the Petit under a trump lead
+    {3, 1, {Pi(5), At(3)}, {At(1), Ca(3)}, At(1), Rien, Retour, -1},         // the Petit under a trump
     {1, 2, {Pi(5)}, {At(1), Co(3)}, At(1), Rien, Retour, -1},                // a defender's Petit
     {3, 3, {}, {At(9), Co(3)}, At(9), RetourAttendu, Retour, -1},            // a trump lead answers it
     {3, 3, {}, {At(9), Co(3)}, Co(3), RetourAttendu, Retour, 0},             // a plain lead does not
     {3, 2, {At(5)}, {At(9), Co(3)}, At(9), RetourAttendu, Retour, 0},        // nor a trump that follows
     {3, 3, {}, {At(9), Co(3)}, At(9), [](P& g) { RetourAttendu(g), g.ReglesActives[16] = 0; }, Retour, 0},
-    {3, 1, {}, {At(9), At(4), Co(3)}, At(9), Rien, Signal, 1},               // the user's odd trump lead
-    {3, 1, {}, {At(9), At(4), Co(3)}, At(4), Rien, Signal, -1},              // an even one
-    {3, 1, {}, {At(9), At(4), Co(3)}, At(9), [](P& g) { g.PasEncoreEntame[1] = 0; }, Signal, -1},  // not his first
-    {1, 1, {}, {At(9), At(4), Co(3)}, At(9), Rien, Signal, -1},              // the user is the taker
-    {2, 1, {}, {At(9), At(4), Co(3)}, At(9), [](P& g) { g.JoueurHumain = 3; }, Signal, -1},  // not the user
+    {2, 1, {}, {At(9), At(4), Co(3)}, At(9), [](P& g) { g.JoueurHumain = 3; }, Signal, -1},  // the signal is the user's
     {3, 3, {Pi(14)}, {Pi(12), Pi(3)}, Pi(12), LonguePique, Cavalier, 1},     // Knight under the long King
     {3, 3, {Pi(13)}, {Pi(12), Pi(3)}, Pi(12), LonguePique, Cavalier, 0},     // under the Queen
+    {3, 2, {Pi(5), Pi(14)}, {Pi(12), Pi(3)}, Pi(12), LonguePique, Cavalier, 0},  // the King not led
     {3, 3, {Pi(14)}, {Pi(12), Pi(3)}, Pi(12), [](P& g) { g.CouleurLongue[3] = 2; }, Cavalier, 0},  // not his long suit
     {3, 3, {Pi(14)}, {Pi(10), Pi(3)}, Pi(10), LonguePique, Cavalier, 0},     // not the Knight
     {3, 3, {Pi(14)}, {At(4), Co(3)}, At(4), LonguePique, LongueCoupee, 1},   // a defender trumps the long suit
     {3, 3, {Pi(14)}, {At(4), Co(3)}, Co(3), LonguePique, LongueCoupee, 0},   // discards
     {3, 3, {Pi(14)}, {At(4), Co(3)}, At(4), [](P& g) { g.CouleurLongue[3] = 2; }, LongueCoupee, 0},
     {3, 2, {Pi(5)}, {At(4), Co(3)}, At(4), LonguePique, LongueCoupee, 0},    // the taker trumps
-    {3, 3, {}, {Pi(9), At(4)}, Pi(9), Rien, PremiereSeconde, 10 - 1},        // the taker's first free suit
-    {3, 3, {}, {Co(9), At(4)}, Co(9), [](P& g) { g.PremiereCouleurPreneur = 1; }, PremiereSeconde, 12},
-    {3, 3, {}, {Co(9), At(4)}, At(4), Rien, PremiereSeconde, -10 - 1},       // a trump lead
     {3, 3, {}, {Co(9), At(4)}, Co(9), Rien, EntameePreneur, CouleurCoeur},
     {3, 3, {}, {Co(9), At(4)}, At(4), Rien, EntameePreneur, -1},
     {3, 2, {}, {Co(9), At(4)}, Co(9), Rien, EntameePreneur, -1},             // a defender's lead
+    {3, 2, {Co(5)}, {Co(9), At(4)}, Co(9), Rien, EntameePreneur, -1},        // the taker follows
     {3, 2, {}, {Co(9), At(4)}, Co(9), Rien, DefenseEntame, 0},
     {3, 3, {}, {Co(9), At(4)}, Co(9), Rien, DefenseEntame, 1},               // the taker's lead
     {3, 2, {}, {Pi(9), At(4)}, Pi(9), Rien, PiqueJoue, 2},                   // first played in this trick

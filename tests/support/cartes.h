@@ -166,11 +166,6 @@ struct Position {
     return *this;
   }
   Position& Main(const Cartes& cartes) { return Main(Joueur(), cartes); }
-  template <class F>
-  Position& Avec(F f) {
-    f(g);
-    return *this;
-  }
 
   std::string Candidats() const { return ::Candidats(g, Joueur()); }
   // One rule alone for the seat to play: "=" when it ends the choice, then the candidates left.

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <set>
 
 #include "application_qt.h"
@@ -12,7 +11,7 @@ namespace {
 
 using CarteSav = TestQt;
 
-TEST_F(CarteSav, EachCardOfTheDeckFindsItsOwnFaceInTheListOfItsSuit) {
+TEST_F(CarteSav, EachCardFindsItsOwnFaceAndACardWithNoneLeavesThePictureAsItWas) {
   const FormCarteSav& sav = FormCarteSav::Instance();
   TableDesCartes jeu;
   CreerJeuCartes(jeu);
@@ -24,42 +23,24 @@ TEST_F(CarteSav, EachCardOfTheDeckFindsItsOwnFaceInTheListOfItsSuit) {
     faces.insert(face);
   }
   EXPECT_EQ(faces.size(), 78u);
-
-  EXPECT_EQ(sav.Image(Exc()), &sav.ImageListAtouts[22]);  // the Excuse
-  EXPECT_EQ(sav.Image(At(21)), &sav.ImageListAtouts[21]);
-  EXPECT_EQ(sav.Image(At(1)), &sav.ImageListAtouts[1]);
-  EXPECT_EQ(sav.Image(Co(14)), &sav.ImageListCoeurs[14]);
-  EXPECT_EQ(sav.Image(Jouee(Pi(1))), &sav.ImageListPiques[1]);
-  EXPECT_EQ(sav.Image(Jouee(Tr(11))), &sav.ImageListTrefles[11]);
-  EXPECT_EQ(sav.Image(Jouee(Ca(7))), &sav.ImageListCarreaux[7]);
-  // The store is loaded once: a second lookup hands back the very same picture.
-  EXPECT_EQ(&FormCarteSav::Instance(), &sav);
-}
-
-TEST_F(CarteSav, ACardWithNoPictureLeavesTheControlAsItWas) {
-  const FormCarteSav& sav = FormCarteSav::Instance();
-  QLabel controle;
-  AfficherImageCarte(controle, Exc());
-  EXPECT_EQ(controle.pixmap().cacheKey(), sav.ImageListAtouts[22].cacheKey());
-  AfficherImageCarte(controle, Co(14));
-  EXPECT_EQ(controle.pixmap().cacheKey(), sav.ImageListCoeurs[14].cacheKey());
-
-  const Carte sansImage[] = {
-      Carte{},            // an empty trick place: suit -1
-      Carte{3, 5, 1, 0},  // no suit 5
-      Pi(0),              // value 0 only exists in suit 0
-      Ca(15),
-      At(23),
+  // One of each list, played or not; the Excuse after the 21.
+  const std::pair<Carte, const QPixmap*> connues[] = {
+      {Exc(), &sav.ImageListAtouts[22]},         {At(21), &sav.ImageListAtouts[21]},
+      {At(1), &sav.ImageListAtouts[1]},          {Co(14), &sav.ImageListCoeurs[14]},
+      {Jouee(Pi(1)), &sav.ImageListPiques[1]},   {Jouee(Tr(11)), &sav.ImageListTrefles[11]},
+      {Jouee(Ca(7)), &sav.ImageListCarreaux[7]},
   };
-  for (const Carte& carte : sansImage) {
+  for (const auto& [carte, face] : connues) EXPECT_EQ(sav.Image(carte), face) << Nom(carte);
+  // The store is loaded once: a second lookup hands back the very same pictures.
+  EXPECT_EQ(&FormCarteSav::Instance(), &sav);
+
+  // An empty trick place (suit -1), no suit 5, value 0 outside suit 0, values past the lists.
+  for (const Carte& carte : {Carte{}, Carte{3, 5, 1, 0}, Pi(0), Ca(15), At(23)}) {
     EXPECT_EQ(sav.Image(carte), nullptr) << carte.Couleur << "/" << carte.Valeur;
-    AfficherImageCarte(controle, carte);
-    EXPECT_EQ(controle.pixmap().cacheKey(), sav.ImageListCoeurs[14].cacheKey());
     QPixmap image = sav.ImageListPiques[3];
     AfficherImageCarte(image, carte);
     EXPECT_EQ(image.cacheKey(), sav.ImageListPiques[3].cacheKey());
   }
-
   QPixmap image;
   AfficherImageCarte(image, At(21));
   EXPECT_EQ(image.cacheKey(), sav.ImageListAtouts[21].cacheKey());

@@ -22,25 +22,16 @@ struct Face {
 const std::vector<Face>& Faces() {
   static const std::vector<Face> faces = [] {
     std::vector<Face> f;
-    for (int16_t couleur = 0; couleur <= 4; ++couleur) {
-      for (int16_t indice = 1; indice <= NombreImages(couleur); ++indice) {
+    for (int16_t couleur = 0; couleur <= 4; ++couleur)
+      for (int16_t indice = 1; indice <= NombreImages(couleur); ++indice)
         f.push_back({couleur, indice, DessinerCarte(couleur, indice).convertToFormat(QImage::Format_ARGB32)});
-      }
-    }
     return f;
   }();
   return faces;
 }
 
-QImage DemiTour(const QImage& image) {
-  QImage tourne(image.size(), image.format());
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      tourne.setPixel(image.width() - 1 - x, image.height() - 1 - y, image.pixel(x, y));
-    }
-  }
-  return tourne;
-}
+// Turned half a turn about its centre.
+QImage DemiTour(const QImage& image) { return image.mirrored(true, true); }
 
 QString Nom(const Face& f) { return NomFichierCarte(f.couleur, f.indice); }
 
@@ -52,7 +43,7 @@ TEST_F(DessinCartes, TheCommittedPicturesAreWhatTheProgramDraws) {
     EXPECT_EQ(f.image.size(), QSize(LargeurCarte, HauteurCarte));
     const QImage fichier = sav.Image(f.couleur, f.indice)->toImage().convertToFormat(QImage::Format_ARGB32);
     EXPECT_TRUE(fichier == f.image) << qPrintable(Nom(f))
-                                    << " differs from the drawing: run mirvane-cartes to draw pictures/ again";
+                                    << " differs from the drawing: run \"mirvane-cartes pictures\" to draw them again";
   }
   // Drawing is repeatable within a run as well.
   EXPECT_TRUE(DessinerCarte(0, 7).convertToFormat(QImage::Format_ARGB32) == Faces()[6].image);
@@ -70,43 +61,38 @@ TEST_F(DessinCartes, NoTwoFacesAndNoTwoCornersAreAlike) {
   // The trick and hand windows show only the top-left 30 x 50 (32 x 52) of a face.
   std::vector<QImage> coins;
   for (const Face& f : Faces()) coins.push_back(f.image.copy(0, 0, 30, 50));
-  for (std::size_t a = 0; a < Faces().size(); ++a) {
+  for (std::size_t a = 0; a < Faces().size(); ++a)
     for (std::size_t b = a + 1; b < Faces().size(); ++b) {
-      EXPECT_FALSE(Faces()[a].image == Faces()[b].image) << qPrintable(Nom(Faces()[a])) << " " << qPrintable(Nom(Faces()[b]));
-      EXPECT_FALSE(coins[a] == coins[b]) << qPrintable(Nom(Faces()[a])) << " " << qPrintable(Nom(Faces()[b]));
+      const std::string paire = (Nom(Faces()[a]) + " " + Nom(Faces()[b])).toStdString();
+      EXPECT_FALSE(Faces()[a].image == Faces()[b].image) << paire;
+      EXPECT_FALSE(coins[a] == coins[b]) << paire;
     }
-  }
 }
 
-TEST_F(DessinCartes, FacesReadTheSameBothWaysUp) {
+TEST_F(DessinCartes, FacesReadTheSameBothWaysUpWithTheirSuitsColourInTheCorner) {
   for (const Face& f : Faces()) {
+    const std::string nom = Nom(f).toStdString();
     if (f.couleur == CouleurAtout || f.indice > 10) {
-      EXPECT_TRUE(DemiTour(f.image) == f.image) << qPrintable(Nom(f));
+      EXPECT_TRUE(DemiTour(f.image) == f.image) << nom;
     } else {  // a plain card turns only its corners; the large value in the middle stays upright
-      EXPECT_TRUE(DemiTour(f.image.copy(60, 100, 30, 50)) == f.image.copy(0, 0, 30, 50)) << qPrintable(Nom(f));
-      EXPECT_FALSE(DemiTour(f.image) == f.image) << qPrintable(Nom(f));
+      EXPECT_TRUE(DemiTour(f.image.copy(60, 100, 30, 50)) == f.image.copy(0, 0, 30, 50)) << nom;
+      EXPECT_FALSE(DemiTour(f.image) == f.image) << nom;
     }
     // Transparent only outside the rounded corners.
-    EXPECT_EQ(qAlpha(f.image.pixel(0, 0)), 0) << qPrintable(Nom(f));
-    EXPECT_EQ(qAlpha(f.image.pixel(LargeurCarte / 2, HauteurCarte / 2)), 255) << qPrintable(Nom(f));
-  }
-}
-
-TEST_F(DessinCartes, CornerIndexIsRedForHeartsAndDiamondsAndBlackForSpadesAndClubs) {
-  for (const Face& f : Faces()) {
+    EXPECT_EQ(qAlpha(f.image.pixel(0, 0)), 0) << nom;
+    EXPECT_EQ(qAlpha(f.image.pixel(LargeurCarte / 2, HauteurCarte / 2)), 255) << nom;
     if (f.couleur == CouleurAtout) continue;
-    int rouges = 0;
-    int noirs = 0;
-    for (int y = 3; y < 40; ++y) {  // the index, clear of the border and of any frame
+    // The index, clear of the border and of any frame: red for hearts and diamonds, else black.
+    int rouges = 0, noirs = 0;
+    for (int y = 3; y < 40; ++y)
       for (int x = 3; x < 26; ++x) {
         const QRgb p = f.image.pixel(x, y);
-        if (qRed(p) > 150 && qGreen(p) < 90 && qBlue(p) < 90) ++rouges;
-        if (qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90 && qAlpha(p) == 255) ++noirs;
+        rouges += qRed(p) > 150 && qGreen(p) < 90 && qBlue(p) < 90;
+        noirs += qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90 && qAlpha(p) == 255;
       }
-    }
     const bool rouge = f.couleur == CouleurCoeur || f.couleur == CouleurCarreau;
-    EXPECT_GT(rouge ? rouges : noirs, 60) << qPrintable(Nom(f));
-    EXPECT_EQ(rouge ? noirs : rouges, 0) << qPrintable(Nom(f));
+    EXPECT_GT(rouge ? rouges : noirs, 60) << nom;
+    EXPECT_EQ(rouge ? noirs : rouges, 0) << nom;
   }
 }
 

@@ -4,13 +4,13 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <functional>
 #include <string>
 
 #include "application_qt.h"
 #include "platform/factice.h"
-#include "platform/panneau3d.h"
 #include "platform/twips.h"
 #include "table/mirvane.h"
 #include "windows/fenetre_modele.h"
@@ -18,7 +18,8 @@
 namespace {
 
 // The real main window over the controller, on hand-fired timers. Every step of the user is
-// a mouse click on a widget; a tick is followed by the redraw the Qt timers would trigger.
+// a mouse click on a widget or a menu command; a tick is followed by the redraw the Qt timers
+// would trigger.
 class FenetreMirvaneTest : public TestQt {
  protected:
   FenetreMirvaneTest() : m(plateforme, Aleatoire(11)) { m.Form_Load(); }
@@ -47,15 +48,33 @@ class FenetreMirvaneTest : public TestQt {
       }
     return false;
   }
-  // Every card of the user's row, raised or not, lies wholly inside the table area.
-  void VerifierMainVisible() {
-    const QRect aire = fenetre->Table().rect();
-    for (int16_t k = 1; k <= 24; ++k) {
-      const QWidget* w = Widget(m.Id().Carte3d[k]);
-      if (w->isVisible()) {
-        ASSERT_TRUE(aire.contains(w->geometry())) << k;
+  // The menu bar's items walked depth first: the model's order.
+  std::vector<QAction*> Actions() {
+    std::vector<QAction*> actions;
+    std::function<void(const QList<QAction*>&)> parcourir = [&](const QList<QAction*>& liste) {
+      for (QAction* a : liste) {
+        actions.push_back(a);
+        if (a->menu()) parcourir(a->menu()->actions());
       }
+    };
+    parcourir(fenetre->menuBar()->actions());
+    return actions;
+  }
+  QAction* Action(int id) { return Actions().at(static_cast<size_t>(id)); }
+  // The items whose caption, key, check mark, availability or visibility on screen differ
+  // from the model; empty when they all agree.
+  std::string EcartMenus() {
+    const std::vector<QAction*> actions = Actions();
+    if (actions.size() != m.Menus().size()) return "the number of items";
+    std::string ecarts;
+    for (size_t i = 0; i < actions.size(); ++i) {
+      const ElementMenu& e = m.Menus()[i];
+      const QAction* a = actions[i];
+      if (a->text().toStdString() != e.legende || a->shortcut() != QKeySequence(QString::fromStdString(e.touche)) ||
+          a->isChecked() != e.coche || a->isEnabled() != e.disponible || a->isVisible() != e.visible)
+        ecarts += e.nom + " ";
     }
+    return ecarts;
   }
 
   PlateformeFactice plateforme;
@@ -74,64 +93,51 @@ TEST_F(FenetreMirvaneTest, TheWindowIsEightHundredBySixHundredAndHoldsTheHandAtE
   EXPECT_EQ(fenetre->windowTitle(), QString::fromStdString(m.titre));
 }
 
-TEST_F(FenetreMirvaneTest, TheMenuBarFollowsTheModelsMenus) {
-  std::vector<QAction*> actions;
-  std::function<void(const QList<QAction*>&)> parcourir = [&](const QList<QAction*>& liste) {
-    for (QAction* a : liste) {
-      actions.push_back(a);
-      if (a->menu()) parcourir(a->menu()->actions());
+TEST_F(FenetreMirvaneTest, EveryMenuCommandTwiceOverLeavesTheMenusAsTheModelHasThem) {
+  EXPECT_EQ(EcartMenus(), "") << "at load";
+  const std::vector<QAction*> actions = Actions();
+  const int32_t donnes = m.DonnesPreparees;
+  for (size_t id = 0; id < actions.size(); ++id) {
+    const ElementMenu& e = m.Menus()[id];
+    if (actions[id]->menu()) continue;
+    // The second time the item is the one already chosen.
+    for (int fois = 1; fois <= 2; ++fois) {
+      actions[id]->trigger();
+      EXPECT_EQ(EcartMenus(), "") << e.nom << " chosen " << fois << " times";
     }
-  };
-  parcourir(fenetre->menuBar()->actions());
-  auto trouver = [&](const ElementMenu& e) -> QAction* {
-    for (QAction* a : actions)
-      if (!e.separateur && a->text() == QString::fromStdString(e.legende)) return a;
-    return nullptr;
-  };
-  int vus = 0;
-  for (const ElementMenu& e : m.Menus()) {
-    if (e.separateur || e.legende.empty()) continue;
-    QAction* a = trouver(e);
-    ASSERT_NE(a, nullptr) << e.legende;
-    EXPECT_EQ(a->shortcut(), QKeySequence(QString::fromStdString(e.touche))) << e.legende;
-    EXPECT_EQ(a->isChecked(), e.coche) << e.legende;
-    EXPECT_EQ(a->isEnabled(), e.disponible) << e.legende;
-    ++vus;
+    // A choice among values is the one ticked.
+    const std::string& groupe = m.Menus()[static_cast<size_t>(e.parent)].nom;
+    const bool valeur = groupe == "vitessejeu" || groupe == "trans" || groupe == "MenuNiveau" || groupe == "jeuff";
+    EXPECT_TRUE(e.coche || !valeur) << e.nom;
   }
-  EXPECT_GT(vus, 5);
-
-  // A menu command reaches the controller: a new deal.
-  const int nouveau = m.Id().nouveau;
-  QAction* a = trouver(m.Menus()[static_cast<size_t>(nouveau)]);
-  ASSERT_NE(a, nullptr);
-  const int32_t avant = m.DonnesPreparees;
-  a->trigger();
-  EXPECT_EQ(m.DonnesPreparees, avant + 1);
-  // Made unavailable by the model, the command is greyed out and does nothing.
-  m.Menu(nouveau).disponible = false;
+  EXPECT_EQ(m.DonnesPreparees, donnes + 2);  // "Nouvelle partie"
+  // The captions in the other language, by the handler the greyed menu would call.
+  m.menuenglish_Click();
   fenetre->SynchroniserTout();
-  EXPECT_FALSE(a->isEnabled());
-  a->trigger();
-  EXPECT_EQ(m.DonnesPreparees, avant + 1);
+  EXPECT_EQ(EcartMenus(), "");
 }
 
-TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouse) {
+// A whole deal with the mouse, the menus checked against the model after every event; then the
+// windows of the result panel and the last trick, each closed by the window system.
+TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindow) {
   m.g.ForceMain = 4;  // the user holds a Garde
   const Mirvane::Ids& id = m.Id();
   Cliquer(id.PanelLancement);
-  bool poigneeVue = false, ecartFait = false;
+  bool poigneeVue = false, ecartFait = false, niveauRefuse = false;
   int cartesJouees = 0;
   for (int pas = 0; pas < 2000 && !Montre(id.PanelResultat); ++pas) {
-    VerifierMainVisible();
+    ASSERT_EQ(EcartMenus(), "") << "step " << pas;
+    // Every card of the user's row, raised or not, lies wholly inside the table area.
+    for (int16_t k = 1; k <= 24; ++k)
+      ASSERT_TRUE(!Montre(id.Carte3d[k]) || fenetre->Table().rect().contains(Widget(id.Carte3d[k])->geometry())) << k;
     Partie& g = m.g;
     if (FormPoignee* f = m.Poignee()) {
-      // Its own window, the main one disabled meanwhile; no close button.
+      // Its own window, the main one disabled meanwhile; OK and cancel are the only ways out.
       FenetreModele* w = fenetre->Auxiliaire(f);
       ASSERT_NE(w, nullptr);
+      EXPECT_TRUE(Fixe(*w) && !fenetre->isEnabled());
+      EXPECT_FALSE(w->close());
       EXPECT_TRUE(w->isVisible());
-      EXPECT_FALSE(w->windowFlags() & Qt::WindowCloseButtonHint);
-      EXPECT_FALSE(fenetre->isEnabled());
-      EXPECT_EQ(w->windowTitle(), QString::fromStdString(f->titre));
       Cliquer(w, QStringLiteral("PanelBoutonParesseux"));
       Cliquer(w, QStringLiteral("PanelOKPoignee"));
       EXPECT_EQ(m.Poignee(), nullptr);
@@ -160,6 +166,15 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouse) {
     } else if (Montre(id.PanelPoignee)) {
       Cliquer(Montre(id.PanelPoigneeSimple) ? id.PanelPoigneeSimple : id.PanelPoigneeAucune);
     } else if (g.AttenteJeuHumain == 1 && g.AttenteClic == 0 && g.JoueurCourant == g.JoueurHumain) {
+      if (!niveauRefuse) {
+        // No change of level during the tricks, whichever item is chosen.
+        const size_t messages = plateforme.messages.size();
+        for (const char* niveau : {"MenuPro", "MenuDebutant"}) Action(m.ChercherMenu(niveau))->trigger();
+        EXPECT_EQ(plateforme.messages.size(), messages + 2);
+        EXPECT_EQ(m.g.Niveau, 4);
+        niveauRefuse = true;
+        continue;
+      }
       // A card the pointer offers.
       int16_t k = 1;
       while (k <= 18 && !(Montre(id.Carte3d[k]) && Widget(id.Carte3d[k])->cursor().shape() == Qt::UpArrowCursor)) ++k;
@@ -172,15 +187,48 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouse) {
   }
   ASSERT_TRUE(Montre(id.PanelResultat));
   EXPECT_EQ(cartesJouees, 18);
-  EXPECT_TRUE(ecartFait);
-  EXPECT_TRUE(poigneeVue);
+  EXPECT_TRUE(ecartFait && poigneeVue && niveauRefuse);
   EXPECT_EQ(m.g.Preneur, m.g.JoueurHumain);
   EXPECT_EQ(m.g.DemiPointsPreneur + m.g.DemiPointsDefense, 182);
-  // The result panel says it.
-  const auto* texte = fenetre->findChild<Panneau3D*>(QStringLiteral("PanelTexteResultat"));
-  ASSERT_NE(texte, nullptr);
-  EXPECT_EQ(texte->Legende(), QString::fromStdString(m.C(id.PanelTexteResultat).legende));
-  EXPECT_FALSE(texte->Legende().isEmpty());
+
+  // The three windows of the result panel: fixed, no control box, and a close request is
+  // taken as their OK.
+  const struct {
+    int bouton;
+    std::function<ModeleFenetre*()> modele;
+  } resultats[] = {
+      {id.PanelScoreDetaille, [&] { return m.ScoreDetaille(); }},
+      {id.PanelVoirMains, [&] { return m.Mains(); }},
+      {id.PanelVoirPlis, [&] { return m.TousPlis(); }},
+  };
+  for (const auto& r : resultats) {
+    Cliquer(r.bouton);
+    FenetreModele* w = fenetre->Auxiliaire(r.modele());
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->isVisible() && Fixe(*w) && EcartMenus().empty()) << r.bouton;
+    w->close();
+    EXPECT_FALSE(w->isVisible()) << r.bouton;
+    EXPECT_TRUE(r.modele() == nullptr || !r.modele()->visible) << r.bouton;
+    EXPECT_EQ(EcartMenus(), "");
+  }
+
+  // The last trick: sizable; its close box unloads it, and the next opening is at its own
+  // size, centred, wherever and however large the user left it.
+  QAction* f12 = Action(id.MenuLastPli);
+  for (int fois = 1; fois <= 2; ++fois) {
+    f12->trigger();
+    FenetreModele* last = fenetre->Auxiliaire(m.LastPli());
+    ASSERT_NE(last, nullptr);
+    EXPECT_TRUE(last->isVisible() && Reglable(*last) && EcartMenus().empty());
+    EXPECT_EQ(last->size(), QSize(318, 356));
+    const QPoint ecart = last->frameGeometry().center() - last->screen()->geometry().center();
+    // Centred before it is shown, when the frame is not known yet.
+    EXPECT_LE(ecart.manhattanLength(), 4) << ecart.x() << "," << ecart.y();
+    last->setGeometry(last->geometry().adjusted(137, 123, 250, 200));
+    EXPECT_TRUE(last->close());
+    EXPECT_FALSE(m.LastPli()->visible);
+    EXPECT_EQ(EcartMenus(), "");
+  }
 }
 
 }  // namespace
