@@ -86,6 +86,7 @@ TEST(Textes, AnyOtherLanguageChangesNothing) {
     const std::vector<Controle> avant = w.f.Controles();
     const std::vector<ElementMenu> menus = w.f.Menus();
     AppliquerLangue(w.f, w.g, "1.0");
+    LegenderMenus(w.f, langue);
     AssocierSurvols(w.f, w.g);
     w.f.Envoyer(w.f.Chercher("nContrat"), Evenement::Survol);
     EXPECT_EQ(w.f.Controles(), avant);
