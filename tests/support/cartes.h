@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <iterator>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,20 @@ inline std::string Nom(const Carte& c) {
   std::string t = couleurs[c.Couleur];
   t += std::to_string(c.Valeur);
   return t;
+}
+// The cards so named, separated by spaces; "-P5": the card already played.
+inline Cartes Lire(const std::string& texte) {
+  Cartes cartes;
+  std::istringstream mots(texte);
+  for (std::string mot; mots >> mot;) {
+    const bool jouee = mot[0] == '-';
+    int16_t n = 1;
+    while (n < 78 && Nom(CarteDeNumero(n)) != mot.substr(jouee)) ++n;
+    EXPECT_EQ(Nom(CarteDeNumero(n)), mot.substr(jouee));
+    cartes.push_back(CarteDeNumero(n));
+    cartes.back().EnMain = !jouee;
+  }
+  return cartes;
 }
 
 // The place of a card in a seat's hand, -1 when absent.
