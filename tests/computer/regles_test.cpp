@@ -479,12 +479,12 @@ TEST(Regles, Regle203DrawByDraw) {
     // The taker plays after him: he keeps. Four Kings: the one of s0 + 2 stays.
     const int16_t s0 = Depart(temoin);
     const std::string roi = std::string(kPiques[Tour(s0, 2)]) + "14";
-    EXPECT_EQ(p.Pli(1, {At(5)}).Main({Pi(14), Co(14), Tr(14), Ca(14)}).Regle(203), roi) << graine;
+    EXPECT_EQ(p.Pli(1, Lire("A5")).Main(Lire("P14 Co14 T14 Ca14")).Regle(203), roi) << graine;
     // With the four Queens as well, only the Queen of s0 stays.
     const int16_t s1 = Depart(temoin);
-    EXPECT_EQ(p.Main(Lire("P14 Co14 T14 Ca14 P13 Co13 T13 Ca13")).Regle(203), kPiques[s1] + std::string("13")) << graine;
+    EXPECT_EQ(p.Main(Lire("P14 Co14 T14 Ca14 P13 Co13 T13 Ca13")).Regle(203), kPiques[s1] + std::string("13"));
     // A partner laid the 21: he gives. Voids of the taker in clubs and diamonds.
-    p.Pli(1, {At(21)}).Main({Co(14), Tr(14), Ca(13), Ca(2)});
+    p.Pli(1, Lire("A21")).Main(Lire("Co14 T14 Ca13 Ca2"));
     p.g.CoupesConnues[2][3][3] = p.g.CoupesConnues[2][3][4] = 1;
     const std::set<std::string> tenues{"Co14", "T14", "Ca13"};
     std::string attendu;
@@ -509,7 +509,7 @@ TEST(Regles, Regles172And180DrawByDraw) {
     Position p(1);
     p.g.alea = Aleatoire(graine);
     Aleatoire temoin = p.g.alea;
-    p.Pli(1, {Exc()}).Main({At(5), Pi(9), Tr(9), Tr(4), Ca(1)});
+    p.Pli(1, Lire("Exc")).Main(Lire("A5 P9 T9 T4 Ca1"));
     p.g.CoupesConnues[2][1][1] = p.g.CoupesConnues[2][1][3] = 1;
     const int16_t s0 = Depart(temoin);
     const int16_t vide = s0 == 2 || s0 == 3 ? 3 : 1;

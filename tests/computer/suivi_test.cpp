@@ -30,16 +30,10 @@ TEST(Suivi, StartOfPlay) {
   // North (3) takes, long in spades and without clubs, with a bare King of diamonds, the Petit
   // and the Excuse; South, the human, holds trumps 2 to 5; East no trumps, West nine diamonds.
   Donner(g,
-         {{3,
-           {Pi(14), Pi(13), Pi(11), Pi(10), Pi(9), Pi(8), Co(14), Co(2), Ca(14), At(1), At(15), At(16), At(17), At(18),
-            At(19), At(20), At(21), Exc()}},
-          {1,
-           {Pi(7), Pi(1), Co(3), Co(4), Co(5), Co(6), Co(7), Co(8), Tr(1), Tr(2), Tr(3), Tr(4), Tr(5), At(2), At(3),
-            At(4), At(5), Ca(1)}},
-          {2,
-           {Pi(2), Pi(3), Pi(4), Pi(5), Pi(6), Pi(12), Co(9), Co(10), Co(11), Co(12), Co(13), Tr(8), Tr(9), Tr(10),
-            Tr(11), Tr(12), Tr(13), Tr(14)}}},
-         {Co(1), Tr(6), Tr(7), Ca(2), Ca(3), Ca(4)});
+         {{3, Lire("P14 P13 P11 P10 P9 P8 Co14 Co2 Ca14 A1 A15 A16 A17 A18 A19 A20 A21 Exc")},
+          {1, Lire("P7 P1 Co3 Co4 Co5 Co6 Co7 Co8 T1 T2 T3 T4 T5 A2 A3 A4 A5 Ca1")},
+          {2, Lire("P2 P3 P4 P5 P6 P12 Co9 Co10 Co11 Co12 Co13 T8 T9 T10 T11 T12 T13 T14")}},
+         Lire("Co1 T6 T7 Ca2 Ca3 Ca4"));
   DonnerContrat(g, 3, EncherePrise);
   OuvrirJeu(g, 3);
   PreparerJeuDeLaCarte(g);
@@ -64,7 +58,7 @@ TEST(Suivi, StartOfPlay) {
 
   // The trumps of the shown chien, the Excuse not counted; none known without a discard.
   Partie h{Aleatoire(11)};
-  Donner(h, {}, {At(20), At(21), Exc(), Pi(1), Pi(2), Pi(3)});
+  Donner(h, {}, Lire("A20 A21 Exc P1 P2 P3"));
   DonnerContrat(h, 2, EnchereGarde);
   PreparerJeuDeLaCarte(h);
   EXPECT_EQ(h.AtoutsChien, 2);
@@ -80,9 +74,7 @@ TEST(Suivi, LongSuitFromTheRandomStart) {
   int trefle = 0;
   for (uint64_t graine = 1; graine <= 40; ++graine) {
     Partie g{Aleatoire(graine)};
-    Donner(g, {{1,
-                {Pi(1), Pi(2), Pi(3), Pi(4), Co(1), Co(2), Co(3), Co(4), Co(5), Tr(1), Tr(2), Tr(3), Tr(4), Tr(5),
-                 Ca(1), Ca(2), Ca(3), Ca(4)}}});
+    Donner(g, {{1, Lire("P1 P2 P3 P4 Co1 Co2 Co3 Co4 Co5 T1 T2 T3 T4 T5 Ca1 Ca2 Ca3 Ca4")}});
     DonnerContrat(g, 2, EncherePrise);
     Aleatoire tirage = g.alea;
     const bool depuisTrefle = CInt(tirage.Rnd() * 3) + 1 == CouleurTrefle;  // South draws first
