@@ -23,6 +23,8 @@ using P = Partie;
 
 void SansAtoutPourTous(P& g) { g.SansAtout[g.Preneur].Remplir(1); }
 void Coupee(P& g) { g.CouleurLonguePreneurCoupee = 1; }
+void ChienSixAtouts(P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 6; }
+void ChienCinqAtouts(P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 5; }
 void PiqueEtTrefle(P& g) { g.PremiereCouleurPreneur = CouleurPique, g.SecondeCouleurPreneur = CouleurTrefle; }
 const std::string kNeufAtouts = "A21 A18 A16 A14 A11 A9 A7 A3 A1";
 const std::string kNeufAtoutsLongPique = "A21 A18 A16 A14 A11 A9 A7 A3 A1 P14 P10 P8 P6 P2";
@@ -96,8 +98,7 @@ const Cas kCas[] = {
     {21, 1, 2, "", "A21 A20 A1", "", [](P& g) { g.NumeroPli = 16, g.NbAtoutsTombes = 19; }},
     {21, 1, 2, "", "A21 A20 A1", "", [](P& g) { g.NumeroPli = 15, g.NbAtoutsTombes = 18; }},
     {21, 1, 2, "", "A21 A20 A1", "", [](P& g) { g.NumeroPli = 17, g.NbAtoutsTombes = 18; }},
-    {21, 1, 2, "", "A21 A20 A1", "",  // not his Petit
-     [](P& g) { g.NumeroPli = 16, g.NbAtoutsTombes = 18, g.DetenteurPetit = 3; }},
+    {21, 1, 2, "", "A21 A20 A1", "", [](P& g) { g.NumeroPli = 16, g.NbAtoutsTombes = 18, g.DetenteurPetit = 3; }},
     // 170: the taker keeps his Petit once every defender is known trumpless.
     {170, 4, 4, "", "A8 A1 P5", "A8 P5", SansAtoutPourTous},
     {170, 4, 4, "", "A8 A1 P5", "", [](P& g) { g.SansAtout[4][1] = g.SansAtout[4][2] = 1; }},  // D3
@@ -136,12 +137,9 @@ const Cas kCas[] = {
     {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "=A1", [](P& g) { g.CouleurNonJouee[3] = 2; }},
     {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 0; }},
     {118, 3, 1, "T4 T13", "A18 A9 A1 P4", ""},  // the suit not yet marked
-    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "=A1",       // 8 trumps dealt
-     [](P& g) { g.CouleurNonJouee[3] = 2, g.NbAtoutsDonne[3] = 8; }},
-    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "",          // 9 trumps dealt
-     [](P& g) { g.CouleurNonJouee[3] = 2, g.NbAtoutsDonne[3] = 9; }},
-    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "",          // dealt a club
-     [](P& g) { g.CouleurNonJouee[3] = 2, g.NbCartesCouleurDonne[3][3] = 1; }},
+    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "=A1", [](P& g) { g.CouleurNonJouee[3] = 2, g.NbAtoutsDonne[3] = 8; }},
+    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 2, g.NbAtoutsDonne[3] = 9; }},
+    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 2, g.NbCartesCouleurDonne[3][3] = 1; }},
     {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 2, g.DetenteurPetit = 4; }},  // not his
     {118, 4, 1, "T4 T13", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 2; }},
     {118, 3, 3, "", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 2, g.PliCourant[3] = Tr(4); }},  // leading
@@ -251,8 +249,7 @@ const Cas kCas[] = {
     {160, 2, 1, "Exc", "A15 A4 P8 T3", ""},  // the Excuse led
     {160, 2, 1, "Co9", "A15 A4 P8 T3", "", [](P& g) { g.NbCartesCouleur[2][2] = 1; }},
     {160, 2, 1, "Co9", "A15 A4 P8 T3", "", [](P& g) { g.SansAtout[2][2] = 1; }},
-    {160, 2, 1, "Co9", "A15 A4 P8 T3", "",                  // every honour played
-     [](P& g) { g.ConnuDetenteurCouleur[2][2].Remplir(ConnuJouee); }},
+    {160, 2, 1, "Co9", "A15 A4 P8 T3", "", [](P& g) { g.ConnuDetenteurCouleur[2][2].Remplir(ConnuJouee); }},
     {160, 2, 1, "Co9", "A15 A4 P8 T3", "=A15",              // the Knight still out
      [](P& g) { g.ConnuDetenteurCouleur[2][2][13] = g.ConnuDetenteurCouleur[2][2][14] = ConnuJouee; }},
     {160, 2, 1, "Co9", "A15 A4 P8 T3", "=A15",              // the King in the chien
@@ -313,18 +310,12 @@ const Cas kCas[] = {
     {113, 1, 2, "", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2, g.SignalAtoutHumain = 3; }},
     {113, 2, 2, "", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2; }},  // the taker
     {113, 1, 1, "Exc", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2; }},  // not leading
-    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co5 Co2 P4", "=Co5",  // A: one honour
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 6; }},
-    {113, 1, 2, "", "A20 A15 Exc Co13 Co12 Co9 P4", "=Co12",  // C: Queen and Knight
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 6; }},
-    {113, 1, 2, "", "A20 A15 Exc Co12 Co11 Co10 Co2 P4", "=Co10",  // D: no honour
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 6; }},
-    {113, 1, 2, "", "A20 A15 Exc Co14 Co13 Co9 Co5 P4", "=Co5",  // E: 5 trumps
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 5; }},
-    {113, 1, 2, "", "A20 A15 Exc Co12 Co9 Co7 Co2 P4", "=Co7",  // F: lowest above 5
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 5; }},
-    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co7 Co2 P4", "P4 Co14 Co9 Co7 Co2",  // no variant
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 5; }},
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co5 Co2 P4", "=Co5", ChienSixAtouts},  // A: one honour
+    {113, 1, 2, "", "A20 A15 Exc Co13 Co12 Co9 P4", "=Co12", ChienSixAtouts},  // C: Queen and Knight
+    {113, 1, 2, "", "A20 A15 Exc Co12 Co11 Co10 Co2 P4", "=Co10", ChienSixAtouts},  // D: no honour
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co13 Co9 Co5 P4", "=Co5", ChienCinqAtouts},  // E: 5 trumps
+    {113, 1, 2, "", "A20 A15 Exc Co12 Co9 Co7 Co2 P4", "=Co7", ChienCinqAtouts},  // F: lowest above 5
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co7 Co2 P4", "P4 Co14 Co9 Co7 Co2", ChienCinqAtouts},  // no variant
     // 112: the defence's first lead with 0 or 1 trump in the chien: a low even trump, the signal.
     {112, 1, 3, "", "A13 A8 A6 A3 P5", "=A6", [](P& g) { g.AtoutsChien = 1; }},
     {112, 1, 3, "", "A13 A8 A6 A3 P5", "=A6", [](P& g) { g.AtoutsChien = 0; }},
@@ -341,13 +332,10 @@ const Cas kCas[] = {
     {112, 1, 3, "", "A15 A14 A3 P5", "", [](P& g) { g.AtoutsChien = 1; }},  // 14 too high
     // 101: a defender before the taker keeps King and Queen of suits the taker is void in.
     {101, 3, 2, "", "Ca14 Ca13 Ca12 P2", "P2 Ca12", [](P& g) { g.CoupesConnues[2][3][4] = 1; }, 1},
-    {101, 3, 2, "", "Ca14 Ca13 Ca12 P2", "",  // the taker has no trump left
-     [](P& g) { g.CoupesConnues[2][3][4] = g.SansAtout[2][3] = 1; }},
-    {101, 3, 3, "Exc P4 P7", "Ca14 Ca13 Ca12 Co2", "",  // the taker has played
-     [](P& g) { g.CoupesConnues[2][3][4] = 1; }},
+    {101, 3, 2, "", "Ca14 Ca13 Ca12 P2", "", [](P& g) { g.CoupesConnues[2][3][4] = g.SansAtout[2][3] = 1; }},
+    {101, 3, 3, "Exc P4 P7", "Ca14 Ca13 Ca12 Co2", "", [](P& g) { g.CoupesConnues[2][3][4] = 1; }},  // taker played
     {101, 2, 2, "", "Ca14 Ca13 Ca12 P2", "", [](P& g) { g.CoupesConnues[2][2][4] = 1; }},  // the taker
-    {101, 3, 1, "Exc", "Ca14 Ca13 Ca12 P2", "P2 Ca12",  // position 2, the taker next
-     [](P& g) { g.CoupesConnues[2][3][4] = 1; }, 1},
+    {101, 3, 1, "Exc", "Ca14 Ca13 Ca12 P2", "P2 Ca12", [](P& g) { g.CoupesConnues[2][3][4] = 1; }, 1},  // taker next
     // 22: the taker leads the King of an unplayed suit of 5 to 9 cards.
     {22, 1, 1, "", "Co14 Co5 Co4 Co3 Co2 P3 A4", "=Co14", nullptr, 1},
     {22, 1, 1, "", "Co14 Co4 Co3 Co2 P3 A4", "", nullptr, 1},  // four hearts
@@ -365,12 +353,9 @@ const Cas kCas[] = {
     {23, 1, 2, "", "A7 Exc P10 P4 Co13", "=P10 P4",   // every trump out is his
      [](P& g) { g.NbAtoutsTombes = 20, g.CoupesConnues[2][1][1] = 1; }, 1},
     {23, 1, 2, "", "A7 Exc P10 P4 Co13", "", [](P& g) { g.NbAtoutsTombes = 19, g.CoupesConnues[2][1][1] = 1; }},
-    {23, 1, 2, "", "A7 Exc P10 P4 Co13", "",          // void in a suit he lacks
-     [](P& g) { g.SansAtout[2][1] = g.CoupesConnues[2][1][3] = 1; }, 1},
-    {23, 1, 1, "", "A7 Exc P10 P4 Co13", "",  // the taker
-     [](P& g) { g.SansAtout[1][1] = g.CoupesConnues[1][1][1] = 1; }},
-    {23, 1, 1, "Exc", "A7 Exc P10 P4 Co13", "",  // not leading
-     [](P& g) { g.SansAtout[2][1] = g.CoupesConnues[2][1][1] = 1; }},
+    {23, 1, 2, "", "A7 Exc P10 P4 Co13", "", [](P& g) { g.SansAtout[2][1] = g.CoupesConnues[2][1][3] = 1; }, 1},
+    {23, 1, 1, "", "A7 Exc P10 P4 Co13", "", [](P& g) { g.SansAtout[1][1] = g.CoupesConnues[1][1][1] = 1; }},
+    {23, 1, 1, "Exc", "A7 Exc P10 P4 Co13", "", [](P& g) { g.SansAtout[2][1] = g.CoupesConnues[2][1][1] = 1; }},
     // 19: the taker leads no bare King, unless he holds the Petit and the defenders have no trumps.
     {19, 1, 1, "", "T14 P5 A6", "A6 P5", [](P& g) { g.RoiSecPreneur[3] = 1; }},
     {19, 1, 1, "", "T14 P5 A6 A1", "", [](P& g) { g.RoiSecPreneur[3] = 1, SansAtoutPourTous(g); }},
