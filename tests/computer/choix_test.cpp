@@ -77,7 +77,7 @@ TEST(Choix, CascadeEtNiveaux) {
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
     Position p(2);
     p.g.Niveau = niveau;
-    p.Pli(3, {}).Main({Pi(3), Co(4)}).Cascade();
+    ChoisirCarteOrdinateur(p.Pli(3, {}).Main({Pi(3), Co(4)}).g, 3);
     std::set<int16_t> off, attendu;
     for (int16_t i = 1; i <= NombreRegles; ++i)
       if (p.g.ReglesActives[i] == 0) off.insert(i);
@@ -141,7 +141,6 @@ TEST(Choix, TirageDuNiveau) {
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
     Position p(2, 4);
     AppliquerNiveau(p.g, niveau);
-    EXPECT_EQ(p.g.Niveau, niveau);
     EXPECT_EQ(p.g.OptionLeverCartes, niveau <= 2 ? 1 : 0) << "level " << niveau;
     for (int i = 0; i < 300; ++i) {
       p.Pli(3, {}).Main({At(1), Pi(6), Co(7)});

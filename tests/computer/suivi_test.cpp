@@ -62,7 +62,6 @@ TEST(Suivi, StartOfPlay) {
   DonnerContrat(h, 2, EnchereGarde);
   PreparerJeuDeLaCarte(h);
   EXPECT_EQ(h.AtoutsChien, 2);
-  EXPECT_EQ(h.DetenteurAtout[21], 0);
   DonnerContrat(h, 2, EnchereGardeSans);
   PreparerJeuDeLaCarte(h);
   EXPECT_EQ(h.AtoutsChien, -1);

@@ -190,9 +190,4 @@ struct Position {
     LancerRegle(g, c, numero);
     return (c.ChoixFait == 1 ? "=" : "") + Candidats();
   }
-  // The whole cascade: the rule that picked (0 none), then the candidates left.
-  std::string Cascade() {
-    ChoisirCarteOrdinateur(g, Joueur());
-    return std::to_string(g.RegleAffichee[Joueur()]) + " " + Candidats();
-  }
 };
