@@ -61,7 +61,7 @@ TEST(Connaissance, TheTakerPlacesWhatTheDefendersCannot) {
 TEST(Connaissance, OnlyTrumpingOrDiscardingOnAPlainLeadRevealsAVoid) {
   Partie g = DonneEst();
   // South plays his last spade: he alone learns his void at once.
-  Entamer(g, 2);
+  g.EntameurPli = g.JoueurCourant = 2;  // whoever won the last trick
   Jouer(g, {Pi(14), Pi(2), At(5), Pi(12)});
   EXPECT_EQ(g.CoupesConnues[1][1][CouleurPique], 1);
   EXPECT_EQ(g.CoupesConnues[2][1][CouleurPique], 0);
@@ -69,7 +69,7 @@ TEST(Connaissance, OnlyTrumpingOrDiscardingOnAPlainLeadRevealsAVoid) {
 
   // Spades again: South cannot beat West's 8 and must lay his Petit; East overtrumps. Neither
   // is marked void for the others, but South knows he has no trump left.
-  Entamer(g, 3);
+  g.EntameurPli = g.JoueurCourant = 3;
   Jouer(g, {Pi(3), At(8), At(1), At(11)});
   EXPECT_TRUE(MemoireJuste(g));
   for (int16_t o : {2, 3, 4}) EXPECT_EQ(g.CoupesConnues[o][1][CouleurPique] + g.SansAtout[o][1], 0);

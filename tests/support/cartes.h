@@ -46,8 +46,7 @@ inline Cartes Lire(const std::string& texte) {
     int16_t n = 1;
     while (n < 78 && Nom(CarteDeNumero(n)) != mot.substr(jouee)) ++n;
     EXPECT_EQ(Nom(CarteDeNumero(n)), mot.substr(jouee));
-    cartes.push_back(CarteDeNumero(n));
-    cartes.back().EnMain = !jouee;
+    cartes.push_back(Carte{CarteDeNumero(n).Valeur, CarteDeNumero(n).Couleur, !jouee, 0});
   }
   return cartes;
 }
@@ -57,14 +56,6 @@ inline int16_t PlaceDe(const Partie& g, int16_t siege, const Carte& c) {
   for (int16_t k = 1; k <= 18; ++k)
     if (Meme(g.MainsJoueurs[siege][k], c)) return k;
   return -1;
-}
-
-// The seat's candidates in hand order, as text.
-inline std::string Candidats(const Partie& g, int16_t siege) {
-  std::string t;
-  for (int16_t k = 1; k <= 18; ++k)
-    if (g.CarteJouable[siege][k] == 1) t += (t.empty() ? "" : " ") + Nom(g.MainsJoueurs[siege][k]);
-  return t;
 }
 
 // Seats listed in `mains` take those cards, the chien its own when given; the rest of the deck,
@@ -91,9 +82,7 @@ inline void Donner(Partie& g, const std::map<int16_t, Cartes>& mains, const Cart
   TrierMains(g);
 }
 
-// Plays the cards in turn from the seat to play, each checked legal first. A trick may be
-// started by any seat with `Entamer`, whoever won the last one.
-inline void Entamer(Partie& g, int16_t siege) { g.EntameurPli = g.JoueurCourant = siege; }
+// Plays the cards in turn from the seat to play, each checked legal first.
 inline void Jouer(Partie& g, const Cartes& cartes) {
   for (const Carte& c : cartes) {
     const int16_t j = g.JoueurCourant;
@@ -182,7 +171,13 @@ struct Position {
   }
   Position& Main(const Cartes& cartes) { return Main(Joueur(), cartes); }
 
-  std::string Candidats() const { return ::Candidats(g, Joueur()); }
+  // The candidates of the seat to play in hand order, as text.
+  std::string Candidats() const {
+    std::string t;
+    for (int16_t k = 1; k <= 18; ++k)
+      if (g.CarteJouable[Joueur()][k] == 1) t += (t.empty() ? "" : " ") + Nom(g.MainsJoueurs[Joueur()][k]);
+    return t;
+  }
   // One rule alone for the seat to play: "=" when it ends the choice, then the candidates left.
   std::string Regle(int16_t numero) {
     g.ReglesActives.Remplir(1);  // as at the start of every choice
