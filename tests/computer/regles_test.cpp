@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "support/cartes.h"
 
@@ -517,25 +518,20 @@ TEST(Regles, Regles172And180DrawByDraw) {
 // Rule 190 draws r = CInt(100 u) whenever it runs, and gives the Excuse when r < 40 to a seat
 // that holds it, follows and cannot win (the cascade's own draws: choix_test.cpp).
 TEST(Regles, Regle190DrawByDraw) {
-  struct Variante {
-    int16_t entameur;
-    Cartes pli, main;
-    bool peutDonner;
+  // The leader, the trick, the hand, whose Excuse it is, whether he may give it.
+  const std::tuple<int16_t, const char*, const char*, int16_t, bool> variantes[] = {
+      {3, "Co14", "Exc Co5 Co2", 4, true},    // cannot win
+      {3, "Co14", "Exc Co5 Co2", 2, false},   // the Excuse is not his
+      {3, "Co10", "Exc Co14 Co2", 4, false},  // he can win
+      {4, "", "Exc Co5 Co2", 4, false},       // leading
   };
-  const Variante variantes[] = {
-      {3, {Co(14)}, {Exc(), Co(5), Co(2)}, true},    // cannot win
-      {3, {Co(14)}, {Exc(), Co(5), Co(2)}, false},   // the Excuse is not his
-      {3, {Co(10)}, {Exc(), Co(14), Co(2)}, false},  // he can win
-      {4, {}, {Exc(), Co(5), Co(2)}, false},         // leading
-  };
-  for (const Variante& v : variantes) {
+  for (const auto& [entameur, pli, main, detenteur, peutDonner] : variantes) {
     Position p(3);
     for (int i = 0; i < 600; ++i) {  // r = 40 comes about once in a hundred
-      p.Pli(v.entameur, v.pli).Main(v.main);
-      if (&v == &variantes[1]) p.g.DetenteurExcuse = 2;
+      p.Pli(entameur, Lire(pli)).Main(Lire(main)).g.DetenteurExcuse = detenteur;
       Aleatoire temoin = p.g.alea;
-      const bool donne = CInt(temoin.Rnd() * 100) < 40 && v.peutDonner;
-      ASSERT_EQ(p.Regle(190)[0] == '=', donne) << &v - variantes << " " << i;
+      const bool donne = CInt(temoin.Rnd() * 100) < 40 && peutDonner;
+      ASSERT_EQ(p.Regle(190)[0] == '=', donne) << pli << " " << main << " " << detenteur << " " << i;
       ASSERT_EQ(p.g.Rnd(), temoin.Rnd());
     }
   }
