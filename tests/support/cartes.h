@@ -32,10 +32,7 @@ inline bool Meme(const Carte& a, const Carte& b) { return a.Couleur == b.Couleur
 // "A21", "Exc", "P5", "Co13", "T1", "Ca11".
 inline std::string Nom(const Carte& c) {
   static const char* const couleurs[] = {"A", "P", "Co", "T", "Ca"};
-  if (c.EstExcuse()) return "Exc";
-  std::string t = couleurs[c.Couleur];
-  t += std::to_string(c.Valeur);
-  return t;
+  return c.EstExcuse() ? "Exc" : couleurs[c.Couleur] + std::to_string(c.Valeur);
 }
 // The cards so named, separated by spaces; "-P5": the card already played.
 inline Cartes Lire(const std::string& texte) {
