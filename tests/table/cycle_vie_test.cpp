@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/factice_ecran.h"
@@ -10,57 +11,39 @@ namespace {
 
 const std::vector<TailleEcran> ModesCourants = {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}, {1920, 1080}};
 
-TEST(ResolutionEcran, SwitchesTo800x600UnlessTheWidthIs800OrTheHeight600AndAlwaysPutsTheSizeBack) {
+// Switched to 800 x 600 unless 800 wide or 600 high; the size put back once at the end, whether
+// switched, refused (no such mode, or no switch at all) or not, and whoever ends first.
+TEST(ResolutionEcran, SwitchesTo800x600UnlessTheWidthIs800OrTheHeight600AndPutsTheSizeBackOnce) {
   const struct {
     TailleEcran depart;
-    bool bascule;
+    std::vector<TailleEcran> modes;
+    bool demande;
   } cas[] = {
-      {{1024, 768}, true},  {{1920, 1080}, true}, {{640, 480}, true},  {{800, 600}, false},
-      {{800, 480}, false},  {{1024, 600}, false}, {{800, 1280}, false}, {{1366, 600}, false},
+      {{1024, 768}, ModesCourants, true},  {{1920, 1080}, ModesCourants, true}, {{640, 480}, ModesCourants, true},
+      {{800, 600}, ModesCourants, false},  {{800, 480}, ModesCourants, false},  {{1024, 600}, ModesCourants, false},
+      {{800, 1280}, ModesCourants, false}, {{1366, 600}, ModesCourants, false}, {{1920, 1080}, {{1024, 768}}, true},
+      {{1920, 1080}, {}, true},
   };
   for (const auto& c : cas) {
-    ModeEcranFactice ecran(c.depart, ModesCourants);
+    SCOPED_TRACE(testing::Message() << c.depart.largeur << "x" << c.depart.hauteur << " " << c.modes.size());
+    ModeEcranFactice ecran(c.depart, c.modes);
     ResolutionEcran resolution(ecran);
+    resolution.RestaurerResolutionEcran();  // a signal during the start screen: nothing to put back
+    EXPECT_TRUE(ecran.demandes.empty());
     resolution.AdapterResolutionEcran();
     EXPECT_EQ(resolution.LargeurEcranInitiale, c.depart.largeur);
     EXPECT_EQ(resolution.HauteurEcranInitiale, c.depart.hauteur);
-    const std::vector<TailleEcran> auChargement =
-        c.bascule ? std::vector<TailleEcran>{{800, 600}} : std::vector<TailleEcran>{};
-    EXPECT_EQ(ecran.demandes, auChargement) << c.depart.largeur << "x" << c.depart.hauteur;
-
-    resolution.RestaurerResolutionEcran();
-    std::vector<TailleEcran> aLaFin = auChargement;
-    aLaFin.push_back(c.depart);  // set again even when nothing was switched
-    EXPECT_EQ(ecran.demandes, aLaFin) << c.depart.largeur << "x" << c.depart.hauteur;
+    std::vector<TailleEcran> demandes;
+    if (c.demande) demandes.push_back({800, 600});
+    EXPECT_EQ(ecran.demandes, demandes);
+    const bool bascule = c.demande && std::count(c.modes.begin(), c.modes.end(), TailleEcran{800, 600}) > 0;
+    EXPECT_EQ(ecran.Taille(), bascule ? (TailleEcran{800, 600}) : c.depart);
+    resolution.RestaurerResolutionEcran();  // a signal
+    resolution.RestaurerResolutionEcran();  // then the unload as the program ends
+    demandes.push_back(c.depart);
+    EXPECT_EQ(ecran.demandes, demandes);
     EXPECT_EQ(ecran.Taille(), c.depart);
   }
-}
-
-TEST(ResolutionEcran, ARefusedSwitchLeavesTheDisplayAndTheGameGoesOn) {
-  // A display with no 800 x 600 mode, or one that cannot switch at all.
-  for (const std::vector<TailleEcran>& modes :
-       {std::vector<TailleEcran>{{1024, 768}, {1920, 1080}}, std::vector<TailleEcran>{}}) {
-    ModeEcranFactice ecran({1920, 1080}, modes);
-    ResolutionEcran resolution(ecran);
-    resolution.AdapterResolutionEcran();
-    EXPECT_EQ(ecran.Taille(), (TailleEcran{1920, 1080}));
-    resolution.RestaurerResolutionEcran();
-    EXPECT_EQ(ecran.demandes, (std::vector<TailleEcran>{{800, 600}, {1920, 1080}}));
-    EXPECT_EQ(ecran.Taille(), (TailleEcran{1920, 1080}));
-  }
-}
-
-TEST(ResolutionEcran, PutsTheSizeBackOnceWhetherTheQuitOrASignalComesFirst) {
-  ModeEcranFactice ecran({1280, 1024}, ModesCourants);
-  ResolutionEcran resolution(ecran);
-  resolution.RestaurerResolutionEcran();  // a signal during the start screen: nothing switched yet
-  EXPECT_TRUE(ecran.demandes.empty());
-  resolution.AdapterResolutionEcran();
-  EXPECT_EQ(ecran.Taille(), (TailleEcran{800, 600}));
-  resolution.RestaurerResolutionEcran();  // the signal
-  resolution.RestaurerResolutionEcran();  // then the window's unload as the program ends
-  EXPECT_EQ(ecran.demandes, (std::vector<TailleEcran>{{800, 600}, {1280, 1024}}));
-  EXPECT_EQ(ecran.Taille(), (TailleEcran{1280, 1024}));
 }
 
 TEST(FichierAide, TheFileOfTheLanguageInTheProgramsFolder) {

@@ -12,12 +12,13 @@ void VerifierMains(const FormMains& f, const Partie& g) {
   for (int16_t s = 1; s <= 4; ++s)
     for (int16_t k = 1; k <= 18; ++k)
       EXPECT_TRUE(Meme(f[f.PicMain(s, k)].carte, g.MainsJoueurs[s][k])) << "seat " << s << " place " << k;
-  for (int16_t i = 1; i <= 6; ++i) {
-    EXPECT_TRUE(Meme(f[f.PicChienAvant(i)].carte, g.ChienMontre[i])) << i;
-    EXPECT_TRUE(Meme(f[f.PicChienApres(i)].carte, g.Chien[i])) << i;
-  }
+  for (int16_t i = 1; i <= 6; ++i)
+    EXPECT_TRUE(Meme(f[f.PicChienAvant(i)].carte, g.ChienMontre[i]) && Meme(f[f.PicChienApres(i)].carte, g.Chien[i]))
+        << i;
 }
 
+// The four hands, the chien and the discard, opened twice after a deal; a new deal unloads
+// the window, and opened again it shows the new deal in the language of that moment.
 TEST(FormMains, TheFourHandsTheChienAndTheDiscardOpenedTwice) {
   Partie g{Aleatoire(21)};
   JouerDonneAuHasard(g, 1, EnchereGarde);
@@ -28,21 +29,13 @@ TEST(FormMains, TheFourHandsTheChienAndTheDiscardOpenedTwice) {
   ASSERT_NE(f, nullptr);
   EXPECT_TRUE(f->visible);
   VerifierMains(*f, g);
-  EXPECT_EQ(f->titre, "Les Quatre Mains et Le Chien...");
-  EXPECT_EQ((*f)[f->panelChien].legende, "CHIEN");
-  EXPECT_EQ((*f)[f->panelEcart].legende, "ECART");
-
-  // Boxes of 32 x 52 pixels in two rows of nine; places relative to the hand's frame.
-  struct Place {
-    int16_t k;
-    float gauche, haut;
-  };
-  for (const Place& p : {Place{1, 60, 60}, Place{9, 4140, 60}, Place{10, 60, 870}, Place{18, 4140, 870}}) {
-    const Controle& c = (*f)[f->PicMain(3, p.k)];
-    EXPECT_EQ(c.gauche, p.gauche) << p.k;
-    EXPECT_EQ(c.haut, p.haut) << p.k;
-    EXPECT_EQ(c.largeur, 480);
-    EXPECT_EQ(c.hauteur, 780);
+  EXPECT_EQ(f->titre + (*f)[f->panelChien].legende + (*f)[f->panelEcart].legende,
+            "Les Quatre Mains et Le Chien...CHIENECART");
+  // Boxes of 32 x 52 pixels in two rows of nine, placed in the hand's frame.
+  for (const auto& [k, gauche, haut] : {std::tuple<int16_t, float, float>{1, 60, 60}, {9, 4140, 60}, {10, 60, 870},
+                                        {18, 4140, 870}}) {
+    const Controle& c = (*f)[f->PicMain(3, k)];
+    EXPECT_EQ((std::array{c.gauche, c.haut, c.largeur, c.hauteur}), (std::array<float, 4>{gauche, haut, 480, 780}));
     EXPECT_EQ((*f)[c.parent].nom, "PanelMainNord");
   }
   EXPECT_EQ((*f)[f->PicChienAvant(6)].gauche, 1725 + 5 * 510);
@@ -55,17 +48,15 @@ TEST(FormMains, TheFourHandsTheChienAndTheDiscardOpenedTwice) {
   EXPECT_TRUE(f->visible);
   VerifierMains(*f, g);
 
-  // A new deal unloads it; opened again it shows the new deal, in English now.
   annexes.DechargerALaNouvelleDonne();
   EXPECT_EQ(annexes.Mains(), nullptr);
   g.Langue = 2;
   JouerDonneAuHasard(g, 2, EnchereGardeContre);
   annexes.PanelVoirMains_Click(g);
-  f = annexes.Mains();
-  ASSERT_NE(f, nullptr);
+  ASSERT_NE(f = annexes.Mains(), nullptr);
   VerifierMains(*f, g);  // no discard: the chien itself
-  EXPECT_EQ(f->titre, "The Four Hands and The Dog...");
-  EXPECT_EQ((*f)[f->panelEcart].legende, "DISCARD");
+  EXPECT_EQ(f->titre + (*f)[f->panelChien].legende + (*f)[f->panelEcart].legende,
+            "The Four Hands and The Dog...DOGDISCARD");
 }
 
 }  // namespace

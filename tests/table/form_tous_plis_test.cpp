@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "support/donne_jouee.h"
 #include "support/cartes.h"
+#include "support/donne_jouee.h"
 #include "table/annexes.h"
 #include "table/controles.h"
 
@@ -18,75 +18,50 @@ std::set<int16_t> Montrees(const FormTousPlis& f) {
     if (f[f.ImagePli(i)].visible) n.insert(i);
   return n;
 }
-std::set<int16_t> Toutes() {
+const std::set<int16_t> Toutes = [] {
   std::set<int16_t> n;
   for (int16_t i = 1; i <= 72; ++i) n.insert(i);
   return n;
-}
-
-// A deal whose tricks were led from every seat.
-std::vector<CartePosee> DonneDeTousLesEntameurs(Partie& g) {
-  for (;;) {
-    std::vector<CartePosee> posees = JouerDonneAuHasard(g, 2, EnchereGarde);
-    std::set<int16_t> entameurs(g.EntameurParPli.begin(), g.EntameurParPli.end());
-    if (entameurs.size() == 4) return posees;
-  }
+}();
+// The frames shown: the tricks whose leader's card is framed.
+std::set<int16_t> Encadres(const FormTousPlis& f) {
+  std::set<int16_t> n;
+  for (int16_t t = 1; t <= 18; ++t)
+    if (f[f.CadreEntame(t)].visible) n.insert(t);
+  return n;
 }
 
 // Step by step the cards come back in the order they were laid, each at its seat's side of
-// its trick's cross.
-TEST(FormTousPlis, TheReplayShowsTheCardsInTheOrderTheyWereLaid) {
+// its trick's cross, the leader's card framed: one frame a cross, shown with its card.
+TEST(FormTousPlis, TheReplayShowsTheCardsInTheOrderTheyWereLaidTheLeadersFramed) {
   Partie g{Aleatoire(5)};
-  const std::vector<CartePosee> posees = DonneDeTousLesEntameurs(g);
+  std::vector<CartePosee> posees;
+  do {
+    posees = JouerDonneAuHasard(g, 2, EnchereGarde);
+  } while (std::set<int16_t>(g.EntameurParPli.begin(), g.EntameurParPli.end()).size() < 4);
   FormTousPlis f(g);
-  EXPECT_EQ(Montrees(f), Toutes());
-  EXPECT_EQ(f.EtapePasAPas, 1);
+  EXPECT_EQ(Montrees(f), Toutes);
+  EXPECT_EQ(Encadres(f).size(), 18u);
+  for (int16_t t = 1; t <= 18; ++t) {
+    const Controle& cadre = f[f.CadreEntame(t)];
+    const Controle& entame = f[f.ImagePli(static_cast<int16_t>((t - 1) * 4 + g.EntameurParPli[t]))];
+    EXPECT_EQ((std::array{cadre.gauche, cadre.haut, cadre.largeur, cadre.hauteur}),
+              (std::array{entame.gauche - Twips(1), entame.haut - Twips(1), Twips(32), Twips(52)}));
+  }
 
-  std::set<int16_t> attendues;
+  std::set<int16_t> attendues, cadres;
   for (const CartePosee& p : posees) {
     f.Envoyer(f.panelPasAPas, Evenement::Clic);
     const int16_t n = static_cast<int16_t>((p.pli - 1) * 4 + p.siege);
     attendues.insert(n);
+    if (p.siege == g.EntameurParPli[p.pli]) cadres.insert(p.pli);
     ASSERT_EQ(Montrees(f), attendues) << "trick " << p.pli << " seat " << p.siege;
+    ASSERT_EQ(Encadres(f), cadres);
     EXPECT_TRUE(Meme(f[f.ImagePli(n)].carte, p.carte)) << Nom(p.carte);
   }
   EXPECT_EQ(f.EtapePasAPas, 73);
   f.Envoyer(f.panelPasAPas, Evenement::Clic);
-  EXPECT_EQ(Montrees(f), Toutes());
-}
-
-TEST(FormTousPlis, ExactlyTheLeadersCardIsFramedInEachCross) {
-  Partie g{Aleatoire(6)};
-  DonneDeTousLesEntameurs(g);
-  FormTousPlis f(g);
-  for (int16_t t = 1; t <= 18; ++t) {
-    const Controle& cadre = f[f.CadreEntame(t)];
-    int encadrees = 0;
-    for (int16_t s = 1; s <= 4; ++s) {
-      const Controle& c = f[f.ImagePli(static_cast<int16_t>((t - 1) * 4 + s))];
-      if (cadre.gauche == c.gauche - Twips(1) && cadre.haut == c.haut - Twips(1)) {
-        ++encadrees;
-        EXPECT_EQ(s, g.EntameurParPli[t]) << "trick " << t;
-      }
-    }
-    EXPECT_EQ(encadrees, 1) << "trick " << t;
-    EXPECT_EQ(cadre.genre, GenreControle::Cadre);
-    EXPECT_EQ(cadre.largeur, Twips(32));
-    EXPECT_EQ(cadre.hauteur, Twips(52));
-  }
-
-  // A frame goes with its card: hidden while the card is, shown with it.
-  const auto cadresMontres = [&f] {
-    int n = 0;
-    for (int16_t t = 1; t <= 18; ++t) n += f[f.CadreEntame(t)].visible;
-    return n;
-  };
-  EXPECT_EQ(cadresMontres(), 18);
-  f.Envoyer(f.panelPasAPas, Evenement::Clic);  // the leader of trick 1
-  EXPECT_EQ(cadresMontres(), 1);
-  EXPECT_TRUE(f[f.CadreEntame(1)].visible);
-  f.Envoyer(f.panelPasAPas, Evenement::Clic);
-  EXPECT_EQ(cadresMontres(), 1);
+  EXPECT_EQ(Montrees(f), Toutes);
 }
 
 // Not started (1), under way (2..72), finished (73): "Pas à pas", "Voir tout", "Effacer tout".
@@ -94,39 +69,39 @@ TEST(FormTousPlis, TheThreeStatesOfTheReplay) {
   Partie g{Aleatoire(7)};
   JouerDonneAuHasard(g, 3, EncherePrise);
   FormTousPlis f(g);
-  const int16_t premiere = static_cast<int16_t>(g.EntameurParPli[1]);
-
-  f.Envoyer(f.panelPasAPas, Evenement::Clic);  // clears the full window first
-  EXPECT_EQ(Montrees(f), std::set<int16_t>{premiere});
-  for (int i = 0; i < 9; ++i) f.Envoyer(f.panelPasAPas, Evenement::Clic);
+  const std::set<int16_t> premiere{g.EntameurParPli[1]};
+  const auto Cliquer = [&f](int panneau, int fois = 1) {
+    for (int i = 0; i < fois; ++i) f.Envoyer(panneau, Evenement::Clic);
+  };
+  Cliquer(f.panelPasAPas);  // clears the full window first
+  EXPECT_EQ(Montrees(f), premiere);
+  Cliquer(f.panelPasAPas, 9);
   EXPECT_EQ(f.EtapePasAPas, 11);
   EXPECT_EQ(Montrees(f).size(), 10u);
-
-  f.Envoyer(f.panelVoir, Evenement::Clic);
-  EXPECT_EQ(Montrees(f), Toutes());
+  Cliquer(f.panelVoir);
+  EXPECT_EQ(Montrees(f), Toutes);
   EXPECT_EQ(f.EtapePasAPas, 73);
-  f.Envoyer(f.panelPasAPas, Evenement::Clic);
-  EXPECT_EQ(Montrees(f), Toutes());
-
-  f.Envoyer(f.panelEffacer, Evenement::Clic);
-  EXPECT_TRUE(Montrees(f).empty());
+  Cliquer(f.panelPasAPas);
+  EXPECT_EQ(Montrees(f), Toutes);
+  Cliquer(f.panelEffacer);
+  EXPECT_TRUE(Montrees(f).empty() && Encadres(f).empty());
   EXPECT_EQ(f.EtapePasAPas, 1);
-  f.Envoyer(f.panelPasAPas, Evenement::Clic);
-  EXPECT_EQ(Montrees(f), std::set<int16_t>{premiere});
-
+  Cliquer(f.panelPasAPas);
+  EXPECT_EQ(Montrees(f), premiere);
   // Mid-replay, "Effacer tout" starts it over as well.
-  f.Envoyer(f.panelPasAPas, Evenement::Clic);
-  f.Envoyer(f.panelEffacer, Evenement::Clic);
-  f.Envoyer(f.panelPasAPas, Evenement::Clic);
-  EXPECT_EQ(Montrees(f), std::set<int16_t>{premiere});
+  Cliquer(f.panelPasAPas);
+  Cliquer(f.panelEffacer);
+  Cliquer(f.panelPasAPas);
+  EXPECT_EQ(Montrees(f), premiere);
 }
 
+// OK hides the window, the replay kept; the taker's name stays in the language it was drawn
+// in; a new deal unloads it and the next opening draws the new deal afresh.
 TEST(FormTousPlis, OkHidesANewDealUnloads) {
   Partie g{Aleatoire(8)};
   g.Langue = 2;
   JouerDonneAuHasard(g, 4, EnchereGardeSans);
   FenetresAnnexes annexes;
-  EXPECT_EQ(annexes.TousPlis(), nullptr);
   annexes.PanelVoirPlis_Click(g);
   FormTousPlis* f = annexes.TousPlis();
   ASSERT_NE(f, nullptr);
@@ -136,18 +111,13 @@ TEST(FormTousPlis, OkHidesANewDealUnloads) {
   EXPECT_EQ((*f)[f->panelPasAPas].legende, "Step by step");
   for (int i = 0; i < 5; ++i) f->Envoyer(f->panelPasAPas, Evenement::Clic);
   const std::set<int16_t> vues = Montrees(*f);
-
   f->Envoyer(f->panelPlisOk, Evenement::Clic);
   EXPECT_FALSE(f->visible);
+  g.Langue = 1;
   annexes.PanelVoirPlis_Click(g);
   ASSERT_EQ(annexes.TousPlis(), f);
   EXPECT_TRUE(f->visible);
   EXPECT_EQ(Montrees(*f), vues);
-  EXPECT_EQ(f->EtapePasAPas, 6);
-
-  // A language change shows only at the next deal's window.
-  g.Langue = 1;
-  annexes.PanelVoirPlis_Click(g);
   EXPECT_EQ((*f)[f->panelPreneur].legende, "WEST");
 
   annexes.DechargerALaNouvelleDonne();
@@ -156,7 +126,7 @@ TEST(FormTousPlis, OkHidesANewDealUnloads) {
   annexes.PanelVoirPlis_Click(g);
   f = annexes.TousPlis();
   ASSERT_NE(f, nullptr);
-  EXPECT_EQ(Montrees(*f), Toutes());
+  EXPECT_EQ(Montrees(*f), Toutes);
   EXPECT_EQ(f->EtapePasAPas, 1);
   EXPECT_EQ((*f)[f->panelPreneur].legende, "SUD");
   EXPECT_EQ((*f)[f->panelPasAPas].legende, "Pas à pas");

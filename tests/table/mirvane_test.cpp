@@ -1,19 +1,19 @@
 // The main window driven headless through its handlers and hand-fired timers; assertions on
 // the model of its controls.
 #include "table/mirvane.h"
-#include "table/textes.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <set>
+#include <tuple>
 
 #include "bench/driver/chaos.h"
 #include "bench/driver/selfplay.h"
 #include "game/score.h"
 #include "support/cartes.h"
-#include "table/textes.h"
 
 namespace {
 
@@ -27,6 +27,17 @@ int Armees(Table& t) {
   for (const MinuterieFactice* m : t.plateforme.minuteries) n += m->Active() ? 1 : 0;
   return n;
 }
+std::array<float, 2> Place(Table& t, int id) { return {C(t, id).gauche, C(t, id).haut}; }
+
+// The cards of trick `pli` by seat, as the deal recorded them.
+Tab1<Carte, 4> Pli(const Partie& g, int16_t pli) {
+  Tab1<Carte, 4> cartes;
+  for (int16_t s = 1; s <= 4; ++s) cartes[s] = g.MainsJoueurs[s][g.CarteJoueeParPli[s][pli]];
+  return cartes;
+}
+void VerifierLastPli(const FormLastPli& f, const Tab1<Carte, 4>& pli) {
+  for (int16_t s = 1; s <= 4; ++s) EXPECT_TRUE(Meme(f[f.CarteLastPli(s)].carte, pli[s])) << s;
+}
 
 // Sensible play until `fini` holds; fails after `max` steps.
 template <class F>
@@ -38,124 +49,91 @@ void JouerJusqua(Table& t, F fini, int max = 2000) {
   }
   ASSERT_TRUE(fini());
 }
+// The auction played to its end, then the bids given (seat 1 first) decide the taker.
+void Encheres(Table& t, std::array<int16_t, 4> encheres) {
+  JouerJusqua(t, [&] { return t.m.g.NbEncheres == 4 && t.m.g.AttenteClic == 1; });
+  for (int16_t s = 1; s <= 4; ++s) t.m.g.EnchereJoueur[s] = encheres[s - 1u];
+}
 
-// The layout of an 800 x 600 window against the numbers worked out by hand.
+// The layout of an 800 x 600 window against the numbers worked out by hand: the six layout
+// values, the card places, and the panels placed from them.
 TEST(Controleur, LayoutOfThe800By600Window) {
   Table t(1);
   Mirvane& m = t.m;
-  EXPECT_EQ(m.PasMain18, 592);   // 591.67
-  EXPECT_EQ(m.PasMain24, 444);   // 443.75
-  EXPECT_EQ(m.HautMain, 6082);   // 6082.5, the half to even
-  EXPECT_EQ(m.HautMilieu, 1605);
-  EXPECT_EQ(m.GaucheChien, 3835);
-  EXPECT_EQ(C(t, m.Id().TableRonde).gauche, 3290);
-  const auto& table = m.Id().CarteTable;
-  EXPECT_EQ(C(t, table[1]).gauche, 5315);
-  EXPECT_EQ(C(t, table[1]).haut, 2965);
-  EXPECT_EQ(C(t, table[3]).haut, 245);
-  EXPECT_EQ(C(t, table[2]).gauche, 6940);
-  EXPECT_EQ(C(t, table[2]).haut, 1605);
-  EXPECT_EQ(C(t, table[4]).gauche, 3690);
-  EXPECT_EQ(C(t, m.Id().PanelEnchere).haut, m.HautMain - C(t, m.Id().PanelEnchere).hauteur - 50);
-  EXPECT_EQ(m.DecalageCarte, 570);
-  EXPECT_EQ(C(t, m.Id().PanelResultat).haut, 45 + 5400 + 100);
+  const Mirvane::Ids& id = m.Id();
+  // 591.67, 443.75 and 6082.5 (the half to even).
+  EXPECT_EQ((std::array{m.PasMain18, m.PasMain24, m.HautMain, m.HautMilieu, m.GaucheChien, m.DecalageCarte}),
+            (std::array<int16_t, 6>{592, 444, 6082, 1605, 3835, 570}));
+  EXPECT_EQ(Place(t, id.TableRonde), (std::array<float, 2>{3290, 45}));
+  const std::array<float, 2> cartes[] = {{5315, 2965}, {6940, 1605}, {5315, 245}, {3690, 1605}};
+  for (int16_t s = 1; s <= 4; ++s) {
+    const auto [x, y] = cartes[s - 1];
+    EXPECT_EQ(Place(t, id.CarteTable[s]), cartes[s - 1]);
+    // The score panel on the card's left edge and centred on it in height; the bid centred on it.
+    EXPECT_EQ(Place(t, id.PanelScoreTotal[s]), (std::array{x, y + 1140 - C(t, id.PanelScoreTotal[s]).hauteur / 2}));
+    const Controle& d = C(t, id.PanelDecision[s]);
+    EXPECT_EQ(Place(t, id.PanelDecision[s]), (std::array{x + (1350 - d.largeur) / 2, y + (2280 - d.hauteur) / 2}));
+  }
+  EXPECT_EQ(Place(t, id.PanelConfirmeEcart), Place(t, id.PanelDecision[1]));
+  // The handful offer on the table's lower edge, inside it; the rest centred across the window.
+  const Controle& p = C(t, id.PanelPoignee);
+  EXPECT_EQ(Place(t, id.PanelPoignee), (std::array{3290 + (5400 - p.largeur) / 2, 5445 - p.hauteur}));
+  const Controle& e = C(t, id.PanelEnchere);
+  EXPECT_EQ(Place(t, id.PanelEnchere), (std::array{(12000 - e.largeur) / 2, 6082 - 50 - e.hauteur}));
+  EXPECT_EQ(Place(t, id.PanelResultat), (std::array{(12000 - C(t, id.PanelResultat).largeur) / 2, 5545.f}));
+  const Controle& l = C(t, id.PanelLancement);
+  EXPECT_EQ(Place(t, id.PanelLancement), (std::array{(12000 - l.largeur) / 2, (9000 - l.hauteur) / 3}));
 
   // Over many deals each hand card stands at one of nine heights, the suits apart, and always
   // inside the table area.
   std::set<float> hauts;
   for (int n = 0; n < 40; ++n) {
-    m.ChoisirMenu(m.Id().nouveau);
+    m.ChoisirMenu(id.nouveau);
     const Main& main = m.g.MainsJoueurs[1];
     for (int16_t k = 1; k <= 18; ++k) {
-      const Controle& c = C(t, m.Id().Carte3d[k]);
+      const Controle& c = C(t, id.Carte3d[k]);
       hauts.insert(c.haut);
       EXPECT_EQ(c.gauche, 100 + (k - 1) * 592 + 60 * main[k].Couleur);
-      EXPECT_TRUE(c.visible);
       EXPECT_LE(c.gauche + c.largeur, LargeurFenetreTwips);
       EXPECT_LE(c.haut + c.hauteur, HauteurAireTwips);
       EXPECT_EQ(c.pointeur, PointeurInterdit);
-      EXPECT_FALSE(c.actif);  // nothing to click during the auction
     }
   }
   EXPECT_EQ(hauts, (std::set<float>{6058, 6066, 6074, 6082, 6090, 6098, 6106, 6114, 6122}));
 }
 
-// Openers and dealers, the replay, the auction's timer and the words of each bid.
-TEST(Controleur, OpenersAuctionAndBids) {
+// Openers and dealers, the bid timer, and the replay.
+TEST(Controleur, OpenersDealersAndTheReplay) {
   Table t(5);
   Mirvane& m = t.m;
   Partie& g = m.g;
   EXPECT_EQ(Armees(t), 0);
-  EXPECT_TRUE(C(t, m.Id().PanelLancement).visible);
   Clic(t, m.Id().PanelLancement);
   EXPECT_FALSE(C(t, m.Id().PanelLancement).visible);
-  EXPECT_EQ(g.PremierJoueur, 4);
-  EXPECT_EQ(g.Donneur, 3);
-  EXPECT_EQ(C(t, m.Id().PanelDonneur).legende, "NORD");
-  EXPECT_EQ(m.IndexHistorique, 1);
-  // West opens: its bid shows at the bid timer's tick, 300 ms after.
+  EXPECT_EQ((std::array{g.PremierJoueur, g.Donneur}), (std::array<int16_t, 2>{4, 3}));
   ASSERT_TRUE(Enchere(t).Active());
   EXPECT_EQ(Enchere(t).Intervalle(), 300);
-  Enchere(t).Tirer();
-  EXPECT_TRUE(C(t, m.Id().PanelDecision[4]).visible);
-  EXPECT_EQ(C(t, m.Id().PanelDecision[4]).legende, *MotEnchere(1, g.EnchereJoueur[4], FormeEnchere::Ordinateur));
-  // The user speaks second: his advice and the buttons wait, no timer runs.
-  EXPECT_TRUE(C(t, m.Id().PanelEnchere).visible);
-  EXPECT_EQ(Armees(t), 0);
-  EXPECT_EQ(C(t, m.Id().EvMaMain).legende.rfind("Conseil : ", 0), 0u);
-
   m.ChoisirMenu(m.Id().nouveau);
-  EXPECT_EQ(g.PremierJoueur, 1);
-  EXPECT_EQ(g.Donneur, 4);
-  EXPECT_EQ(C(t, m.Id().PanelDonneur).legende, "OUEST");
+  EXPECT_EQ((std::array{g.PremierJoueur, g.Donneur}), (std::array<int16_t, 2>{1, 4}));
+  // A replay keeps the opener, the dealer and the cards, also after the kind of hand changed;
+  // the ten-deal slot still moves on.
   const Main avant = g.MainsJoueurs[1];
-  // A replay keeps the opener, the dealer and the cards; the ten-deal slot still moves on.
   m.PanelRejouerDonne_Click();
-  EXPECT_EQ(g.PremierJoueur, 1);
-  EXPECT_EQ(g.Donneur, 4);
+  EXPECT_EQ((std::array{g.PremierJoueur, g.Donneur}), (std::array<int16_t, 2>{1, 4}));
   EXPECT_EQ(m.IndexHistorique, 3);
   EXPECT_EQ(g.MainsJoueurs[1], avant);
-  // A replay after the kind of hand changed still deals the same cards, and returns.
   g.ForceMain = 6;
   g.AuMoinsUnePriseActif = 1;
   m.PanelRejouerDonne_Click();
   EXPECT_EQ(g.MainsJoueurs[1], avant);
-  g.ForceMain = 2;
-  g.AuMoinsUnePriseActif = 0;
-  m.ChoisirMenu(m.Id().nouveau);
-  m.ChoisirMenu(m.Id().nouveau);
-  m.ChoisirMenu(m.Id().nouveau);
-  EXPECT_EQ(g.PremierJoueur, 4);
-  m.ChoisirMenu(m.Id().nouveau);
-  EXPECT_EQ(g.PremierJoueur, 1);
-
-  // The user opens: Prise is taken when nobody bid; after it a Prise is refused with a word.
-  g.MeilleureEnchere = 0;
-  ASSERT_TRUE(C(t, m.Id().PanelEnchere).visible);
-  Clic(t, m.Id().ButtonGarde);
-  EXPECT_EQ(C(t, m.Id().PanelDecision[1]).legende, "GARDE");  // no trailing blank for the user
-  EXPECT_EQ(C(t, m.Id().PanelDecision[1]).taillePolice, 13.5f);
-  EXPECT_EQ(g.MeilleureEnchere, 2);
-  EXPECT_EQ(g.NbEncheres, 1);
-  EXPECT_FALSE(C(t, m.Id().PanelEnchere).visible);
-  ASSERT_TRUE(Enchere(t).Active());
-  // The buttons are hidden now: a click reaches nothing.
-  Clic(t, m.Id().ButtonGardeSans);
-  EXPECT_EQ(g.NbEncheres, 1);
-  // Three computer bids; none of a lower bid stands.
-  for (int i = 0; i < 3; ++i) ASSERT_TRUE(Enchere(t).Tirer());
-  for (int16_t s = 2; s <= 4; ++s) EXPECT_TRUE(g.EnchereJoueur[s] == 0 || g.EnchereJoueur[s] > 2) << s;
-  EXPECT_EQ(g.NbEncheres, 4);
-  EXPECT_EQ(g.AttenteClic, 1);
-  EXPECT_EQ(Armees(t), 0);
-  EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez n'importe où pour continuer à jouer");
-  // The hand is disabled until the taker is known: a click on it is a click on the window.
-  EXPECT_FALSE(C(t, m.Id().Carte3d[1]).actif);
-  Clic(t, m.Id().Carte3d[1]);
-  EXPECT_NE(g.NumeroPli, 0);
+  for (int16_t ouvreur : {2, 3, 4, 1}) {
+    m.ChoisirMenu(m.Id().nouveau);
+    EXPECT_EQ(g.PremierJoueur, ouvreur);
+  }
 }
 
-// The user's bid buttons against the best bid so far, and the advice panel.
+// The user's bid buttons against the best bid so far. Speaking fourth, his bid ends the
+// auction; a pass is always taken.
 TEST(Controleur, UserBidsAgainstTheBestBid) {
   struct Cas {
     int16_t meilleure;
@@ -164,39 +142,434 @@ TEST(Controleur, UserBidsAgainstTheBestBid) {
   };
   const Cas cas[] = {{0, 1, true}, {2, 1, false}, {2, 2, false}, {2, 3, true}, {3, 4, true}, {4, 4, false}};
   for (const Cas& c : cas) {
+    SCOPED_TRACE(std::to_string(c.meilleure) + " " + std::to_string(c.bouton));
     Table t(9);
     Mirvane& m = t.m;
     Partie& g = m.g;
-    m.ChoisirMenu(m.Id().nouveau);
-    while (!C(t, m.Id().PanelEnchere).visible) ASSERT_TRUE(Enchere(t).Tirer());
+    const Mirvane::Ids& id = m.Id();
+    for (int i = 0; i < 3; ++i) m.ChoisirMenu(id.nouveau);  // East opens
+    JouerJusqua(t, [&] { return C(t, id.PanelEnchere).visible; });
     g.MeilleureEnchere = c.meilleure;
-    const int16_t n = g.NbEncheres;
-    const int boutons[] = {0, m.Id().ButtonPrise, m.Id().ButtonGarde, m.Id().ButtonGardeSans, m.Id().ButtonGardeContre};
+    const int boutons[] = {id.ButtonPasse, id.ButtonPrise, id.ButtonGarde, id.ButtonGardeSans, id.ButtonGardeContre};
     Clic(t, boutons[c.bouton]);
-    SCOPED_TRACE(std::to_string(c.meilleure) + " " + std::to_string(c.bouton));
-    EXPECT_EQ(g.NbEncheres, n + (c.pris ? 1 : 0));
-    EXPECT_EQ(C(t, m.Id().PanelEnchere).visible, !c.pris);
+    EXPECT_EQ(g.NbEncheres, c.pris ? 4 : 3);
+    EXPECT_EQ(C(t, id.PanelEnchere).visible, !c.pris);
+    EXPECT_EQ(C(t, id.PanelDecision[1]).visible, c.pris);
     if (!c.pris) {
-      EXPECT_EQ(C(t, m.Id().info).legende, "Vous devez faire une meilleure enchère ou passer !");
-      EXPECT_FALSE(C(t, m.Id().PanelDecision[1]).visible);
-      // A pass is always taken.
-      Clic(t, m.Id().ButtonPasse);
-      EXPECT_EQ(C(t, m.Id().PanelDecision[1]).legende, "Passe");
+      Clic(t, id.ButtonPasse);
+      EXPECT_EQ(C(t, id.PanelDecision[1]).legende, "Passe");
       EXPECT_EQ(g.EnchereJoueur[1], 0);
-      EXPECT_EQ(g.MeilleureEnchere, c.meilleure);
     }
+    EXPECT_EQ(g.MeilleureEnchere, c.pris ? c.bouton : c.meilleure);
+    EXPECT_EQ(C(t, id.PanelDecision[1]).taillePolice, c.pris ? 13.5f : 13.1f);
+    EXPECT_EQ(g.AttenteClic, 1);
+    EXPECT_EQ(Armees(t), 0);
+    EXPECT_EQ(C(t, id.info).legende, "Cliquez n'importe où pour continuer à jouer");
+    // The hand is disabled until the taker is known: a click on it is a click on the window.
+    EXPECT_FALSE(C(t, id.Carte3d[1]).actif);
+    Clic(t, id.Carte3d[1]);
+    EXPECT_TRUE(g.NumeroPli != 0 || !c.pris);
   }
-  // The advice makes the advised bid at the user's turn only.
-  Table t(11);
+}
+
+// The words of bids 0..4 as a computer seat announces them, and on the user's buttons and the
+// advice; French, English.
+using Mots = std::array<const char*, 2>;
+const Mots Annonces[] = {{"Passe", "Pass"}, {"PRISE ", "TAKE "}, {"GARDE", "GUARD"}, {"GARDE SANS", "GUARD WITHOUT"},
+                         {"GARDE CONTRE", "GUARD AGAINST"}};
+const Mots Boutons[] = {{"Passe", "Pass"}, {"Prise", "Take"}, {"Garde", "Guard"}, {"Garde sans", "Guard without"},
+                        {"Garde contre", "Guard against"}};
+
+// Seat 1 takes with a Prise and discards the first six cards it may.
+void PrendreEtEcarter(Table& t) {
   Mirvane& m = t.m;
-  m.ChoisirMenu(m.Id().nouveau);
-  m.EvMaMain_Click();
-  EXPECT_EQ(m.g.NbEncheres, 0);
-  while (!C(t, m.Id().PanelEnchere).visible) ASSERT_TRUE(Enchere(t).Tirer());
-  const int16_t conseil = m.g.EnchereJoueur[1];
-  Clic(t, m.Id().EvMaMain);
-  EXPECT_EQ(m.g.EnchereJoueur[1], conseil);
-  EXPECT_FALSE(C(t, m.Id().PanelEnchere).visible);
+  Encheres(t, {1, 0, 0, 0});
+  m.Form_Click();
+  m.Form_Click();
+  for (int16_t k = 1, n = 0; k <= 24 && n < 6; ++k)
+    if (C(t, m.Id().Carte3d[k]).pointeur == PointeurFleche) Clic(t, m.Id().Carte3d[k]), ++n;
+}
+
+// A deal walked in each language, reading what each state shows: the menus, the prompts, the
+// bid words, the chien and the discard, the raised cards, the result, a replay and the reset
+// box. French at level 1, where the legal cards are raised; English at level 3, where they stay.
+TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
+  for (int16_t langue : {1, 2}) {
+    SCOPED_TRACE(langue);
+    ParametresPartie p;
+    p.niveau = langue == 1 ? 1 : 3;
+    Table t(61, p);
+    Mirvane& m = t.m;
+    Partie& g = m.g;
+    const Mirvane::Ids& id = m.Id();
+    g.Langue = langue;
+    m.Form_Load();
+    AppliquerParametres(g, p);
+    const auto T = [langue](const char* fr, const char* en) { return std::string(langue == 1 ? fr : en); };
+    const auto Lu = [&](int c) { return C(t, c).legende; };
+    const auto Survol = [&](int c) {
+      m.Envoyer(c, Evenement::Survol);
+      return Lu(id.info);
+    };
+    // Each menu as the user opens it.
+    const auto Menu = [&](const char* nom) {
+      const int menu = m.ChercherMenu(nom);
+      std::string s = m.Menus()[static_cast<size_t>(menu)].legende + ":";
+      for (const ElementMenu& e : m.Menus())
+        if (e.parent == menu) s += " " + e.legende + (e.touche.empty() ? "" : " " + e.touche) + ",";
+      return s;
+    };
+    EXPECT_EQ(Menu("jeu"), T("&Mirvane: Nouvelle partie F2, Initialiser les scores, Quitter F9,",
+                             "&Mirvane: New deal F2, Init scores, Quit F9,"));
+    EXPECT_EQ(Menu("MenuNiveau"), T("Niveau: Débutant, Amateur, Bon, Pro,", "Level: Beginner, Medium, Advanced, Pro,"));
+    EXPECT_EQ(Menu("menulang"), "&Langue/Language: Français, English,");
+    EXPECT_EQ(Menu("jeuff"), T("&Force de votre main: Normale (main aléatoire), Prise, Garde, Garde sans le chien, "
+                               "Garde contre le chien, Défense (main faible),",
+                               "&Strength of your hand: Normal (random hand), Take, Guard, Guard without the dog, "
+                               "Guard against the dog, Defense (weak hand),"));
+    EXPECT_EQ(Menu("MenuVoir"),
+              T("Visibilité: Scores F11, Le dernier pli F12, Voir le conseil d'enchère F5, Voir les points de la "
+                "partie en cours F6, Voir le nombre d'atouts dehors F7, Voir les panneaux gauche et droit F8,",
+                "Interface: Scores F11, The last trick F12, Recommended bid F5, See score of the current deal F6, "
+                "See number of trumps outside F7, See left and right panels F8,"));
+    EXPECT_EQ(Menu("options"), T("&Options: Au moins une main quelconque de Prise..., Vitesse du jeu de la carte, "
+                                 "Attente entre chaque pli, Réhaussement des cartes jouables,",
+                                 "&Options: At least one hand taking..., Speed of the card throw, Waiting time "
+                                 "between each trick, Réhaussement des cartes jouables,"));
+    EXPECT_EQ(Menu("vitessejeu"), T("Vitesse du jeu de la carte: Très rapide, Rapide, Normale, Lente, Très lente,",
+                                    "Speed of the card throw: Very quick, Quick, Normal, Slow, Very slow,"));
+    EXPECT_EQ(Menu("trans"), T("Attente entre chaque pli: 5 secondes, 2 secondes, 1 seconde, Click obligatoire,",
+                               "Waiting time between each trick: 5 seconds, 2 seconds, 1 second, Mandatory click,"));
+    EXPECT_EQ(Menu("aide"), T("&Aide: Sommaire F1, à-propos,", "&Help: Contents F1, About,"));
+    // The language menu, its French item and the raising item stay unavailable; the last is checked.
+    std::string indisponibles, coches;
+    for (const ElementMenu& e : m.Menus()) {
+      if (!e.disponible) indisponibles += e.nom + " ";
+      if (e.coche) coches += e.nom + " ";
+    }
+    EXPECT_EQ(indisponibles, "menulang menufrench MenuLastPli rehauss ");
+    EXPECT_EQ(coches, "MenuPro " + T("menufrench", "menuenglish") +
+                          " jeunormal voirench voircours voiratext vispanel normale auto2s rehauss ");
+
+    // Before the first deal.
+    EXPECT_EQ(Lu(id.info), "");
+    EXPECT_EQ(Lu(id.PanelLancement), T("Cliquez ici pour commencer à jouer !", "Click here to start playing !"));
+    EXPECT_EQ(Lu(id.PanelNewPartie), T("Nouvelle donne", "New deal"));
+    EXPECT_EQ(Lu(id.PanelAide), T("Aide", "Help"));
+    EXPECT_EQ(Lu(id.PanelQuit), T("Quitter", "Quit"));
+    // West opens, North deals.
+    Clic(t, id.PanelLancement);
+    EXPECT_EQ(Lu(id.info),
+              T("Veuillez patienter durant le chargement de la partie ...", "Please wait while the game is loading..."));
+    EXPECT_EQ(Lu(id.PanelDonneur), T("NORD", "NORTH"));
+    EXPECT_EQ(Survol(id.PanelDonneur), T("Ce panneau indique le Donneur", "This panel indicates the Dealer"));
+    EXPECT_EQ(Survol(id.PanelGauche), "");
+    Enchere(t).Tirer();
+    EXPECT_EQ(Lu(id.PanelDecision[4]), Annonces[g.EnchereJoueur[4]][langue - 1]);
+
+    // The user's turn: the buttons, the advice, a refused bid, then his Prise.
+    ASSERT_TRUE(C(t, id.PanelEnchere).visible);
+    EXPECT_EQ(Lu(id.info), T("Cliquez sur l'enchère que vous désirez annoncer !", "Click on the bid you want to do"));
+    EXPECT_EQ(Lu(id.EvMaMain), T("Conseil : ", "Advice : ") + Boutons[g.EnchereJoueur[1]][langue - 1]);
+    const int boutons[] = {id.ButtonPasse, id.ButtonPrise, id.ButtonGarde, id.ButtonGardeSans, id.ButtonGardeContre};
+    for (int b = 0; b < 5; ++b) EXPECT_EQ(Lu(boutons[b]), Boutons[b][langue - 1]);
+    EXPECT_EQ(Survol(id.PanelEnchere), T("Alors, vous la faites votre enchère ???", "So what about your bid ???"));
+    g.MeilleureEnchere = 4;
+    Clic(t, id.ButtonGardeContre);
+    EXPECT_EQ(Lu(id.info), T("Vous devez faire une meilleure enchère ou passer !", "Make a better bid or pass !"));
+    g.MeilleureEnchere = 0;
+    Clic(t, id.ButtonPrise);
+    EXPECT_EQ(Lu(id.PanelDecision[1]), T("PRISE", "TAKE"));
+    // The advice and the spare panel bid only while the buttons wait.
+    Survol(id.PanelGauche);
+    Clic(t, id.EvMaMain);
+    m.Panel3D1_Click();
+    EXPECT_EQ(g.NbEncheres, 2);
+    EXPECT_EQ(Lu(id.info), "");  // no refusal either
+    Enchere(t).Tirer();
+    Enchere(t).Tirer();
+    EXPECT_EQ(Lu(id.info), T("Cliquez n'importe où pour continuer à jouer", "Click anywhere to go on playing"));
+
+    // The user takes: his frame over his card's place, the contract, the chien in a stair.
+    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 1 ? 1 : 0;
+    m.Form_Click();
+    EXPECT_EQ(Lu(id.info), T("Et voici le Chien ! Bon, cliquez pour continuer à jouer ...",
+                             "Here is the Dog ! Well, please click anywhere..."));
+    EXPECT_EQ(Lu(id.nEnchere), T("PRISE", "TAKE"));
+    EXPECT_EQ(Lu(id.PanelPreneur), T("SUD", "SOUTH"));
+    EXPECT_EQ(Survol(id.PanelPreneur), T("Ce panneau indique le Preneur", "This panel indicates the Taker"));
+    EXPECT_EQ(Survol(id.nEnchere), T("Ce panneau indique l'enchère du Preneur", "This panel indicates the bid of the Taker"));
+    const Controle& cadre = C(t, id.CadrePreneur[1]);
+    EXPECT_TRUE(cadre.visible);
+    EXPECT_EQ((std::array{cadre.gauche, cadre.haut, cadre.largeur, cadre.hauteur}),
+              (std::array<float, 4>{5315 - 45, 2965 - 45, 1485, 2385}));
+    for (int16_t i = 1; i <= 6; ++i) {
+      EXPECT_EQ(C(t, id.CarteChien[i]).gauche, 3835 + (i - 1) * 592);
+      EXPECT_EQ(C(t, id.CarteChien[i]).haut, 1605 - 100 + 10 * i);
+    }
+    // A hand card does nothing while the chien lies face up; a chien card takes it in.
+    Clic(t, id.Carte3d[1]);
+    EXPECT_EQ(g.ChienAffiche, 1);
+    const Tab1<Carte, 6> montre = g.ChienMontre;
+    Clic(t, id.CarteChien[3]);
+    EXPECT_EQ(Lu(id.info), T("Cliquez sur 6 cartes pour constituer l'écart", "Click on 6 cards to make the discard"));
+    // The hand and the chien in one row, in sort order, 0 to 30 twips above the hand's row.
+    // Trumps, the Excuse and Kings never move; the first six others rise by a quarter of a
+    // card and the seventh is ignored; the confirmation shows with six.
+    std::vector<int16_t> ecartables;
+    for (int16_t k = 1; k <= 24; ++k) {
+      const Controle& image = C(t, id.Carte3d[k]);
+      const int16_t s = m.IndexCarteEcart[k];
+      const Carte c = s > 18 ? g.Chien[s - 18] : g.MainsJoueurs[1][s];
+      EXPECT_TRUE(image.visible && Meme(image.carte, c) && image.gauche == 100 + (k - 1) * 444) << k;
+      EXPECT_TRUE(image.haut >= m.HautMain - 30 && image.haut <= m.HautMain) << k;
+      EXPECT_TRUE(k == 24 || !AvantDansLeTri(C(t, id.Carte3d[k + 1]).carte, c)) << k;
+      EXPECT_EQ(image.pointeur, c.EstEcartable() ? PointeurFleche : PointeurInterdit) << k;
+      const float haut = image.haut;
+      const bool leve = c.EstEcartable() && ecartables.size() < 6;
+      if (c.EstEcartable()) ecartables.push_back(k);
+      Clic(t, id.Carte3d[k]);
+      EXPECT_EQ(image.haut, haut - (leve ? 570 : 0)) << k;
+      EXPECT_EQ(C(t, id.PanelConfirmeEcart).visible, ecartables.size() >= 6) << k;
+    }
+    ASSERT_GE(ecartables.size(), 7u);
+    // One put back hides the confirmation; the seventh then takes its place.
+    const float haut1 = C(t, id.Carte3d[ecartables[0]]).haut;
+    Clic(t, id.Carte3d[ecartables[0]]);
+    EXPECT_EQ(C(t, id.Carte3d[ecartables[0]]).haut, haut1 + 570);
+    EXPECT_FALSE(C(t, id.PanelConfirmeEcart).visible);
+    Clic(t, id.Carte3d[ecartables[6]]);
+    m.CarteChien_Click(1);  // the chien is already in
+    EXPECT_EQ(m.NbCartesEcart, 6);
+    EXPECT_EQ(Lu(id.PanelConfirmeEcart), T("Accepter cet écart !", "Confirm discard !"));
+    std::vector<Carte> choisies, gardees;
+    for (int16_t k = 1; k <= 24; ++k) {
+      const bool ecartee = std::find(ecartables.begin() + 1, ecartables.begin() + 7, k) != ecartables.begin() + 7;
+      (ecartee ? choisies : gardees).push_back(C(t, id.Carte3d[k]).carte);
+    }
+    Clic(t, id.PanelConfirmeEcart);
+    // The play starts at once; the new hand and the discard keep the sort order.
+    EXPECT_TRUE(EntreCarte(t).Active());
+    for (int16_t i = 1; i <= 6; ++i) EXPECT_TRUE(Meme(g.Chien[i], choisies[i - 1u])) << i;
+    for (int16_t k = 1; k <= 24; ++k) {
+      EXPECT_EQ(C(t, id.Carte3d[k]).visible, k <= 18);
+      EXPECT_TRUE(k > 18 || (Meme(g.MainsJoueurs[1][k], gardees[k - 1u]) && g.MainsJoueurs[1][k].EnMain == 1)) << k;
+    }
+    EXPECT_EQ(g.ChienMontre, montre);
+
+    // The user's turns: the legal cards raised at level 1 only, back in the row after his card.
+    Tab1<float, 18> rangee;
+    for (int16_t k = 1; k <= 18; ++k) rangee[k] = C(t, id.Carte3d[k]).haut;
+    const float levee = langue == 1 ? 200 : 0;
+    for (int16_t pli = 1; pli <= 2; ++pli) {
+      JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1 && g.NumeroPli == pli; });
+      EXPECT_EQ(Lu(id.info), T("A vous de jouer !", "Play !"));
+      if (C(t, id.PanelPoignee).visible) Clic(t, id.PanelPoigneeAucune);
+      for (int16_t k = 1; k <= 18; ++k) {
+        const bool jouable = g.CarteJouable[1][k] == 1;
+        EXPECT_EQ(C(t, id.Carte3d[k]).pointeur, jouable ? PointeurFleche : PointeurInterdit) << k;
+        EXPECT_EQ(C(t, id.Carte3d[k]).haut, rangee[k] - (jouable ? levee : 0)) << k;
+      }
+      ASSERT_TRUE(AgirSensement(t));  // his card
+      EXPECT_EQ(g.AttenteJeuHumain, 0);
+      for (int16_t k = 1; k <= 18; ++k) EXPECT_EQ(C(t, id.Carte3d[k]).haut, rangee[k]) << k;
+      JouerJusqua(t, [&] { return g.PliAffiche == 1; });
+      EXPECT_EQ(Lu(id.info), T("Cliquez n'importe où pour continuer à jouer", "Click anywhere in order to go on"));
+      EXPECT_EQ(Survol(id.CarteTable[pli]), T("Sachez que vous êtes toujours situé en SUD.", "Your hand is South"));
+      // The last trick's window: loaded hidden at the first trick's end, shown by the menu.
+      ASSERT_NE(m.LastPli(), nullptr);
+      EXPECT_EQ(m.LastPli()->visible, pli == 2);
+      m.ChoisirMenu(id.MenuLastPli);
+      VerifierLastPli(*m.LastPli(), Pli(g, pli));
+    }
+    const FormLastPli& dernier = *m.LastPli();
+    EXPECT_EQ(dernier.titre, T("LE DERNIER PLI...", "THE LAST TRICK..."));
+    EXPECT_EQ(dernier.couleurFond, 0x008000u);
+    const std::array<float, 2> places[] = {{1695, 2925}, {3225, 1560}, {1695, 135}, {150, 1560}};
+    for (int16_t s = 1; s <= 4; ++s) {
+      const Controle& c = dernier[dernier.CarteLastPli(s)];
+      EXPECT_EQ((std::array{c.gauche, c.haut, c.largeur, c.hauteur}), (std::array{places[s - 1][0], places[s - 1][1], 1350.f, 2280.f}));
+    }
+    // Until the card step gives him the turn, his clicks play nothing.
+    JouerJusqua(t, [&] { return g.JoueurCourant == 1 && EntreCarte(t).Active(); });
+    const Main tenues = g.MainsJoueurs[1];
+    for (int16_t k = 1; k <= 18; ++k) Clic(t, id.Carte3d[k]);
+    EXPECT_EQ(g.MainsJoueurs[1], tenues);
+    for (auto [panneau, fr, en] : {std::tuple{id.nPointsAttaque, "Ce panneau indique le score du Preneur",
+                                               "This panel indicates the score of the Taker"},
+                                   {id.nPointsDefense, "Ce panneau indique le score de la Défense",
+                                    "This panel indicates the score of the Defense"},
+                                   {id.nBoutsPreneur, "Ce panneau indique le nombre de bouts joués par le Preneur",
+                                    "This panel indicates the number of oudlers played by the Taker"},
+                                   {id.nBoutsDefense, "Ce panneau indique le nombre de bouts joués par la Défense",
+                                    "This panel indicates the number of oudlers played by the Defense"},
+                                   {id.nContrat,
+                                    "Ce panneau indique le nombre de points (contrat) que le Preneur doit faire",
+                                    "This panel indicates the number of points (contract) the Taker has to make"},
+                                   {id.PanelAtExt,
+                                    "Ce panneau indique le nombre d'atouts restant en dehors de votre propre main",
+                                    "This panel indicates the number of trumps left outside your hand"}})
+      EXPECT_EQ(Survol(panneau), T(fr, en));
+    EXPECT_EQ(Survol(id.PanelDroite), "");
+
+    // The end: the result and its message, the window buttons, the ten-deal sum, the
+    // percentage and the ranks computed again.
+    JouerJusqua(t, [&] { return g.NumeroPli == 19; });
+    const int32_t S = ScoreDonne(g);
+    EXPECT_EQ(Lu(id.PanelTexteResultat),
+              T("Résultat du Preneur : ", "Results for the Taker : ") + std::to_string(S) + " points.\n" +
+                  (S >= 1 ? T("BRAVOOOOOOO, vous avez gagné contre la DEFENSE !", "BRAVOOOOOOO, you WIN against the Defense !")
+                          : T("AIIIIIIIIE, la DEFENSE vous a fait chuter !", "OWWWWWWWWW, you LOSE against the Defense !")));
+    EXPECT_EQ(Lu(id.PanelScoreDetaille), "SCORES");
+    EXPECT_EQ(Lu(id.PanelVoirMains), T("VOIR LES MAINS", "See each hand"));
+    EXPECT_EQ(Lu(id.PanelVoirPlis), T("VOIR LES 18 PLIS", "SEE THE 18 TRICKS"));
+    EXPECT_EQ(Lu(id.PanelPanelNewPartie), T("NOUVELLE DONNE", "New deal"));
+    EXPECT_EQ(Lu(id.PanelRejouerDonne), T("REJOUER LA DONNE", "Play this deal again"));
+    EXPECT_EQ(Lu(id.Score10Panel), std::to_string(S));
+    EXPECT_EQ(Lu(id.PanelPourcentScore), S >= 1 ? "100 %" : "0 %");
+    const Tab1<int32_t, 4> totaux = g.ScoreTotal;
+    for (int16_t s = 1; s <= 4; ++s) {
+      std::set<int32_t> devant;
+      for (int32_t total : totaux)
+        if (total > totaux[s]) devant.insert(total);
+      EXPECT_EQ(Lu(id.PanelClassement[s]), std::to_string(devant.size() + 1)) << s;
+    }
+
+    // The windows after a deal; the last trick's shows trick 18.
+    const Tab1<Carte, 4> pli18 = Pli(g, 18);
+    VerifierLastPli(dernier, pli18);
+    for (int bouton : {id.PanelScoreDetaille, id.PanelVoirPlis, id.PanelVoirMains}) Clic(t, bouton);
+    ASSERT_TRUE(m.ScoreDetaille() && m.TousPlis() && m.Mains());
+    EXPECT_TRUE(m.ScoreDetaille()->visible && m.TousPlis()->visible && m.Mains()->visible);
+    EXPECT_EQ((*m.ScoreDetaille())[m.ScoreDetaille()->scoreFinal].legende, std::to_string(S));
+
+    // The replay, East taking with a Garde this time: the box says the running scores stay,
+    // yet the ten-deal sum and the percentage count it. The windows after the deal go; the
+    // last trick stays until the new deal's first trick is over.
+    Clic(t, id.PanelRejouerDonne);
+    EXPECT_EQ(m.IndexHistorique, 2);
+    EXPECT_FALSE(m.ScoreDetaille() || m.TousPlis() || m.Mains());
+    EXPECT_TRUE(dernier.visible);
+    EXPECT_FALSE(m.Menu(id.MenuLastPli).disponible);
+    Encheres(t, {0, 2, 0, 0});
+    JouerJusqua(t, [&] { return g.NumeroPli == 1 && g.NbCartesPli == 3; });
+    m.MenuLastPli_Click();
+    VerifierLastPli(dernier, pli18);
+    JouerJusqua(t, [&] { return g.NumeroPli == 2; });
+    VerifierLastPli(dernier, Pli(g, 1));
+    JouerJusqua(t, [&] { return g.NumeroPli == 19; });
+    ASSERT_EQ(g.Preneur, 2);
+    EXPECT_EQ(t.plateforme.messages.back().texte,
+              T("Les points n'ont pas été comptabilisés dans les scores globaux car cette donne a été rejouée",
+                "Because you played the deal again, global scores are not modified."));
+    EXPECT_EQ(g.ScoreTotal, totaux);
+    const int32_t R = -ScoreDonne(g) / 3;
+    EXPECT_EQ(Lu(id.Score10Panel), std::to_string(S + R));
+    const double gagnes = std::max(S, 0) + std::max(R, 0), enJeu = std::abs(S) + 3 * std::abs(R);
+    EXPECT_EQ(Lu(id.PanelPourcentScore), std::to_string(CInt(gagnes * 100 / enJeu)) + " %");
+
+    // The reset box, answered No.
+    t.plateforme.reponses = {ReponseMessage::Non};
+    m.ChoisirMenu(id.scorzero);
+    EXPECT_EQ(t.plateforme.messages.back().texte,
+              T("Voulez-vous réellement remettre les scores à 0 ?", "Do you really want to initialize scores ?"));
+    EXPECT_EQ(t.plateforme.messages.back().titre, "Mirvane " + m.NumeroVersion + T(" pour Windows", " for Windows"));
+    EXPECT_EQ(g.ScoreTotal, totaux);
+  }
+}
+
+// A new deal from any state: every timer off but the opening computer bid's, every panel and
+// flag of the deal put back, and the slot of the ten-deal sum moved on (after 10 comes 1).
+TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
+  Table t(71);
+  Mirvane& m = t.m;
+  Partie& g = m.g;
+  const Mirvane::Ids& id = m.Id();
+  const auto Remise = [&](const std::string& etat, int commande) {
+    SCOPED_TRACE(etat);
+    Clic(t, commande);
+    EXPECT_FALSE(EntreCarte(t).Active());
+    EXPECT_FALSE(Transition(t).Active());
+    EXPECT_EQ(Enchere(t).Active(), g.PremierJoueur != 1);
+    EXPECT_EQ(C(t, id.PanelEnchere).visible, g.PremierJoueur == 1);
+    for (int c : {id.PanelPoignee, id.PanelPoigneeDouble, id.PanelPoigneeTriple, id.PanelConfirmeEcart,
+                  id.PanelResultat, id.TableRonde})
+      EXPECT_FALSE(C(t, c).visible) << C(t, c).nom;
+    for (int16_t s = 1; s <= 4; ++s)
+      for (int c : {id.PanelScoreTotal[s], id.CadrePreneur[s], id.PanelDecision[s], id.CarteTable[s]})
+        EXPECT_FALSE(C(t, c).visible) << C(t, c).nom << s;
+    for (int16_t i = 1; i <= 6; ++i) EXPECT_FALSE(C(t, id.CarteChien[i]).visible);
+    for (int16_t k = 1; k <= 24; ++k) {
+      EXPECT_EQ(C(t, id.Carte3d[k]).visible, k <= 18);
+      EXPECT_FALSE(C(t, id.Carte3d[k]).actif);
+    }
+    for (int c : {id.nPointsAttaque, id.nPointsDefense, id.nBoutsPreneur, id.nBoutsDefense, id.nEnchere, id.nContrat,
+                  id.PanelPreneur, id.PanelAtExt})
+      EXPECT_EQ(C(t, c).legende, "") << C(t, c).nom;
+    const char* donneurs[] = {"SUD", "EST", "NORD", "OUEST"};
+    EXPECT_EQ(C(t, id.PanelDonneur).legende, donneurs[g.Donneur - 1]);
+    for (auto [nom, valeur] : {std::pair{"offer", g.OffrePoigneeEnCours}, {"handful", g.PoigneeAnnoncee},
+                               {"discard", g.EcartHumainEnCours}, {"click", g.AttenteClic},
+                               {"user's card", g.AttenteJeuHumain}, {"chien", g.ChienAffiche}, {"trick", g.PliAffiche},
+                               {"trick number", g.NumeroPli}, {"bids", g.NbEncheres}, {"taker", g.Preneur}})
+      EXPECT_EQ(valeur, 0) << nom;
+    EXPECT_FALSE(m.Menu(id.MenuLastPli).disponible);
+    EXPECT_EQ(m.IndexHistorique, (m.DonnesPreparees - 1) % 10 + 1);
+    for (int16_t k = 1; k <= 18; ++k) m.Carte3d_Click(k);
+    for (int16_t k = 1; k <= 18; ++k) EXPECT_EQ(g.MainsJoueurs[1][k].EnMain, 1);
+  };
+  // The user holds 15 trumps; East takes with a Garde contre: the offer opens at his turn.
+  const auto OffrePoignee = [&] {
+    Cartes main;
+    for (int16_t v = 21; v >= 7; --v) main.push_back(At(v));
+    Donner(g, {{1, main}});
+    Encheres(t, {0, 4, 0, 0});
+    JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1; });
+    ASSERT_TRUE(C(t, id.PanelPoigneeTriple).visible);
+  };
+
+  Clic(t, id.PanelLancement);  // West's bid pending; the user opens the next deal
+  Remise("a computer bid pending", id.PanelNewPartie);
+  Clic(t, id.ButtonPasse);
+  Enchere(t).Tirer();
+  Remise("bids shown", id.PanelNewPartie);
+  JouerJusqua(t, [&] { return C(t, id.PanelEnchere).visible; });
+  Remise("the user's bid awaited", id.PanelNewPartie);
+  Encheres(t, {1, 0, 0, 0});
+  m.Form_Click();
+  ASSERT_EQ(g.ChienAffiche, 1);
+  Remise("the chien shown", id.PanelNewPartie);
+  PrendreEtEcarter(t);
+  ASSERT_TRUE(C(t, id.PanelConfirmeEcart).visible);
+  Remise("the user's discard", id.PanelNewPartie);
+  OffrePoignee();
+  Remise("the handful offer", id.PanelNewPartie);
+  OffrePoignee();
+  Clic(t, id.PanelPoigneeTriple);
+  ASSERT_NE(m.Poignee(), nullptr);
+  m.Poignee()->Envoyer(m.Poignee()->PanelBoutonParesseux(), Evenement::Clic);
+  m.Poignee()->Envoyer(m.Poignee()->PanelOKPoignee(), Evenement::Clic);
+  JouerJusqua(t, [&] { return EntreCarte(t).Active() && g.PoigneeAnnoncee == 3; });
+  Remise("a handful declared, the card timer armed", id.PanelNewPartie);
+  // A click during the automatic pause goes on at once, the pending tick cancelled; the table's
+  // shape is the window. In the click mode no timer runs, and a hand card goes on too.
+  JouerJusqua(t, [&] { return g.PliAffiche == 1 && Transition(t).Active(); });
+  EXPECT_EQ(Transition(t).Intervalle(), 2000);
+  Clic(t, id.TableRonde);
+  EXPECT_TRUE(EntreCarte(t).Active() && Armees(t) == 1 && !C(t, id.CarteTable[1]).visible);
+  g.AttenteAuto = 0;
+  JouerJusqua(t, [&] { return g.PliAffiche == 1; });
+  EXPECT_EQ(Armees(t), 0);
+  Clic(t, id.Carte3d[1]);
+  EXPECT_TRUE(EntreCarte(t).Active());
+  g.AttenteAuto = 1;
+  JouerJusqua(t, [&] { return g.PliAffiche == 1 && Transition(t).Active(); });
+  Remise("the pause after a trick", id.PanelNewPartie);
+  JouerJusqua(t, [&] { return g.NumeroPli == 19; });
+  Remise("the deal over", id.PanelPanelNewPartie);
+  JouerJusqua(t, [&] { return g.NumeroPli == 19; });
+  Remise("the deal over, replayed", id.PanelRejouerDonne);
+  EXPECT_GT(m.DonnesPreparees, 10);
 }
 
 // Whole deals through the handlers with the user as taker of each contract, and as defender.
@@ -224,7 +597,7 @@ TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
       if (contrat > 0 && g.Preneur != 1) continue;
       if (contrat == 0 && g.Preneur == 1) continue;
       joue = true;
-      EXPECT_EQ(C(t, m.Id().PanelPreneur).legende, std::string(*NomSiege(1, g.Preneur)));
+      EXPECT_EQ(C(t, m.Id().PanelPreneur).legende, (std::array{"SUD", "EST", "NORD", "OUEST"}[g.Preneur - 1u]));
       EXPECT_TRUE(C(t, m.Id().CadrePreneur[g.Preneur]).visible);
       const bool chien = g.EnchereJoueur[g.Preneur] <= 2;
       EXPECT_EQ(C(t, m.Id().CarteChien[1]).visible, chien);
@@ -264,145 +637,70 @@ TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
   }
 }
 
-// The user's discard: which cards move, the confirmation, and what is written back.
-TEST(Controleur, UserDiscard) {
-  ParametresPartie p;
-  p.forceMain = 3;
-  Table t(21, p);
-  Mirvane& m = t.m;
-  Partie& g = m.g;
-  m.ChoisirMenu(m.Id().nouveau);
-  JouerJusqua(t, [&] { return C(t, m.Id().PanelEnchere).visible; });
-  g.MeilleureEnchere = 0;
-  Clic(t, m.Id().ButtonPrise);
-  for (int16_t s = 2; s <= 4; ++s) g.EnchereJoueur[s] = 0;  // the others pass
-  JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
-  for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 1 ? 1 : 0;
-  m.Form_Click();
-  ASSERT_EQ(g.Preneur, 1);
-  ASSERT_EQ(g.ChienAffiche, 1);
-  // A hand card does nothing while the chien lies face up; a chien card takes it in.
-  Clic(t, m.Id().Carte3d[1]);
-  EXPECT_EQ(g.ChienAffiche, 1);
-  const Tab1<Carte, 6> montre = g.ChienMontre;
-  Clic(t, m.Id().CarteChien[3]);
-  ASSERT_EQ(g.EcartHumainEnCours, 1);
-  EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez sur 6 cartes pour constituer l'écart");
-
-  std::vector<int16_t> ecartables;
-  for (int16_t k = 1; k <= 24; ++k) {
-    const int16_t s = m.IndexCarteEcart[k];
-    const Carte c = s > 18 ? g.Chien[s - 18] : g.MainsJoueurs[1][s];
-    const Controle& image = C(t, m.Id().Carte3d[k]);
-    EXPECT_TRUE(image.visible);
-    EXPECT_TRUE(Meme(image.carte, c));
-    EXPECT_EQ(image.pointeur, c.EstEcartable() ? PointeurFleche : PointeurInterdit);
-    const float haut = image.haut;
-    EXPECT_TRUE(haut >= m.HautMain - 30 && haut <= m.HautMain);
-    Clic(t, m.Id().Carte3d[k]);
-    if (!c.EstEcartable()) {
-      EXPECT_EQ(image.haut, haut) << "a trump, the Excuse or a King never moves";
-      continue;
-    }
-    ecartables.push_back(k);
-    EXPECT_EQ(image.haut, haut - 570);
-    Clic(t, m.Id().Carte3d[k]);  // put back
-    EXPECT_EQ(image.haut, haut);
-  }
-  ASSERT_GE(ecartables.size(), 7u);
-  // The merged row is in sort order.
-  for (int16_t k = 1; k < 24; ++k)
-    EXPECT_FALSE(AvantDansLeTri(C(t, m.Id().Carte3d[k + 1]).carte, C(t, m.Id().Carte3d[k]).carte));
-  for (size_t i = 0; i < 6; ++i) {
-    EXPECT_FALSE(C(t, m.Id().PanelConfirmeEcart).visible);
-    Clic(t, m.Id().Carte3d[ecartables[i]]);
-  }
-  EXPECT_TRUE(C(t, m.Id().PanelConfirmeEcart).visible);
-  const float septieme = C(t, m.Id().Carte3d[ecartables[6]]).haut;
-  Clic(t, m.Id().Carte3d[ecartables[6]]);
-  EXPECT_EQ(C(t, m.Id().Carte3d[ecartables[6]]).haut, septieme);
-  EXPECT_EQ(m.NbCartesEcart, 6);
-  Clic(t, m.Id().Carte3d[ecartables[0]]);
-  EXPECT_FALSE(C(t, m.Id().PanelConfirmeEcart).visible);
-  Clic(t, m.Id().Carte3d[ecartables[6]]);
-  EXPECT_TRUE(C(t, m.Id().PanelConfirmeEcart).visible);
-
-  std::vector<Carte> choisies, gardees;
-  for (int16_t k = 1; k <= 24; ++k) {
-    const bool ecartee = std::find(ecartables.begin() + 1, ecartables.begin() + 7, k) != ecartables.begin() + 7;
-    (ecartee ? choisies : gardees).push_back(C(t, m.Id().Carte3d[k]).carte);
-  }
-  Clic(t, m.Id().PanelConfirmeEcart);
-  EXPECT_EQ(g.EcartHumainEnCours, 0);
-  // The play starts at once; the new hand and the discard keep the sort order.
-  EXPECT_TRUE(EntreCarte(t).Active());
-  for (int16_t i = 1; i <= 6; ++i) EXPECT_TRUE(Meme(g.Chien[i], choisies[i - 1u])) << i;
-  for (int16_t k = 1; k <= 18; ++k) {
-    EXPECT_TRUE(Meme(g.MainsJoueurs[1][k], gardees[k - 1u])) << k;
-    EXPECT_EQ(g.MainsJoueurs[1][k].EnMain, 1);
-    EXPECT_TRUE(C(t, m.Id().Carte3d[k]).visible);
-  }
-  for (int16_t k = 19; k <= 24; ++k) EXPECT_FALSE(C(t, m.Id().Carte3d[k]).visible);
-  EXPECT_EQ(g.ChienMontre, montre);
-}
-
-// The handful offer by the number of suit-0 cards, and the handful window.
+// The handful offer by the number of suit-0 cards, its answers, and the handful window in
+// each language.
 TEST(Controleur, HandfulOfferAndWindow) {
   struct Cas {
     int16_t atouts;
     bool excuse;
+    int16_t langue;
     bool simple, double_, triple;
   };
-  const Cas cas[] = {{8, true, false, false, false},
-                     {9, true, true, false, false},
-                     {12, true, true, true, false},
-                     {15, false, true, true, true}};
+  const Cas cas[] = {{8, true, 1, false, false, false},
+                     {9, true, 2, true, false, false},
+                     {12, true, 1, true, true, false},
+                     {14, true, 2, true, true, true}};
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.atouts);
     Table t(31);
     Mirvane& m = t.m;
     Partie& g = m.g;
-    m.ChoisirMenu(m.Id().nouveau);
+    const Mirvane::Ids& id = m.Id();
+    const auto T = [&c](const char* fr, const char* en) { return std::string(c.langue == 1 ? fr : en); };
+    g.Langue = c.langue;
+    m.AppliquerLangue();
+    m.ChoisirMenu(id.nouveau);
     Cartes main;
     for (int16_t v = 21; v > 21 - c.atouts; --v) main.push_back(At(v));
     if (c.excuse) main.push_back(Exc());
     Donner(g, {{1, main}});
-    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 4 : 0;
-    JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
-    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 4 : 0;
-    m.Form_Click();  // East takes, Garde contre
-    m.Form_Click();  // the play starts
+    Encheres(t, {0, 4, 0, 0});
     JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1; });
-    EXPECT_EQ(C(t, m.Id().PanelPoignee).visible, c.simple);
+    EXPECT_EQ(C(t, id.PanelPoignee).visible, c.simple);
     EXPECT_EQ(g.OffrePoigneeEnCours, c.simple ? 1 : 0);
-    EXPECT_EQ(C(t, m.Id().PanelPoigneeDouble).visible, c.double_);
-    EXPECT_EQ(C(t, m.Id().PanelPoigneeTriple).visible, c.triple);
+    EXPECT_EQ(C(t, id.PanelPoigneeDouble).visible, c.double_);
+    EXPECT_EQ(C(t, id.PanelPoigneeTriple).visible, c.triple);
     if (!c.simple) continue;
+    EXPECT_EQ(C(t, id.PanelPoigneeSimple).legende, T("SIMPLE", "SINGLE"));
+    EXPECT_EQ(C(t, id.PanelPoigneeDouble).legende, "DOUBLE");
+    EXPECT_EQ(C(t, id.PanelPoigneeTriple).legende, "TRIPLE");
+    EXPECT_EQ(C(t, id.PanelPoigneeAucune).legende, T("aucune", "no one"));
     // No card while the offer is open.
     int16_t legale = 1;
     while (g.CarteJouable[1][legale] != 1) ++legale;
-    Clic(t, m.Id().Carte3d[legale]);
+    Clic(t, id.Carte3d[legale]);
     EXPECT_EQ(g.MainsJoueurs[1][legale].EnMain, 1);
 
-    Clic(t, c.triple ? m.Id().PanelPoigneeTriple : m.Id().PanelPoigneeSimple);
+    Clic(t, c.triple ? id.PanelPoigneeTriple : id.PanelPoigneeSimple);
     FormPoignee* f = m.Poignee();
     ASSERT_NE(f, nullptr);
     EXPECT_FALSE(m.actif);
+    EXPECT_EQ(f->titre, T("Sélectionnez les cartes à mettre dans la poignée.", "Choose the cards to put in the Poignée"));
+    EXPECT_EQ((*f)[f->PanelBoutonParesseux()].legende, T("Bouton paresseux...", "Lazy button..."));
+    EXPECT_EQ((*f)[f->PanelAnnulerPoignee()].legende, T("Annuler la poignée...", "Cancel the Poignée..."));
+    EXPECT_EQ((*f)[f->PanelOKPoignee()].legende, "OK");
     const int16_t taille = c.triple ? 15 : 10;
     EXPECT_EQ(f->Taille(), taille);
     for (int16_t k = 1; k <= 18; ++k) {
       const bool atout = g.MainsJoueurs[1][k].Couleur == CouleurAtout;
-      EXPECT_EQ((*f)[f->CartePoigneeId(k)].visible, atout);
-      EXPECT_EQ(C(t, m.Id().Carte3d[k]).visible, !atout);
-      if (atout) {
-        EXPECT_EQ((*f)[f->CartePoigneeId(k)].gauche, 15 + (k - 1) * 570);
-        const float h = (*f)[f->CartePoigneeId(k)].haut;
-        EXPECT_TRUE(h >= 680 - 100 && h <= 680 + 100);
-      }
+      const Controle& image = (*f)[f->CartePoigneeId(k)];
+      EXPECT_EQ(image.visible, atout);
+      EXPECT_EQ(C(t, id.Carte3d[k]).visible, !atout);
+      EXPECT_TRUE(!atout || (image.gauche == 15 + (k - 1) * 570 && std::abs(image.haut - 680) <= 100)) << k;
     }
     // The main window takes nothing while the handful window is open.
     m.Form_Click();
-    m.ChoisirMenu(m.Id().nouveau);
+    m.ChoisirMenu(id.nouveau);
     EXPECT_EQ(m.Poignee(), f);
     // OK shows exactly at the size.
     const float haut1 = (*f)[f->CartePoigneeId(1)].haut;
@@ -412,44 +710,37 @@ TEST(Controleur, HandfulOfferAndWindow) {
     }
     EXPECT_EQ((*f)[f->CartePoigneeId(1)].haut, haut1 - 570);
     EXPECT_TRUE((*f)[f->PanelOKPoignee()].visible);
-    if (c.atouts + (c.excuse ? 1 : 0) > taille) {
-      f->Envoyer(f->CartePoigneeId(taille + 1), Evenement::Clic);
-      EXPECT_FALSE((*f)[f->PanelOKPoignee()].visible);
-      f->Envoyer(f->CartePoigneeId(taille + 1), Evenement::Clic);
-    }
-    if (c.excuse && c.atouts == 9) {
-      // Nine trumps and the Excuse: the Excuse at place 10 may be shown.
-      EXPECT_EQ(f->CarteChoisiePoignee[10], 1);
-    }
-    if (c.excuse && c.atouts == 12) {
+    if (c.atouts == 12) {
       // The Excuse at place 13 is refused in a simple handful, in French in both languages.
       g.Langue = 2;
-      const size_t messages = t.plateforme.messages.size();
       f->Envoyer(f->CartePoigneeId(13), Evenement::Clic);
-      ASSERT_EQ(t.plateforme.messages.size(), messages + 1);
+      ASSERT_EQ(t.plateforme.messages.size(), 1u);
       EXPECT_EQ(t.plateforme.messages.back().texte, "Vous ne pouvez pas sélectionner l'Excuse...");
-      EXPECT_EQ(f->CarteChoisiePoignee[13], 0);
       EXPECT_TRUE((*f)[f->PanelOKPoignee()].visible);
-      g.Langue = 1;
+      f->Envoyer(f->CartePoigneeId(11), Evenement::Clic);
+      EXPECT_FALSE((*f)[f->PanelOKPoignee()].visible);
+      f->Envoyer(f->CartePoigneeId(11), Evenement::Clic);
     }
+    // Nine trumps and the Excuse: the Excuse at place 10 may be shown.
+    EXPECT_TRUE(c.atouts != 9 || f->CarteChoisiePoignee[10] == 1);
     f->Envoyer(f->PanelOKPoignee(), Evenement::Clic);
     EXPECT_EQ(m.Poignee(), nullptr);
     EXPECT_TRUE(m.actif);
     EXPECT_EQ(g.OffrePoigneeEnCours, 0);
     EXPECT_EQ(g.PoigneeAnnoncee, c.triple ? 3 : 1);
-    for (int16_t k = 1; k <= 18; ++k) EXPECT_TRUE(C(t, m.Id().Carte3d[k]).visible);
-    Clic(t, m.Id().Carte3d[legale]);
+    for (int16_t k = 1; k <= 18; ++k) EXPECT_TRUE(C(t, id.Carte3d[k]).visible);
+    Clic(t, id.Carte3d[legale]);
     EXPECT_EQ(g.MainsJoueurs[1][legale].EnMain, 0);
+    JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1 && g.NumeroPli == 2; });
+    EXPECT_FALSE(C(t, id.PanelPoignee).visible);  // offered in the first trick only
   }
-  // The lazy button picks from the first place on, keeps earlier picks, and cancel withdraws.
+  // The lazy button picks from the first place on and keeps earlier picks; cancel withdraws.
   Table t(31);
   Mirvane& m = t.m;
-  Partie& g = m.g;
   m.ChoisirMenu(m.Id().nouveau);
   Cartes main;
   for (int16_t v = 21; v >= 9; --v) main.push_back(At(v));
-  Donner(g, {{1, main}});
-  g.PoigneeAnnoncee = 1;
+  Donner(m.g, {{1, main}});
   m.DeclarerPoignee(1);
   FormPoignee& f = *m.Poignee();
   f.Envoyer(f.CartePoigneeId(12), Evenement::Clic);
@@ -460,135 +751,85 @@ TEST(Controleur, HandfulOfferAndWindow) {
   f.Envoyer(f.CartePoigneeId(12), Evenement::Clic);
   EXPECT_FALSE(f[f.PanelOKPoignee()].visible);
   f.Envoyer(f.PanelAnnulerPoignee(), Evenement::Clic);
-  EXPECT_EQ(g.PoigneeAnnoncee, 0);
+  EXPECT_EQ(m.g.PoigneeAnnoncee, 0);
   EXPECT_EQ(m.Poignee(), nullptr);
 }
 
-// Pauses, clicks out of turn, and new deals started in the middle of everything.
-TEST(Controleur, PausesClicksOutOfTurnAndNewDealsAnywhere) {
-  Table t(41);
-  Mirvane& m = t.m;
-  Partie& g = m.g;
-  m.ChoisirMenu(m.Id().nouveau);
-  JouerJusqua(t, [&] { return g.NumeroPli == 2 && g.PliAffiche == 1; });
-  // The automatic pause: a click goes on at once and the pending tick is cancelled.
-  ASSERT_TRUE(Transition(t).Active());
-  EXPECT_EQ(Transition(t).Intervalle(), 2000);
-  // A click on the table's shape is a click anywhere.
-  Clic(t, m.Id().TableRonde);
-  EXPECT_FALSE(Transition(t).Active());
-  EXPECT_TRUE(EntreCarte(t).Active());
-  EXPECT_FALSE(C(t, m.Id().CarteTable[1]).visible);
-  EXPECT_TRUE(m.Menu(m.Id().MenuLastPli).disponible);
-  m.Form_Click();
-  EXPECT_TRUE(EntreCarte(t).Active());
-  EXPECT_EQ(Armees(t), 1);
-
-  // A new deal while a computer bid is pending: nothing of the old deal acts in the new one.
-  JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1 && g.OffrePoigneeEnCours == 0; });
-  m.ChoisirMenu(m.Id().nouveau);
-  EXPECT_FALSE(m.Menu(m.Id().MenuLastPli).disponible);
-  EXPECT_EQ(g.NumeroPli, 0);
-  EXPECT_EQ(g.AttenteJeuHumain, 0);
-  for (int16_t k = 1; k <= 24; ++k) {
-    // A hand click during the auction plays nothing.
-    Clic(t, m.Id().Carte3d[k]);
-    if (k <= 18) {
-      EXPECT_EQ(g.MainsJoueurs[1][k].EnMain, 1);
-    }
-  }
-  if (Enchere(t).Active()) {
-    const int16_t siege = m.EnchereurCourant;
-    m.PanelNewPartie_Click();
-    EXPECT_EQ(g.NbEncheres, 0);
-    for (int16_t s = 1; s <= 4; ++s) EXPECT_FALSE(C(t, m.Id().PanelDecision[s]).visible) << siege;
-  }
-  EXPECT_LE(Armees(t), 1);
-
-  // The click mode: no pause timer, the click alone goes on.
-  g.AttenteAuto = 0;
-  JouerJusqua(t, [&] { return g.NumeroPli == 2 && g.PliAffiche == 1; });
-  EXPECT_EQ(Armees(t), 0);
-  EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez n'importe où pour continuer à jouer");
-  Clic(t, m.Id().Carte3d[1]);  // a hand card goes on like the table
-  EXPECT_TRUE(EntreCarte(t).Active());
-}
-
-// The end of a deal against worked results: the user's result, the running scores, the sum of
-// ten deals, the percentage, and the words.
+// The end of a deal against worked results, in each language: the user's result, the running
+// scores, the sum of ten deals, the percentage, and the words.
 TEST(Controleur, ResultsRunningScoresAndPercentage) {
   struct Cas {
     int16_t preneur, demiPoints;  // Prise with one oudler: 51 to make
     int16_t S;
-    std::string message;
+    Mots message;
     std::array<int32_t, 4> totaux;
     std::string pourcent;
   };
   // A defender's win of 50, then the user's win of 75: 125 won of 225 at stake; then a
   // defender's loss (150 more at stake) and a taker's loss (180 more).
   const Cas cas[] = {
-      {2, 52, -150, "BRAVO, vous avez bien défendu et fait chuter le PRENEUR !", {50, -150, 50, 50}, "33 %"},
-      {1, 102, 75, "BRAVOOOOOOO, vous avez gagné contre la DEFENSE !", {125, -175, 25, 25}, "56 %"},
-      {2, 152, 150, "AIE, vous n'avez pas pu faire chuter le PRENEUR !", {75, -25, -25, -25}, "33 %"},
-      {1, 32, -180, "AIIIIIIIIE, la DEFENSE vous a fait chuter !", {-105, 35, 35, 35}, "23 %"},
+      {2, 52, -150, {"BRAVO, vous avez bien défendu et fait chuter le PRENEUR !", "BRAVO to you and the Defense !"},
+       {50, -150, 50, 50}, "33 %"},
+      {1, 102, 75, {"BRAVOOOOOOO, vous avez gagné contre la DEFENSE !", "BRAVOOOOOOO, you WIN against the Defense !"},
+       {125, -175, 25, 25}, "56 %"},
+      {2, 152, 150, {"AIE, vous n'avez pas pu faire chuter le PRENEUR !", "OW, your Defense was not very good..."},
+       {75, -25, -25, -25}, "33 %"},
+      {1, 32, -180, {"AIIIIIIIIE, la DEFENSE vous a fait chuter !", "OWWWWWWWWW, you LOSE against the Defense !"},
+       {-105, 35, 35, 35}, "23 %"},
   };
-  Table t(51);
-  Mirvane& m = t.m;
-  Partie& g = m.g;
-  int32_t somme10 = 0;
-  for (const Cas& c : cas) {
-    SCOPED_TRACE(c.S);
-    m.ChoisirMenu(m.Id().nouveau);
-    g.Preneur = c.preneur;
-    for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == c.preneur ? 1 : 0;
-    g.DemiPointsPreneur = c.demiPoints;
-    g.DemiPointsDefense = static_cast<int16_t>(182 - c.demiPoints);
-    g.BoutsPreneur = 1;
-    g.BoutsDefense = 2;
-    g.PointsAFaire = 51;
-    g.PetitAuBout = 0;
-    g.PoigneeAnnoncee = 0;
-    ASSERT_EQ(ScoreDonne(g), c.S);
-    m.AfficherResultatDonne();
-    somme10 += c.preneur == 1 ? c.S : -c.S / 3;
-    for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(g.ScoreTotal[s], c.totaux[s - 1u]) << s;
-    EXPECT_EQ(C(t, m.Id().PanelTexteResultat).legende,
-              "Résultat du Preneur : " + std::to_string(c.S) + " points.\n" + c.message);
-    EXPECT_EQ(C(t, m.Id().Score10Panel).legende, std::to_string(somme10));
-    EXPECT_EQ(C(t, m.Id().PanelPourcentScore).legende, c.pourcent);
-    for (int16_t s = 1; s <= 4; ++s) {
-      EXPECT_EQ(C(t, m.Id().PanelScore[s]).legende, std::to_string(c.totaux[s - 1u]));
-      EXPECT_EQ(C(t, m.Id().PanelClassement[s]).couleurTexte, g.Classement[s] == 1 ? 0xFF0000u : 0u);
+  for (int16_t langue : {1, 2}) {
+    Table t(51);
+    Mirvane& m = t.m;
+    Partie& g = m.g;
+    const Mirvane::Ids& id = m.Id();
+    g.Langue = langue;
+    const auto Finir = [&](int16_t preneur, int16_t demiPoints) {
+      g.Preneur = preneur;
+      for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == preneur ? 1 : 0;
+      g.DemiPointsPreneur = demiPoints;
+      g.DemiPointsDefense = static_cast<int16_t>(182 - demiPoints);
+      g.BoutsPreneur = 1;
+      g.PointsAFaire = 51;
+      g.PetitAuBout = g.PoigneeAnnoncee = 0;
+      m.AfficherResultatDonne();
+    };
+    int32_t somme10 = 0;
+    for (const Cas& c : cas) {
+      SCOPED_TRACE(c.S);
+      m.ChoisirMenu(id.nouveau);
+      Finir(c.preneur, c.demiPoints);
+      ASSERT_EQ(ScoreDonne(g), c.S);
+      somme10 += c.preneur == 1 ? c.S : -c.S / 3;
+      EXPECT_EQ(m.ResultatsDonnes[m.IndexHistorique], c.preneur == 1 ? c.S : -c.S / 3);
+      for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(g.ScoreTotal[s], c.totaux[s - 1u]) << s;
+      EXPECT_EQ(C(t, id.PanelTexteResultat).legende, (langue == 1 ? "Résultat du Preneur : " : "Results for the Taker : ") +
+                                                         std::to_string(c.S) + " points.\n" + c.message[langue - 1]);
+      EXPECT_EQ(C(t, id.Score10Panel).legende, std::to_string(somme10));
+      EXPECT_EQ(C(t, id.PanelPourcentScore).legende, c.pourcent);
+      for (int16_t s = 1; s <= 4; ++s) {
+        EXPECT_EQ(C(t, id.PanelScore[s]).legende, std::to_string(c.totaux[s - 1u]));
+        EXPECT_EQ(C(t, id.PanelClassement[s]).couleurTexte, g.Classement[s] == 1 ? 0xFF0000u : 0u);
+      }
     }
+    // A click on a score panel hides the four; a table card or the menu shows them again.
+    Clic(t, id.PanelScore[2]);
+    for (int16_t s = 1; s <= 4; ++s) EXPECT_FALSE(C(t, id.PanelScoreTotal[s]).visible);
+    m.ChoisirMenu(id.scores);
+    for (int16_t s = 1; s <= 4; ++s) EXPECT_TRUE(C(t, id.PanelScoreTotal[s]).visible);
+
+    // A replayed deal counts in the ten-deal sum but not in the running scores.
+    const Tab1<int32_t, 4> avant = g.ScoreTotal;
+    m.PanelRejouerDonne_Click();
+    Finir(2, 52);
+    EXPECT_EQ(g.ScoreTotal, avant);
+    EXPECT_EQ(C(t, id.Score10Panel).legende, std::to_string(somme10 + 50));
+
+    // Resetting the scores asks first; Yes sets all four to 0, all first.
+    t.plateforme.reponses = {ReponseMessage::Oui};
+    m.ChoisirMenu(id.scorzero);
+    EXPECT_EQ(g.ScoreTotal, (Tab1<int32_t, 4>{}));
+    for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(C(t, id.PanelClassement[s]).couleurTexte, 0xFF0000u);
   }
-  // A click on a score panel hides the four; a table card or the menu shows them again.
-  Clic(t, m.Id().PanelScore[2]);
-  for (int16_t s = 1; s <= 4; ++s) EXPECT_FALSE(C(t, m.Id().PanelScoreTotal[s]).visible);
-  m.ChoisirMenu(m.Id().scores);
-  for (int16_t s = 1; s <= 4; ++s) EXPECT_TRUE(C(t, m.Id().PanelScoreTotal[s]).visible);
-
-  // A replayed deal counts in the ten-deal sum but not in the running scores, and says so.
-  const Tab1<int32_t, 4> avant = g.ScoreTotal;
-  m.PanelRejouerDonne_Click();
-  g.Preneur = 2;
-  for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == 2 ? 1 : 0;
-  g.DemiPointsPreneur = 52;
-  m.AfficherResultatDonne();
-  EXPECT_EQ(g.ScoreTotal, avant);
-  ASSERT_FALSE(t.plateforme.messages.empty());
-  EXPECT_EQ(t.plateforme.messages.back().texte,
-            "Les points n'ont pas été comptabilisés dans les scores globaux car cette donne a été rejouée");
-  EXPECT_EQ(C(t, m.Id().Score10Panel).legende, std::to_string(somme10 + 50));
-
-  // Resetting the scores asks first; No keeps them, Yes sets all four to 0, all first.
-  t.plateforme.reponses = {ReponseMessage::Non};
-  m.ChoisirMenu(m.Id().scorzero);
-  EXPECT_EQ(g.ScoreTotal, avant);
-  EXPECT_EQ(t.plateforme.messages.back().titre, "Mirvane " + m.NumeroVersion + " pour Windows");
-  t.plateforme.reponses = {ReponseMessage::Oui};
-  m.ChoisirMenu(m.Id().scorzero);
-  EXPECT_EQ(g.ScoreTotal, (Tab1<int32_t, 4>{}));
-  for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(C(t, m.Id().PanelClassement[s]).couleurTexte, 0xFF0000u);
 }
 
 // Random events the window system could deliver, with stretches of sensible play.

@@ -46,6 +46,7 @@ struct Table {
     for (const auto& message : plateforme.messages) t.push_back(message.texte);
     return t;
   }
+  bool Armee() { return m.TimerEnchere().Active() || m.TimerEntreCarte().Active() || m.TimerTransition().Active(); }
 };
 
 TEST(CycleTable, LoadSwitchesTheDisplayEntersTheProgramsFolderAndPicksTheHelpFileOfTheLanguage) {
@@ -59,85 +60,53 @@ TEST(CycleTable, LoadSwitchesTheDisplayEntersTheProgramsFolderAndPicksTheHelpFil
     EXPECT_EQ(courant, dossier);
     EXPECT_EQ(t.ecran.demandes, (std::vector<TailleEcran>{{800, 600}}));
     const std::string fichier = dossier + (langue == 1 ? "/mirvanefr.html" : "/mirvaneus.html");
-    EXPECT_EQ(t.m.FichierAideCourant, fichier);
     t.m.Envoyer(t.m.Id().PanelAide, Evenement::Clic);
     t.m.ChoisirMenu(t.m.ChercherMenu("som"));
     EXPECT_EQ(t.aide.ouvertures, (std::vector<std::string>{fichier, fichier}));
-    EXPECT_EQ(t.fins, 0);
   }
 }
 
-TEST(CycleTable, QuitAnsweredNoLeavesTheGameWhereItWas) {
-  Table t(1);
-  t.m.PanelLancement_Click();  // a deal under way, the first bid's timer armed
-  const bool arme = t.m.TimerEnchere().Active() || t.m.TimerEntreCarte().Active();
-  const size_t ecritures = t.store.ecritures.size();
-  t.plateforme.reponses = {ReponseMessage::Non};
-  t.m.Envoyer(t.m.Id().PanelQuit, Evenement::Clic);
-  EXPECT_EQ(t.Textes(), std::vector<std::string>{"Voulez-vous réellement arrêter Mirvane pour Windows 95 ?"});
-  EXPECT_EQ(t.plateforme.messages[0].titre, "Mirvane pour Windows 95");
-  EXPECT_EQ(t.plateforme.messages[0].boutons, BoutonsMessage::OuiNon);
-  EXPECT_EQ(t.m.TimerEnchere().Active() || t.m.TimerEntreCarte().Active(), arme);
-  EXPECT_EQ(t.store.ecritures.size(), ecritures);
-  EXPECT_EQ(t.ecran.Taille(), (TailleEcran{800, 600}));
-  EXPECT_EQ(t.fins, 0);
-  EXPECT_FALSE(t.m.Decharge());
-}
-
-TEST(CycleTable, QuitAnsweredYesSaysGoodbyeThenSavesThenPutsTheDisplayBack) {
+// No: the game goes on where it was. Yes, by the button or the menu: goodbye, then the save,
+// then the display put back and the end. In another language, nothing at all. The close box:
+// no question and no save, the end once, and nothing reaches the window after it.
+TEST(CycleTable, TheQuitQuestion) {
   const struct {
     int16_t langue;
-    const char* question;
-    const char* auRevoir;
-    bool parLeMenu;
+    ReponseMessage reponse;
+    int par;  // 0 the button, 1 the menu, 2 the close box (twice)
+    std::vector<std::string> textes;
   } cas[] = {
-      {1, "Voulez-vous réellement arrêter Mirvane pour Windows 95 ?", "A bientôt !", false},
-      {2, "Do you really want to quit Mirvane for Windows 95 ?", "See you soon !", true},
+      {1, ReponseMessage::Non, 0, {"Voulez-vous réellement arrêter Mirvane pour Windows 95 ?"}},
+      {1, ReponseMessage::Oui, 0, {"Voulez-vous réellement arrêter Mirvane pour Windows 95 ?", "A bientôt !"}},
+      {2, ReponseMessage::Oui, 1, {"Do you really want to quit Mirvane for Windows 95 ?", "See you soon !"}},
+      {3, ReponseMessage::Oui, 0, {}},
+      {1, ReponseMessage::Oui, 2, {}},
   };
   for (const auto& c : cas) {
+    SCOPED_TRACE(testing::Message() << c.langue << " " << c.par << " " << c.textes.size());
     Table t(c.langue);
-    t.m.PanelLancement_Click();
+    t.m.PanelLancement_Click();  // a deal under way, the first bid's timer armed
     const size_t avant = t.store.ecritures.size();
-    t.plateforme.reponses = {ReponseMessage::Oui};
-    if (c.parLeMenu) {
-      t.m.ChoisirMenu(t.m.ChercherMenu("quitter"));
-    } else {
-      t.m.Envoyer(t.m.Id().PanelQuit, Evenement::Clic);
+    t.plateforme.reponses = {c.reponse};
+    if (c.par == 1) t.m.ChoisirMenu(t.m.ChercherMenu("quitter"));
+    if (c.par == 2) t.m.Form_Unload(), t.m.Form_Unload();
+    if (c.par != 1) t.m.Envoyer(t.m.Id().PanelQuit, Evenement::Clic);  // after the close box, reaches nothing
+    EXPECT_EQ(t.Textes(), c.textes);
+    const bool quitte = c.textes.size() == 2, fin = quitte || c.par == 2;
+    for (const auto& message : t.plateforme.messages) {
+      EXPECT_EQ(message.titre, c.langue == 1 ? "Mirvane pour Windows 95" : "Mirvane for Windows 95");
+      EXPECT_EQ(message.boutons, &message == &t.plateforme.messages[0] ? BoutonsMessage::OuiNon : BoutonsMessage::Ok);
     }
-    EXPECT_EQ(t.Textes(), (std::vector<std::string>{c.question, c.auRevoir}));
-    EXPECT_EQ(t.plateforme.messages[1].boutons, BoutonsMessage::Ok);
     // Nothing saved before the goodbye; everything saved after it.
-    EXPECT_EQ(t.ecrituresAuxMessages, (std::vector<size_t>{avant, avant}));
-    EXPECT_GT(t.store.ecritures.size(), avant);
-    EXPECT_EQ(t.store.valeurs.count(ReglagesFactices::Cle("mirvane", "option", "score1")), 1u);
-    EXPECT_FALSE(t.m.C(t.m.Id().Carte3d[1]).visible);  // the card pictures unloaded
-    EXPECT_EQ(t.ecran.Taille(), (TailleEcran{1024, 768}));
-    EXPECT_EQ(t.fins, 1);
-    EXPECT_TRUE(t.m.Decharge());
-    EXPECT_FALSE(t.m.TimerEnchere().Active() || t.m.TimerEntreCarte().Active() || t.m.TimerTransition().Active());
+    EXPECT_EQ(t.ecrituresAuxMessages, std::vector<size_t>(c.textes.size(), avant));
+    EXPECT_EQ(t.store.ecritures.size() > avant, quitte);
+    EXPECT_EQ(t.m.C(t.m.Id().Carte3d[1]).visible, !quitte);  // the card pictures unloaded
+    EXPECT_EQ(t.ecran.demandes.size(), fin ? 2u : 1u);
+    EXPECT_EQ(t.ecran.Taille(), fin ? (TailleEcran{1024, 768}) : (TailleEcran{800, 600}));
+    EXPECT_EQ(t.fins, fin ? 1 : 0);
+    EXPECT_EQ(t.m.Decharge(), fin);
+    EXPECT_EQ(t.Armee(), !fin);
   }
-}
-
-TEST(CycleTable, CloseBoxUnloadsWithoutQuestionOrSaveAndOnlyOnce) {
-  Table t(1);
-  const size_t avant = t.store.ecritures.size();
-  t.m.Form_Unload();
-  t.m.Form_Unload();  // the window system's close after the program has begun to end
-  EXPECT_TRUE(t.plateforme.messages.empty());
-  EXPECT_EQ(t.store.ecritures.size(), avant);
-  EXPECT_EQ(t.ecran.demandes, (std::vector<TailleEcran>{{800, 600}, {1024, 768}}));
-  EXPECT_EQ(t.fins, 1);
-  // Nothing reaches the window any more.
-  t.m.Envoyer(t.m.Id().PanelQuit, Evenement::Clic);
-  EXPECT_TRUE(t.plateforme.messages.empty());
-}
-
-TEST(CycleTable, AnotherLanguageAsksNothingAndQuitsNothing) {
-  Table t(1);
-  t.m.g.Langue = 3;
-  t.m.ConfirmerQuitter();
-  EXPECT_TRUE(t.plateforme.messages.empty());
-  EXPECT_EQ(t.fins, 0);
 }
 
 }  // namespace
