@@ -18,8 +18,6 @@ struct Ecran : Affichage {
   void AfficherAtoutsDehors(int16_t n) override { atoutsDehors.push_back(n); }
 };
 
-}  // namespace
-
 TEST(Suivi, StartOfPlay) {
   Partie g{Aleatoire(11)};
   Ecran ecran;
@@ -85,8 +83,6 @@ TEST(Suivi, LongSuitFromTheRandomStart) {
   EXPECT_GT(trefle, 0);
   EXPECT_LT(trefle, 40);
 }
-
-namespace {
 
 // One card recorded by the bookkeeping: the taker, the leader and the cards laid, the hand of
 // the seat to play and the card it plays; what to set first; the marker read after the card.
