@@ -21,10 +21,7 @@ inline Carte Co(int16_t v) { return Carte{v, CouleurCoeur, 1, 0}; }
 inline Carte Tr(int16_t v) { return Carte{v, CouleurTrefle, 1, 0}; }
 inline Carte Ca(int16_t v) { return Carte{v, CouleurCarreau, 1, 0}; }
 // The same card, already played.
-inline Carte Jouee(Carte c) {
-  c.EnMain = 0;
-  return c;
-}
+inline Carte Jouee(const Carte& c) { return Carte{c.Valeur, c.Couleur, 0, c.Reserve}; }
 using Cartes = std::vector<Carte>;
 
 inline bool Meme(const Carte& a, const Carte& b) { return a.Couleur == b.Couleur && a.Valeur == b.Valeur; }
