@@ -11,14 +11,10 @@
 namespace {
 
 // What a search helper finds for the seat to play, as text ("-" for nothing).
-std::string Trouve(const Position& p, void (*chercher)(const Partie&, int16_t, int16_t&)) {
+template <class Chercher, class... Couleur>
+std::string Trouve(const Position& p, Chercher chercher, Couleur... s) {
   int16_t k = 0;
-  chercher(p.g, p.Joueur(), k);
-  return k == -1 ? "-" : Nom(p.g.MainsJoueurs[p.Joueur()][k]);
-}
-std::string Trouve(const Position& p, void (*chercher)(const Partie&, int16_t, int16_t, int16_t&), int16_t s) {
-  int16_t k = 0;
-  chercher(p.g, p.Joueur(), s, k);
+  chercher(p.g, p.Joueur(), s..., k);
   return k == -1 ? "-" : Nom(p.g.MainsJoueurs[p.Joueur()][k]);
 }
 
@@ -26,22 +22,21 @@ TEST(Candidats, ExclureEtChercher) {
   Position p(1);
   Partie& g = p.g;
   // Suit 0 takes the Excuse along; the last candidate always stays.
-  p.Pli(2, {}).Main({At(21), At(7), Exc(), Pi(12)});
+  p.Pli(2, {}).Main(Lire("A21 A7 Exc P12"));
   ExclureCouleurSiAutreChoix(g, 2, CouleurAtout);
   ExclureCouleurSiAutreChoix(g, 2, CouleurPique);
   EXPECT_EQ(p.Candidats(), "P12");
 
   // Trumps above 10 are no honours, the Excuse is no plain card, the Petit is no "lowest
   // trump", and cards that are not candidates do not count.
-  p.Main({At(15), At(8), At(5), At(2), At(1), Exc(), Pi(14), Pi(2), Co(14), Co(11), Tr(3), Ca(13), Ca(1)});
+  p.Main(Lire("A15 A8 A5 A2 A1 Exc P14 P2 Co14 Co11 T3 Ca13 Ca1"));
   g.CarteJouable[2][PlaceDe(g, 2, Ca(1))] = g.CarteJouable[2][PlaceDe(g, 2, At(2))] = 0;
   EXPECT_EQ(Trouve(p, ChercherPlusFortHonneur) + Trouve(p, ChercherPlusPetiteCarte) +
                 Trouve(p, ChercherPlusPetitAtout) + Trouve(p, ChercherPlusPetitAtoutPair),
             "P14P2A5A8");
 
   // A King with two more candidates of its suit; a low card of a long suit with an honour.
-  p.Main(
-      {Co(14), Co(9), Co(4), Tr(14), Tr(6), Ca(13), Ca(10), Ca(8), Ca(7), Ca(5), Pi(12), Pi(9), Pi(8), Pi(7), Pi(3)});
+  p.Main(Lire("Co14 Co9 Co4 T14 T6 Ca13 Ca10 Ca8 Ca7 Ca5 P12 P9 P8 P7 P3"));
   auto roi = [&](int16_t s) { return Trouve(p, ChercherRoiGarde, s); };
   auto petite = [&](int16_t s) { return Trouve(p, ChercherPetiteCarteCouleurLongue, s); };
   EXPECT_EQ(roi(CouleurCoeur) + roi(CouleurTrefle) + roi(CouleurCarreau), "Co14--");
@@ -82,7 +77,7 @@ TEST(Choix, CascadeEtNiveaux) {
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
     Position p(2);
     p.g.Niveau = niveau;
-    p.Pli(3, {}).Main({Pi(3), Co(4)}).Cascade();
+    ChoisirCarteOrdinateur(p.Pli(3, {}).Main({Pi(3), Co(4)}).g, 3);
     std::set<int16_t> off, attendu;
     for (int16_t i = 1; i <= NombreRegles; ++i)
       if (p.g.ReglesActives[i] == 0) off.insert(i);
@@ -146,7 +141,6 @@ TEST(Choix, TirageDuNiveau) {
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
     Position p(2, 4);
     AppliquerNiveau(p.g, niveau);
-    EXPECT_EQ(p.g.Niveau, niveau);
     EXPECT_EQ(p.g.OptionLeverCartes, niveau <= 2 ? 1 : 0) << "level " << niveau;
     for (int i = 0; i < 300; ++i) {
       p.Pli(3, {}).Main({At(1), Pi(6), Co(7)});

@@ -15,16 +15,14 @@ namespace {
 // South leads hearts, taken by West's trump; North discards.
 Partie DonneEst() {
   Partie g{Aleatoire(3)}, ecart{Aleatoire(3)};
-  Cartes nord, ouest, est{Co(14), Co(13), Co(12), Pi(14), Pi(13), Tr(14), Tr(13)},
-      garde{Co(14), Co(13), Co(12), Co(2), Pi(14), Tr(14), Ca(14)};
-  for (int16_t v = 1; v <= 9; ++v) {
-    nord.insert(nord.end(), {Pi(v), Tr(v)});
-    ouest.insert(ouest.end(), {Ca(v), At(static_cast<int16_t>(v + 1))});
-  }
-  for (int16_t v = 11; v <= 21; ++v) est.push_back(At(v)), garde.push_back(At(v));
-  Donner(g, {{2, est}, {3, nord}, {4, ouest}}, {Co(1), Co(2), Pi(10), Pi(11), Ca(13), Ca(14)});
+  const std::string atouts = " A11 A12 A13 A14 A15 A16 A17 A18 A19 A20 A21";
+  Donner(g,
+         {{2, Lire("Co14 Co13 Co12 P14 P13 T14 T13" + atouts)},
+          {3, Lire("P1 P2 P3 P4 P5 P6 P7 P8 P9 T1 T2 T3 T4 T5 T6 T7 T8 T9")},
+          {4, Lire("Ca1 Ca2 Ca3 Ca4 Ca5 Ca6 Ca7 Ca8 Ca9 A2 A3 A4 A5 A6 A7 A8 A9 A10")}},
+         Lire("Co1 Co2 P10 P11 Ca13 Ca14"));
   DonnerContrat(g, 2, EncherePrise);
-  Donner(ecart, {{2, garde}}, {Co(1), Pi(13), Pi(11), Pi(10), Tr(13), Ca(13)});
+  Donner(ecart, {{2, Lire("Co14 Co13 Co12 Co2 P14 T14 Ca14" + atouts)}}, Lire("Co1 P13 P11 P10 T13 Ca13"));
   g.MainsJoueurs[2] = ecart.MainsJoueurs[2];
   g.Chien = ecart.Chien;
   OuvrirJeu(g, 1);
@@ -63,7 +61,7 @@ TEST(Connaissance, TheTakerPlacesWhatTheDefendersCannot) {
 TEST(Connaissance, OnlyTrumpingOrDiscardingOnAPlainLeadRevealsAVoid) {
   Partie g = DonneEst();
   // South plays his last spade: he alone learns his void at once.
-  Entamer(g, 2);
+  g.EntameurPli = g.JoueurCourant = 2;  // whoever won the last trick
   Jouer(g, {Pi(14), Pi(2), At(5), Pi(12)});
   EXPECT_EQ(g.CoupesConnues[1][1][CouleurPique], 1);
   EXPECT_EQ(g.CoupesConnues[2][1][CouleurPique], 0);
@@ -71,7 +69,7 @@ TEST(Connaissance, OnlyTrumpingOrDiscardingOnAPlainLeadRevealsAVoid) {
 
   // Spades again: South cannot beat West's 8 and must lay his Petit; East overtrumps. Neither
   // is marked void for the others, but South knows he has no trump left.
-  Entamer(g, 3);
+  g.EntameurPli = g.JoueurCourant = 3;
   Jouer(g, {Pi(3), At(8), At(1), At(11)});
   EXPECT_TRUE(MemoireJuste(g));
   for (int16_t o : {2, 3, 4}) EXPECT_EQ(g.CoupesConnues[o][1][CouleurPique] + g.SansAtout[o][1], 0);

@@ -13,11 +13,6 @@
 
 namespace {
 
-Cartes Tenues(const Main& m) {
-  Cartes t;
-  std::copy_if(m.begin(), m.end(), std::back_inserter(t), [](const Carte& c) { return c.EnMain == 1; });
-  return t;
-}
 Cartes Paquet(const Main& main, const Tab1<Carte, 6>& chien) {
   Cartes t(main.begin(), main.end());
   t.insert(t.end(), chien.begin(), chien.end());
@@ -144,7 +139,8 @@ TEST_P(DonnesAleatoires, RulesCountsScoresAndMemory) {
       for (int n = 0; n < 4; ++n) {
         const int16_t j = g.JoueurCourant;
         DeterminerCartesJouables(g, j);
-        const Cartes main = Tenues(g.MainsJoueurs[j]);
+        Cartes main;
+        std::ranges::copy_if(g.MainsJoueurs[j], std::back_inserter(main), [](const Carte& c) { return c.EnMain == 1; });
         for (int16_t k = 1; k <= 18; ++k) {
           const Carte& c = g.MainsJoueurs[j][k];
           const regles::Verdict v = regles::Juger(main, posees, c);
@@ -181,7 +177,6 @@ TEST_P(DonnesAleatoires, RulesCountsScoresAndMemory) {
     g.PoigneeAnnoncee = static_cast<int16_t>(donne / 4 % 4);
     const int16_t score = ScoreDonne(g);
     ASSERT_EQ(score, regles::Score(attendu.demiPoints, attendu.bouts, attendu.petitAuBout, contrat, g.PoigneeAnnoncee));
-    ASSERT_TRUE(score >= -1758 && score <= 1740) << score;
   }
 }
 

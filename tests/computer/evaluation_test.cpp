@@ -21,23 +21,6 @@ void Poser(Partie& g, std::initializer_list<int16_t> atouts, int rois, int dames
   }
 }
 
-// The Excuse, the Petit, 21, 18, 5, two Kings, a Queen and ten small cards: S = 77, Garde;
-// a Knight for a small card: 78, Garde sans. Whatever the draws.
-TEST(Evaluation, WorkedExample) {
-  for (uint64_t graine = 1; graine <= 20; ++graine) {
-    Partie h{Aleatoire(graine)};
-    Poser(h, {0, 1, 21, 18, 5}, 2, 1);
-    EXPECT_EQ(EvaluerMain(h, 1), 77);
-    EXPECT_EQ(CalculerEnchereConseillee(h, 1), EnchereGarde);
-    Poser(h, {0, 1, 21, 18, 5}, 2, 1, 1);
-    int16_t s = 0, e = 0;
-    EvaluerMain(h, 1, s);
-    CalculerEnchereConseillee(h, 1, e);
-    EXPECT_EQ(s, 78);
-    EXPECT_EQ(e, EnchereGardeSans);
-  }
-}
-
 // Per shape: a hand just at the trump and high-trump minimums bids by its score; one suit-0
 // card fewer or one high trump fewer passes whatever the score.
 TEST(Evaluation, ShapesAndScoreBands) {
@@ -46,8 +29,9 @@ TEST(Evaluation, ShapesAndScoreBands) {
     int rois, dames;
     int s;
     int16_t attendu;
+    int cavaliers = 0;
   };
-  // Columns: suit-0 cards, Kings, Queens (then small cards), S, the bid of the score bands.
+  // Columns: suit-0 cards, Kings, Queens (then small cards), S, the bid of the score bands, Knights.
   // clang-format off
   const Cas cas[] = {
       {{0, 1, 21, 15, 2}, 0, 0, 50, 0}, {{0, 1, 21, 15, 2}, 0, 1, 55, 1}, {{0, 1, 21, 15, 2}, 1, 0, 61, 1},
@@ -67,12 +51,13 @@ TEST(Evaluation, ShapesAndScoreBands) {
       {{0, 1, 13, 14, 2, 3}, 0, 3, 57, 2}, {{0, 1, 13, 14, 2, 3}, 3, 0, 75, 2}, {{0, 1, 13, 14, 2, 3}, 2, 3, 79, 3},
       {{0, 1, 13, 14, 2, 3}, 2, 4, 84, 4}, {{0, 1, 13, 14, 2}, 4, 4, 103, 0}, {{0, 1, 13, 10, 2, 3}, 4, 4, 106, 0},
       {{0, 1, 21, 2, 3, 4, 5, 6, 7}, 4, 4, 126, 0},  // three oudlers, only 21 high
+      {{0, 1, 21, 18, 5}, 2, 1, 78, 3, 1},  // a Knight for a small card
   };
   // clang-format on
 
   for (const Cas& c : cas) {
     Partie g(Aleatoire(3));
-    Poser(g, c.atouts, c.rois, c.dames);
+    Poser(g, c.atouts, c.rois, c.dames, c.cavaliers);
     ASSERT_EQ(EvaluerMain(g, 1), c.s);
     EXPECT_EQ(CalculerEnchereConseillee(g, 1), c.attendu) << "S = " << c.s;
   }

