@@ -30,7 +30,7 @@ TEST_F(AideQtTest, AMissingFileIsReportedThenEachHelpFileOpensAtItsContentsWithT
     EXPECT_TRUE(absent.contains(c.introuvable) && absent.contains("/nulle/part/mirvane.html")) << c.fichier;
 
     aide.AfficherIndex(MIRVANE_DOSSIER_SOURCE "/pictures/" + std::string(c.fichier));
-    EXPECT_EQ(aide.Fenetre(), fenetre);
+    ASSERT_EQ(aide.Fenetre(), fenetre);
     EXPECT_EQ(fenetre->source().fileName(), QString::fromUtf8(c.fichier));
     const QString texte = fenetre->toPlainText(), html = fenetre->document()->toHtml();
     EXPECT_TRUE(!texte.contains(c.introuvable) && texte.contains(c.sommaire) && texte.contains("3 × 56 = 168"))

@@ -80,7 +80,6 @@ TEST(ReglagesQt, OneSaveIsOneWriteAndALoadParsesTheFileOnceHoweverDamaged) {
     EXPECT_EQ(espion.ecritures, 3);
     ReglagesQt autre(dossier.path().toStdString());
     EXPECT_EQ(autre.Lire("mirvane", "option", "score2", "0"), "-120");
-    EXPECT_EQ(autre.Lire("mirvane", "autre", "score2", "7"), "7");
   }
 
   QByteArray fichier("garbage without equals\n\x01\x02\xff\n[option]\ndeja=oui\nniveau=abc\nvitesseJeuCarte=99999\n"
