@@ -1,3 +1,4 @@
+// The card pictures: drawn by the program, committed, and looked up by card.
 #include "windows/dessin_cartes.h"
 
 #include <gtest/gtest.h>
@@ -5,7 +6,7 @@
 #include <vector>
 
 #include "application_qt.h"
-#include "game/carte.h"
+#include "support/cartes.h"
 #include "windows/carte_sav.h"
 
 namespace {
@@ -34,6 +35,27 @@ const std::vector<Face>& Faces() {
 QImage DemiTour(const QImage& image) { return image.mirrored(true, true); }
 
 QString Nom(const Face& f) { return NomFichierCarte(f.couleur, f.indice); }
+
+TEST_F(DessinCartes, EachCardFindsItsFaceAndACardWithNoneLeavesThePictureAsItWas) {
+  const FormCarteSav& sav = FormCarteSav::Instance();
+  // One of each list, played or not; the Excuse after the 21.
+  const std::pair<Carte, const QPixmap*> connues[] = {
+      {Exc(), &sav.ImageListAtouts[22]},         {At(21), &sav.ImageListAtouts[21]},
+      {At(1), &sav.ImageListAtouts[1]},          {Co(14), &sav.ImageListCoeurs[14]},
+      {Jouee(Pi(1)), &sav.ImageListPiques[1]},   {Jouee(Tr(11)), &sav.ImageListTrefles[11]},
+      {Jouee(Ca(7)), &sav.ImageListCarreaux[7]},
+  };
+  for (const auto& [carte, face] : connues) EXPECT_EQ(sav.Image(carte), face) << Nom(carte);
+  // The store is loaded once.
+  EXPECT_EQ(&FormCarteSav::Instance(), &sav);
+  // An empty trick place (suit -1), no suit 5, value 0 outside suit 0, values past the lists.
+  for (const Carte& carte : {Carte{}, Carte{3, 5, 1, 0}, Pi(0), Ca(15), At(23)}) {
+    EXPECT_EQ(sav.Image(carte), nullptr) << carte.Couleur << "/" << carte.Valeur;
+    QPixmap image = sav.ImageListPiques[3];
+    AfficherImageCarte(image, carte);
+    EXPECT_EQ(image.cacheKey(), sav.ImageListPiques[3].cacheKey());
+  }
+}
 
 TEST_F(DessinCartes, TheCommittedPicturesAreWhatTheProgramDraws) {
   ASSERT_TRUE(PolicesDisponibles());

@@ -137,7 +137,7 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
   EXPECT_EQ(Trouver("Carte3d_1")->pos(), QPoint(200, 0));
 }
 
-TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionAndAreNamedByItForAssistiveTools) {
+TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionNamedByItForAssistiveToolsAndCardsTheCornerOfTheirFace) {
   auto* info = Trouver<Panneau3D>("PanelInfo");
   EXPECT_EQ(info->Legende(), QStringLiteral("Donne\nen cours"));
   EXPECT_EQ(info->BiseauCourant(), Panneau3D::Creux);
@@ -157,18 +157,15 @@ TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionAndAreNamedByItForAssistiveTools
   modele[modele.info].legende.clear();
   fenetre.Synchroniser();
   EXPECT_NE(info->grab().toImage(), avec);
-}
 
-TEST_F(FenetreModeleTest, CardsShowTheTopLeftCornerOfTheirFaceAndKeepItForACardWithNoPicture) {
+  // A card with no picture keeps the face it showed.
   const FormCarteSav& sav = FormCarteSav::Instance();
-  QWidget* carte = Trouver("Carte3d_2");
-  VerifierFace(carte, sav.ImageListCoeurs[12]);
-  modele[modele.cartes[1]].carte = Exc();
-  fenetre.Synchroniser();
-  VerifierFace(carte, sav.ImageListAtouts[22]);
-  modele[modele.cartes[1]].carte = Carte{};
-  fenetre.Synchroniser();
-  VerifierFace(carte, sav.ImageListAtouts[22]);
+  VerifierFace(Trouver("Carte3d_2"), sav.ImageListCoeurs[12]);
+  for (const Carte& carte : {Exc(), Carte{}}) {
+    modele[modele.cartes[1]].carte = carte;
+    fenetre.Synchroniser();
+    VerifierFace(Trouver("Carte3d_2"), sav.ImageListAtouts[22]);
+  }
 }
 
 TEST_F(FenetreModeleTest, PointersBecomeCursors) {
@@ -177,10 +174,8 @@ TEST_F(FenetreModeleTest, PointersBecomeCursors) {
   const struct {
     int16_t fenetre, carte;
     Qt::CursorShape attendu;
-  } cas[] = {{PointeurDefaut, PointeurFleche, Qt::UpArrowCursor},   {PointeurDefaut, PointeurSablier, Qt::WaitCursor},
-             {PointeurDefaut, PointeurInterdit, Qt::ForbiddenCursor}, {PointeurDefaut, PointeurDefaut, Qt::ArrowCursor},
-             {PointeurSablier, PointeurDefaut, Qt::WaitCursor},
-             {PointeurSablier, PointeurInterdit, Qt::ForbiddenCursor}};
+  } cas[] = {{0, 10, Qt::UpArrowCursor}, {0, 11, Qt::WaitCursor}, {0, 12, Qt::ForbiddenCursor},
+             {0, 0, Qt::ArrowCursor},    {11, 0, Qt::WaitCursor}, {11, 12, Qt::ForbiddenCursor}};
   for (const auto& c : cas) {
     modele.pointeur = c.fenetre;
     modele[modele.cartes[0]].pointeur = c.carte;
