@@ -70,8 +70,7 @@ TEST_F(DessinCartes, TheCommittedPicturesAreWhatTheProgramDraws) {
   // Drawing is repeatable within a run as well.
   EXPECT_TRUE(DessinerCarte(0, 7).convertToFormat(QImage::Format_ARGB32) == Faces()[6].image);
   const QImage icone(QStringLiteral(":/pictures/") + NomFichierIcone);
-  EXPECT_TRUE(icone.convertToFormat(QImage::Format_ARGB32) ==
-              DessinerIcone().convertToFormat(QImage::Format_ARGB32));
+  EXPECT_TRUE(icone.convertToFormat(QImage::Format_ARGB32) == DessinerIcone().convertToFormat(QImage::Format_ARGB32));
   const QImage accueil(QStringLiteral(":/pictures/") + NomFichierAccueil);
   EXPECT_EQ(accueil.size(), QSize(95, 129));
   EXPECT_FALSE(accueil.hasAlphaChannel());
@@ -79,7 +78,7 @@ TEST_F(DessinCartes, TheCommittedPicturesAreWhatTheProgramDraws) {
               DessinerImageAccueil().convertToFormat(QImage::Format_ARGB32));
 }
 
-TEST_F(DessinCartes, NoTwoFacesAndNoTwoCornersAreAlike) {
+TEST_F(DessinCartes, NoTwoFacesOrCornersAreAlikeAndFacesReadTheSameBothWaysUpWithTheirSuitsColourInTheCorner) {
   // The trick and hand windows show only the top-left 30 x 50 (32 x 52) of a face.
   std::vector<QImage> coins;
   for (const Face& f : Faces()) coins.push_back(f.image.copy(0, 0, 30, 50));
@@ -89,9 +88,6 @@ TEST_F(DessinCartes, NoTwoFacesAndNoTwoCornersAreAlike) {
       EXPECT_FALSE(Faces()[a].image == Faces()[b].image) << paire;
       EXPECT_FALSE(coins[a] == coins[b]) << paire;
     }
-}
-
-TEST_F(DessinCartes, FacesReadTheSameBothWaysUpWithTheirSuitsColourInTheCorner) {
   for (const Face& f : Faces()) {
     const std::string nom = Nom(f).toStdString();
     if (f.couleur == CouleurAtout || f.indice > 10) {

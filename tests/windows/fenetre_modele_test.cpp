@@ -84,12 +84,12 @@ class FenetreModeleTest : public TestQt {
 };
 
 TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePixel) {
-  struct Attendu {
+  // Pixels, in the parent control's widget.
+  const struct Attendu {
     const char* nom;
-    QRect place;  // pixels, in the parent control's widget
+    QRect place;
     const char* parent;
-  };
-  const Attendu attendus[] = {
+  } attendus[] = {
       {"TableRonde", {200, 3, 200, 200}, nullptr},
       // 22.5 and 37.5 twips are 1.5 and 2.5 pixels: halves go to the even pixel.
       {"PanelInfo", {2, 2, 180, 40}, nullptr},
