@@ -83,7 +83,7 @@ class FenetreModeleTest : public TestQt {
   FenetreModele fenetre{modele};
 };
 
-TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePixel) {
+TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePixelWithTheirCursors) {
   // Pixels, in the parent control's widget.
   const struct Attendu {
     const char* nom;
@@ -135,6 +135,20 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
   fenetre.Synchroniser();
   EXPECT_EQ(Trouver("Carte3d_2")->pos(), QPoint(0, 0));
   EXPECT_EQ(Trouver("Carte3d_1")->pos(), QPoint(200, 0));
+
+  // The window's pointer, the card's, the card's cursor: a card with the default pointer shows
+  // the window's.
+  const struct {
+    int16_t fenetre, carte;
+    Qt::CursorShape attendu;
+  } cas[] = {{0, 10, Qt::UpArrowCursor}, {0, 11, Qt::WaitCursor}, {0, 12, Qt::ForbiddenCursor},
+             {0, 0, Qt::ArrowCursor},    {11, 0, Qt::WaitCursor}, {11, 12, Qt::ForbiddenCursor}};
+  for (const auto& c : cas) {
+    modele.pointeur = c.fenetre;
+    modele[modele.cartes[0]].pointeur = c.carte;
+    fenetre.Synchroniser();
+    EXPECT_EQ(Trouver("Carte3d_1")->cursor().shape(), c.attendu) << c.fenetre << " " << c.carte;
+  }
 }
 
 TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionNamedByItForAssistiveToolsAndCardsTheCornerOfTheirFace) {
@@ -168,23 +182,7 @@ TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionNamedByItForAssistiveToolsAndCar
   }
 }
 
-TEST_F(FenetreModeleTest, PointersBecomeCursors) {
-  // The window's pointer, the card's, the card's cursor: a card with the default pointer shows
-  // the window's.
-  const struct {
-    int16_t fenetre, carte;
-    Qt::CursorShape attendu;
-  } cas[] = {{0, 10, Qt::UpArrowCursor}, {0, 11, Qt::WaitCursor}, {0, 12, Qt::ForbiddenCursor},
-             {0, 0, Qt::ArrowCursor},    {11, 0, Qt::WaitCursor}, {11, 12, Qt::ForbiddenCursor}};
-  for (const auto& c : cas) {
-    modele.pointeur = c.fenetre;
-    modele[modele.cartes[0]].pointeur = c.carte;
-    fenetre.Synchroniser();
-    EXPECT_EQ(Trouver("Carte3d_1")->cursor().shape(), c.attendu) << c.fenetre << " " << c.carte;
-  }
-}
-
-TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClick) {
+TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClickUnlessHiddenOrDisabled) {
   QWidget* garde = Trouver("ButtonGarde");
   QTest::mousePress(garde, Qt::LeftButton);
   // Pressed look while the button is held, drawn at once.
@@ -211,9 +209,8 @@ TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClick) {
       "ButtonGarde:Haut",
   };
   EXPECT_EQ(modele.appels, attendus);
-}
 
-TEST_F(FenetreModeleTest, HiddenOrDisabledControlsGetNothing) {
+  // Hidden or disabled controls get nothing.
   const std::function<void()> cas[] = {
       [&] { modele[modele.garde].actif = false; },
       [&] { modele[modele.garde].visible = false; },
