@@ -129,14 +129,11 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindo
     if (FormPoignee* f = m.Poignee()) {
       // Its own window, the main one disabled meanwhile; OK and cancel are the only ways out.
       FenetreModele* w = fenetre->Auxiliaire(f);
-      ASSERT_NE(w, nullptr);
-      EXPECT_TRUE(Fixe(*w) && !fenetre->isEnabled());
-      EXPECT_FALSE(w->close());
-      EXPECT_TRUE(w->isVisible());
+      ASSERT_TRUE(w != nullptr && Fixe(*w) && !fenetre->isEnabled());
+      EXPECT_TRUE(!w->close() && w->isVisible());
       Cliquer(w, QStringLiteral("PanelBoutonParesseux"));
       Cliquer(w, QStringLiteral("PanelOKPoignee"));
-      EXPECT_EQ(m.Poignee(), nullptr);
-      EXPECT_TRUE(fenetre->isEnabled());
+      EXPECT_TRUE(m.Poignee() == nullptr && fenetre->isEnabled());
       poigneeVue = true;
       continue;
     }
@@ -145,12 +142,9 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindo
       Cliquer(Widget(id.ButtonGarde)->isEnabled() ? id.ButtonGarde : id.ButtonPasse);
     } else if (g.EcartHumainEnCours == 1 && g.AttenteClic != 1) {
       ecartFait = true;
-      if (m.NbCartesEcart == 6) {
-        Cliquer(id.PanelConfirmeEcart);
-        continue;
-      }
-      // The next card that may be laid aside and is not yet chosen.
-      for (int16_t k = 1; k <= 24; ++k) {
+      // Six chosen: confirmed; else the next card that may be laid aside and is not yet chosen.
+      if (m.NbCartesEcart == 6) Cliquer(id.PanelConfirmeEcart);
+      for (int16_t k = 1; k <= 24 && m.NbCartesEcart < 6; ++k) {
         const int16_t s = m.IndexCarteEcart[k];
         const bool choisie = s > 18 ? m.ChoixEcartChien[s - 18] == 1 : m.ChoixEcartMain[s] == 1;
         if (!choisie && Widget(id.Carte3d[k])->cursor().shape() == Qt::UpArrowCursor) {
@@ -189,12 +183,10 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindo
   for (const auto& r : resultats) {
     Cliquer(r.bouton);
     FenetreModele* w = fenetre->Auxiliaire(r.modele());
-    ASSERT_NE(w, nullptr);
-    EXPECT_TRUE(w->isVisible() && Fixe(*w) && EcartMenus().empty()) << r.bouton;
+    ASSERT_TRUE(w != nullptr && w->isVisible() && Fixe(*w) && EcartMenus().empty()) << r.bouton;
     w->close();
     EXPECT_FALSE(w->isVisible()) << r.bouton;
-    EXPECT_TRUE(r.modele() == nullptr || !r.modele()->visible) << r.bouton;
-    EXPECT_EQ(EcartMenus(), "");
+    EXPECT_TRUE((r.modele() == nullptr || !r.modele()->visible) && EcartMenus().empty()) << r.bouton;
   }
 
   // The last trick: sizable; its close box unloads it, and the next opening is at its own
@@ -203,16 +195,14 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindo
   for (int fois = 1; fois <= 2; ++fois) {
     f12->trigger();
     FenetreModele* last = fenetre->Auxiliaire(m.LastPli());
-    ASSERT_NE(last, nullptr);
-    EXPECT_TRUE(last->isVisible() && Reglable(*last) && EcartMenus().empty());
+    ASSERT_TRUE(last != nullptr && last->isVisible() && Reglable(*last) && EcartMenus().empty());
     EXPECT_EQ(last->size(), QSize(318, 356));
     const QPoint ecart = last->frameGeometry().center() - last->screen()->geometry().center();
     // Centred before it is shown, when the frame is not known yet.
     EXPECT_LE(ecart.manhattanLength(), 4) << ecart.x() << "," << ecart.y();
     last->setGeometry(last->geometry().adjusted(137, 123, 250, 200));
     EXPECT_TRUE(last->close());
-    EXPECT_FALSE(m.LastPli()->visible);
-    EXPECT_EQ(EcartMenus(), "");
+    EXPECT_TRUE(!m.LastPli()->visible && EcartMenus().empty());
   }
 }
 
