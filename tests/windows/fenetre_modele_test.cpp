@@ -31,8 +31,7 @@ class ModeleEssai : public ModeleFenetre {
  public:
   ModeleEssai() {
     titre = "Essai";
-    largeur = 9000;
-    hauteur = 6000;
+    largeur = 9000, hauteur = 6000;
     couleurFond = 0x0B5D2A;
     table = Ajouter(Nouveau("TableRonde", GenreControle::Forme, 3000, 45, 3000, 3000));
     info = Ajouter(Nouveau("PanelInfo", GenreControle::Panneau, 22.5f, 37.5f, 2700, 607.5f, -1, "Donne\nen cours"));
