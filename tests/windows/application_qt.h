@@ -6,17 +6,14 @@
 #include <QApplication>
 #include <QWidget>
 
-inline void AssurerApplicationQt() {
-  if (QCoreApplication::instance() != nullptr) return;
-  static int argc = 1;
-  static char nom[] = "test_windows";
-  static char* argv[] = {nom, nullptr};
-  new QApplication(argc, argv);  // kept until the program ends
-}
-
 // The fixture of every test that needs the application.
 struct TestQt : ::testing::Test {
-  static void SetUpTestSuite() { AssurerApplicationQt(); }
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char nom[] = "test_windows";
+    static char* argv[] = {nom, nullptr};
+    if (QCoreApplication::instance() == nullptr) new QApplication(argc, argv);  // kept until the program ends
+  }
 };
 
 // A window of fixed size with no control box, or a sizable one with the usual title-bar buttons.

@@ -1,3 +1,4 @@
+// The card pictures: drawn by the program, committed, and looked up by card.
 #include "windows/dessin_cartes.h"
 
 #include <gtest/gtest.h>
@@ -5,7 +6,7 @@
 #include <vector>
 
 #include "application_qt.h"
-#include "game/carte.h"
+#include "support/cartes.h"
 #include "windows/carte_sav.h"
 
 namespace {
@@ -13,8 +14,7 @@ namespace {
 using DessinCartes = TestQt;
 
 struct Face {
-  int16_t couleur;
-  int16_t indice;
+  int16_t couleur, indice;
   QImage image;
 };
 
@@ -30,10 +30,28 @@ const std::vector<Face>& Faces() {
   return faces;
 }
 
-// Turned half a turn about its centre.
-QImage DemiTour(const QImage& image) { return image.mirrored(true, true); }
-
 QString Nom(const Face& f) { return NomFichierCarte(f.couleur, f.indice); }
+
+TEST_F(DessinCartes, EachCardFindsItsFaceAndACardWithNoneLeavesThePictureAsItWas) {
+  const FormCarteSav& sav = FormCarteSav::Instance();
+  // One of each list, played or not; the Excuse after the 21.
+  const std::pair<Carte, const QPixmap*> connues[] = {
+      {Exc(), &sav.ImageListAtouts[22]},         {At(21), &sav.ImageListAtouts[21]},
+      {At(1), &sav.ImageListAtouts[1]},          {Co(14), &sav.ImageListCoeurs[14]},
+      {Jouee(Pi(1)), &sav.ImageListPiques[1]},   {Jouee(Tr(11)), &sav.ImageListTrefles[11]},
+      {Jouee(Ca(7)), &sav.ImageListCarreaux[7]},
+  };
+  for (const auto& [carte, face] : connues) EXPECT_EQ(sav.Image(carte), face) << Nom(carte);
+  // The store is loaded once.
+  EXPECT_EQ(&FormCarteSav::Instance(), &sav);
+  // An empty trick place (suit -1), no suit 5, value 0 outside suit 0, values past the lists.
+  for (const Carte& carte : {Carte{}, Carte{3, 5, 1, 0}, Pi(0), Ca(15), At(23)}) {
+    EXPECT_EQ(sav.Image(carte), nullptr) << carte.Couleur << "/" << carte.Valeur;
+    QPixmap image = sav.ImageListPiques[3];
+    AfficherImageCarte(image, carte);
+    EXPECT_EQ(image.cacheKey(), sav.ImageListPiques[3].cacheKey());
+  }
+}
 
 TEST_F(DessinCartes, TheCommittedPicturesAreWhatTheProgramDraws) {
   ASSERT_TRUE(PolicesDisponibles());
@@ -48,8 +66,7 @@ TEST_F(DessinCartes, TheCommittedPicturesAreWhatTheProgramDraws) {
   // Drawing is repeatable within a run as well.
   EXPECT_TRUE(DessinerCarte(0, 7).convertToFormat(QImage::Format_ARGB32) == Faces()[6].image);
   const QImage icone(QStringLiteral(":/pictures/") + NomFichierIcone);
-  EXPECT_TRUE(icone.convertToFormat(QImage::Format_ARGB32) ==
-              DessinerIcone().convertToFormat(QImage::Format_ARGB32));
+  EXPECT_TRUE(icone.convertToFormat(QImage::Format_ARGB32) == DessinerIcone().convertToFormat(QImage::Format_ARGB32));
   const QImage accueil(QStringLiteral(":/pictures/") + NomFichierAccueil);
   EXPECT_EQ(accueil.size(), QSize(95, 129));
   EXPECT_FALSE(accueil.hasAlphaChannel());
@@ -57,7 +74,7 @@ TEST_F(DessinCartes, TheCommittedPicturesAreWhatTheProgramDraws) {
               DessinerImageAccueil().convertToFormat(QImage::Format_ARGB32));
 }
 
-TEST_F(DessinCartes, NoTwoFacesAndNoTwoCornersAreAlike) {
+TEST_F(DessinCartes, NoTwoFacesOrCornersAreAlikeAndFacesReadTheSameBothWaysUpWithTheirSuitsColourInTheCorner) {
   // The trick and hand windows show only the top-left 30 x 50 (32 x 52) of a face.
   std::vector<QImage> coins;
   for (const Face& f : Faces()) coins.push_back(f.image.copy(0, 0, 30, 50));
@@ -67,16 +84,13 @@ TEST_F(DessinCartes, NoTwoFacesAndNoTwoCornersAreAlike) {
       EXPECT_FALSE(Faces()[a].image == Faces()[b].image) << paire;
       EXPECT_FALSE(coins[a] == coins[b]) << paire;
     }
-}
-
-TEST_F(DessinCartes, FacesReadTheSameBothWaysUpWithTheirSuitsColourInTheCorner) {
   for (const Face& f : Faces()) {
     const std::string nom = Nom(f).toStdString();
     if (f.couleur == CouleurAtout || f.indice > 10) {
-      EXPECT_TRUE(DemiTour(f.image) == f.image) << nom;
+      EXPECT_TRUE(f.image.mirrored(true, true) == f.image) << nom;
     } else {  // a plain card turns only its corners; the large value in the middle stays upright
-      EXPECT_TRUE(DemiTour(f.image.copy(60, 100, 30, 50)) == f.image.copy(0, 0, 30, 50)) << nom;
-      EXPECT_FALSE(DemiTour(f.image) == f.image) << nom;
+      EXPECT_TRUE(f.image.copy(60, 100, 30, 50).mirrored(true, true) == f.image.copy(0, 0, 30, 50)) << nom;
+      EXPECT_FALSE(f.image.mirrored(true, true) == f.image) << nom;
     }
     // Transparent only outside the rounded corners.
     EXPECT_EQ(qAlpha(f.image.pixel(0, 0)), 0) << nom;

@@ -31,8 +31,7 @@ class ModeleEssai : public ModeleFenetre {
  public:
   ModeleEssai() {
     titre = "Essai";
-    largeur = 9000;
-    hauteur = 6000;
+    largeur = 9000, hauteur = 6000;
     couleurFond = 0x0B5D2A;
     table = Ajouter(Nouveau("TableRonde", GenreControle::Forme, 3000, 45, 3000, 3000));
     info = Ajouter(Nouveau("PanelInfo", GenreControle::Panneau, 22.5f, 37.5f, 2700, 607.5f, -1, "Donne\nen cours"));
@@ -83,13 +82,13 @@ class FenetreModeleTest : public TestQt {
   FenetreModele fenetre{modele};
 };
 
-TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePixel) {
-  struct Attendu {
+TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePixelWithTheirCursors) {
+  // Pixels, in the parent control's widget.
+  const struct Attendu {
     const char* nom;
-    QRect place;  // pixels, in the parent control's widget
+    QRect place;
     const char* parent;
-  };
-  const Attendu attendus[] = {
+  } attendus[] = {
       {"TableRonde", {200, 3, 200, 200}, nullptr},
       // 22.5 and 37.5 twips are 1.5 and 2.5 pixels: halves go to the even pixel.
       {"PanelInfo", {2, 2, 180, 40}, nullptr},
@@ -135,9 +134,23 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
   fenetre.Synchroniser();
   EXPECT_EQ(Trouver("Carte3d_2")->pos(), QPoint(0, 0));
   EXPECT_EQ(Trouver("Carte3d_1")->pos(), QPoint(200, 0));
+
+  // The window's pointer, the card's, the card's cursor: a card with the default pointer shows
+  // the window's.
+  const struct {
+    int16_t fenetre, carte;
+    Qt::CursorShape attendu;
+  } cas[] = {{0, 10, Qt::UpArrowCursor}, {0, 11, Qt::WaitCursor}, {0, 12, Qt::ForbiddenCursor},
+             {0, 0, Qt::ArrowCursor},    {11, 0, Qt::WaitCursor}, {11, 12, Qt::ForbiddenCursor}};
+  for (const auto& c : cas) {
+    modele.pointeur = c.fenetre;
+    modele[modele.cartes[0]].pointeur = c.carte;
+    fenetre.Synchroniser();
+    EXPECT_EQ(Trouver("Carte3d_1")->cursor().shape(), c.attendu) << c.fenetre << " " << c.carte;
+  }
 }
 
-TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionAndAreNamedByItForAssistiveTools) {
+TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionNamedByItForAssistiveToolsAndCardsTheCornerOfTheirFace) {
   auto* info = Trouver<Panneau3D>("PanelInfo");
   EXPECT_EQ(info->Legende(), QStringLiteral("Donne\nen cours"));
   EXPECT_EQ(info->BiseauCourant(), Panneau3D::Creux);
@@ -157,39 +170,18 @@ TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionAndAreNamedByItForAssistiveTools
   modele[modele.info].legende.clear();
   fenetre.Synchroniser();
   EXPECT_NE(info->grab().toImage(), avec);
-}
 
-TEST_F(FenetreModeleTest, CardsShowTheTopLeftCornerOfTheirFaceAndKeepItForACardWithNoPicture) {
+  // A card with no picture keeps the face it showed.
   const FormCarteSav& sav = FormCarteSav::Instance();
-  QWidget* carte = Trouver("Carte3d_2");
-  VerifierFace(carte, sav.ImageListCoeurs[12]);
-  modele[modele.cartes[1]].carte = Exc();
-  fenetre.Synchroniser();
-  VerifierFace(carte, sav.ImageListAtouts[22]);
-  modele[modele.cartes[1]].carte = Carte{};
-  fenetre.Synchroniser();
-  VerifierFace(carte, sav.ImageListAtouts[22]);
-}
-
-TEST_F(FenetreModeleTest, PointersBecomeCursors) {
-  // The window's pointer, the card's, the card's cursor: a card with the default pointer shows
-  // the window's.
-  const struct {
-    int16_t fenetre, carte;
-    Qt::CursorShape attendu;
-  } cas[] = {{PointeurDefaut, PointeurFleche, Qt::UpArrowCursor},   {PointeurDefaut, PointeurSablier, Qt::WaitCursor},
-             {PointeurDefaut, PointeurInterdit, Qt::ForbiddenCursor}, {PointeurDefaut, PointeurDefaut, Qt::ArrowCursor},
-             {PointeurSablier, PointeurDefaut, Qt::WaitCursor},
-             {PointeurSablier, PointeurInterdit, Qt::ForbiddenCursor}};
-  for (const auto& c : cas) {
-    modele.pointeur = c.fenetre;
-    modele[modele.cartes[0]].pointeur = c.carte;
+  VerifierFace(Trouver("Carte3d_2"), sav.ImageListCoeurs[12]);
+  for (const Carte& carte : {Exc(), Carte{}}) {
+    modele[modele.cartes[1]].carte = carte;
     fenetre.Synchroniser();
-    EXPECT_EQ(Trouver("Carte3d_1")->cursor().shape(), c.attendu) << c.fenetre << " " << c.carte;
+    VerifierFace(Trouver("Carte3d_2"), sav.ImageListAtouts[22]);
   }
 }
 
-TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClick) {
+TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClickUnlessHiddenOrDisabled) {
   QWidget* garde = Trouver("ButtonGarde");
   QTest::mousePress(garde, Qt::LeftButton);
   // Pressed look while the button is held, drawn at once.
@@ -216,9 +208,8 @@ TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClick) {
       "ButtonGarde:Haut",
   };
   EXPECT_EQ(modele.appels, attendus);
-}
 
-TEST_F(FenetreModeleTest, HiddenOrDisabledControlsGetNothing) {
+  // Hidden or disabled controls get nothing.
   const std::function<void()> cas[] = {
       [&] { modele[modele.garde].actif = false; },
       [&] { modele[modele.garde].visible = false; },

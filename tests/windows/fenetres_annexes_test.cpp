@@ -15,12 +15,8 @@ namespace {
 
 using FenetresAnnexes = TestQt;
 
-QWidget* Trouver(const QWidget& fenetre, const char* nom, int index = -1) {
-  QString n = QString::fromLatin1(nom);
-  if (index >= 0) n += QLatin1Char('_') + QString::number(index);
-  QWidget* w = fenetre.findChild<QWidget*>(n);
-  EXPECT_NE(w, nullptr) << qPrintable(n);
-  return w;
+QWidget* Trouver(const QWidget& fenetre, const char* nom, int index) {
+  return fenetre.findChild<QWidget*>(QStringLiteral("%1_%2").arg(QLatin1String(nom)).arg(index));
 }
 
 // The box is `largeur` x `hauteur` pixels and shows that corner of the card's face.
@@ -69,7 +65,7 @@ TEST_F(FenetresAnnexes, EachWindowAtItsSizeShowsTheCardsOfTheDeal) {
   FenetreScoreDetaille fenetreFeuille(feuille);
   fenetreFeuille.show();
   EXPECT_EQ(fenetreFeuille.size(), QSize(532, 430));
-  EXPECT_TRUE(Trouver(fenetreFeuille, "PanelPoignee")->isVisibleTo(&fenetreFeuille));
+  EXPECT_TRUE(fenetreFeuille.findChild<QWidget*>(QStringLiteral("PanelPoignee"))->isVisibleTo(&fenetreFeuille));
 
   // The last trick: whole faces on green.
   FormLastPli dernier(g.Langue);
