@@ -114,7 +114,6 @@ TEST(Controleur, LayoutOfThe800By600Window) {
   EXPECT_EQ(hauts, (std::set<float>{6058, 6066, 6074, 6082, 6090, 6098, 6106, 6114, 6122}));
 }
 
-// Openers and dealers, the bid timer, and the replay.
 TEST(Controleur, OpenersDealersAndTheReplay) {
   Table t(5);
   Mirvane& m = t.m;
@@ -292,11 +291,10 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
                           " jeunormal voirench voircours voiratext vispanel normale auto2s rehauss ");
 
     // Before the first deal.
-    EXPECT_EQ(Lu(id.info), "");
-    EXPECT_EQ(Lu(id.PanelLancement), T("Cliquez ici pour commencer à jouer !", "Click here to start playing !"));
-    EXPECT_EQ(Lu(id.PanelNewPartie), T("Nouvelle donne", "New deal"));
-    EXPECT_EQ(Lu(id.PanelAide), T("Aide", "Help"));
-    EXPECT_EQ(Lu(id.PanelQuit), T("Quitter", "Quit"));
+    EXPECT_EQ(Lu(id.info) + "|" + Lu(id.PanelLancement) + "|" + Lu(id.PanelNewPartie) + "|" + Lu(id.PanelAide) + "|" +
+                  Lu(id.PanelQuit),
+              T("|Cliquez ici pour commencer à jouer !|Nouvelle donne|Aide|Quitter",
+                "|Click here to start playing !|New deal|Help|Quit"));
     // West opens, North deals.
     Clic(t, id.PanelLancement);
     EXPECT_EQ(Lu(id.info),
@@ -343,10 +341,8 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
     EXPECT_TRUE(cadre.visible);
     EXPECT_EQ((std::array{cadre.gauche, cadre.haut, cadre.largeur, cadre.hauteur}),
               (std::array<float, 4>{5315 - 45, 2965 - 45, 1485, 2385}));
-    for (int16_t i = 1; i <= 6; ++i) {
-      EXPECT_EQ(C(t, id.CarteChien[i]).gauche, 3835 + (i - 1) * 592);
-      EXPECT_EQ(C(t, id.CarteChien[i]).haut, 1605 - 100 + 10 * i);
-    }
+    for (int16_t i = 1; i <= 6; ++i)
+      EXPECT_EQ(Place(t, id.CarteChien[i]), (std::array{3835.f + (i - 1) * 592.f, 1605.f - 100 + 10.f * i})) << i;
     // A hand card does nothing while the chien lies face up; a chien card takes it in.
     Clic(t, id.Carte3d[1]);
     EXPECT_EQ(g.ChienAffiche, 1);
@@ -456,11 +452,10 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
     // percentage and the ranks computed again.
     JouerJusqua(t, [&] { return g.NumeroPli == 19; });
     const int32_t S = ScoreDonne(g);
-    EXPECT_EQ(Lu(id.PanelScoreDetaille), "SCORES");
-    EXPECT_EQ(Lu(id.PanelVoirMains), T("VOIR LES MAINS", "See each hand"));
-    EXPECT_EQ(Lu(id.PanelVoirPlis), T("VOIR LES 18 PLIS", "SEE THE 18 TRICKS"));
-    EXPECT_EQ(Lu(id.PanelPanelNewPartie), T("NOUVELLE DONNE", "New deal"));
-    EXPECT_EQ(Lu(id.PanelRejouerDonne), T("REJOUER LA DONNE", "Play this deal again"));
+    EXPECT_EQ(Lu(id.PanelScoreDetaille) + "|" + Lu(id.PanelVoirMains) + "|" + Lu(id.PanelVoirPlis) + "|" +
+                  Lu(id.PanelPanelNewPartie) + "|" + Lu(id.PanelRejouerDonne),
+              T("SCORES|VOIR LES MAINS|VOIR LES 18 PLIS|NOUVELLE DONNE|REJOUER LA DONNE",
+                "SCORES|See each hand|SEE THE 18 TRICKS|New deal|Play this deal again"));
     const Tab1<int32_t, 4> totaux = g.ScoreTotal;
     for (int16_t s = 1; s <= 4; ++s) {
       std::set<int32_t> devant;
@@ -604,7 +599,6 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
   EXPECT_GT(m.DonnesPreparees, 10);
 }
 
-// Whole deals through the handlers with the user as taker of each contract, and as defender.
 TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
   for (int16_t contrat = 0; contrat <= 4; ++contrat) {
     SCOPED_TRACE(contrat);
@@ -660,8 +654,7 @@ TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
   }
 }
 
-// The handful offer by the number of suit-0 cards, its answers, and the handful window in
-// each language.
+// The offer by the number of suit-0 cards (the Excuse counted).
 TEST(Controleur, HandfulOfferAndWindow) {
   struct Cas {
     int16_t atouts;

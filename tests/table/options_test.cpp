@@ -278,7 +278,6 @@ TEST_F(TableOptions, ASaveThatFailsIsReportedOnceInTheCurrentLanguageWithTheFile
 }
 
 
-// As the controller loads them.
 TEST(ControleurOptions, TheLoadReadsTheStoreAfterTheTextsAndTheMenusReachTheOptions) {
   for (int16_t langue : {1, 2}) {
     SCOPED_TRACE(langue);
