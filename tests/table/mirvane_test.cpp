@@ -221,6 +221,17 @@ const Mots Annonces[] = {{"Passe", "Pass"}, {"PRISE ", "TAKE "}, {"GARDE", "GUAR
 const Mots Boutons[] = {{"Passe", "Pass"}, {"Prise", "Take"}, {"Garde", "Guard"}, {"Garde sans", "Guard without"},
                         {"Garde contre", "Guard against"}};
 
+// Seat 1 holds the Excuse and the `atouts` highest trumps; East takes with a Garde contre and the
+// play goes on to the user's first card.
+void JusquaPoignee(Table& t, int16_t atouts) {
+  Cartes main;
+  for (int16_t v = 21; v > 21 - atouts; --v) main.push_back(At(v));
+  main.push_back(Exc());
+  Donner(t.m.g, {{1, main}});
+  Encheres(t, {0, 4, 0, 0});
+  JouerJusqua(t, [&] { return t.m.g.AttenteJeuHumain == 1; });
+}
+
 // Seat 1 takes with a Prise and discards the first six cards it may.
 void PrendreEtEcarter(Table& t) {
   Mirvane& m = t.m;
@@ -545,15 +556,6 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
     for (int16_t k = 1; k <= 18; ++k) m.Carte3d_Click(k);
     for (int16_t k = 1; k <= 18; ++k) EXPECT_EQ(g.MainsJoueurs[1][k].EnMain, 1);
   };
-  // The user holds 15 trumps; East takes with a Garde contre: the offer opens at his turn.
-  const auto OffrePoignee = [&] {
-    Cartes main;
-    for (int16_t v = 21; v >= 7; --v) main.push_back(At(v));
-    Donner(g, {{1, main}});
-    Encheres(t, {0, 4, 0, 0});
-    JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1; });
-    ASSERT_TRUE(C(t, id.PanelPoigneeTriple).visible);
-  };
 
   Clic(t, id.PanelLancement);  // West's bid pending; the user opens the next deal
   Remise("a computer bid pending", id.PanelNewPartie);
@@ -569,9 +571,10 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
   PrendreEtEcarter(t);
   ASSERT_TRUE(C(t, id.PanelConfirmeEcart).visible);
   Remise("the user's discard", id.PanelNewPartie);
-  OffrePoignee();
+  JusquaPoignee(t, 14);
+  ASSERT_TRUE(C(t, id.PanelPoigneeTriple).visible);
   Remise("the handful offer", id.PanelNewPartie);
-  OffrePoignee();
+  JusquaPoignee(t, 14);
   Clic(t, id.PanelPoigneeTriple);
   ASSERT_NE(m.Poignee(), nullptr);
   m.Poignee()->Envoyer(m.Poignee()->PanelBoutonParesseux(), Evenement::Clic);
@@ -658,14 +661,11 @@ TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
 TEST(Controleur, HandfulOfferAndWindow) {
   struct Cas {
     int16_t atouts;
-    bool excuse;
     int16_t langue;
     bool simple, double_, triple;
   };
-  const Cas cas[] = {{8, true, 1, false, false, false},
-                     {9, true, 2, true, false, false},
-                     {12, true, 1, true, true, false},
-                     {14, true, 2, true, true, true}};
+  const Cas cas[] = {
+      {8, 1, false, false, false}, {9, 2, true, false, false}, {12, 1, true, true, false}, {14, 2, true, true, true}};
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.atouts);
     Banc banc(31);
@@ -674,12 +674,7 @@ TEST(Controleur, HandfulOfferAndWindow) {
     g.Langue = c.langue;
     m.AppliquerLangue();
     m.ChoisirMenu(id.nouveau);
-    Cartes main;
-    for (int16_t v = 21; v > 21 - c.atouts; --v) main.push_back(At(v));
-    if (c.excuse) main.push_back(Exc());
-    Donner(g, {{1, main}});
-    Encheres(t, {0, 4, 0, 0});
-    JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1; });
+    JusquaPoignee(t, c.atouts);
     EXPECT_EQ(C(t, id.PanelPoignee).visible, c.simple);
     EXPECT_EQ(g.OffrePoigneeEnCours, c.simple ? 1 : 0);
     EXPECT_EQ(C(t, id.PanelPoigneeDouble).visible, c.double_);
