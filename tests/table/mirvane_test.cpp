@@ -7,12 +7,15 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <limits>
 #include <set>
 #include <tuple>
 
 #include "bench/driver/chaos.h"
 #include "bench/driver/selfplay.h"
+#include "computer/evaluation.h"
 #include "game/score.h"
+#include "platform/reglages_factices.h"
 #include "support/cartes.h"
 
 namespace {
@@ -38,6 +41,15 @@ Tab1<Carte, 4> Pli(const Partie& g, int16_t pli) {
 void VerifierLastPli(const FormLastPli& f, const Tab1<Carte, 4>& pli) {
   for (int16_t s = 1; s <= 4; ++s) EXPECT_TRUE(Meme(f[f.CarteLastPli(s)].carte, pli[s])) << s;
 }
+
+// A table with names for its controller, its game and its control ids.
+struct Banc {
+  explicit Banc(uint64_t graine, const ParametresPartie& p = {}) : t(graine, p) {}
+  Table t;
+  Mirvane& m = t.m;
+  Partie& g = m.g;
+  const Mirvane::Ids& id = m.Id();
+};
 
 // Sensible play until `fini` holds; fails after `max` steps.
 template <class F>
@@ -102,7 +114,6 @@ TEST(Controleur, LayoutOfThe800By600Window) {
   EXPECT_EQ(hauts, (std::set<float>{6058, 6066, 6074, 6082, 6090, 6098, 6106, 6114, 6122}));
 }
 
-// Openers and dealers, the bid timer, and the replay.
 TEST(Controleur, OpenersDealersAndTheReplay) {
   Table t(5);
   Mirvane& m = t.m;
@@ -119,8 +130,7 @@ TEST(Controleur, OpenersDealersAndTheReplay) {
   // the ten-deal slot still moves on.
   const Main avant = g.MainsJoueurs[1];
   m.PanelRejouerDonne_Click();
-  EXPECT_EQ((std::array{g.PremierJoueur, g.Donneur}), (std::array<int16_t, 2>{1, 4}));
-  EXPECT_EQ(m.IndexHistorique, 3);
+  EXPECT_EQ((std::array{g.PremierJoueur, g.Donneur, m.IndexHistorique}), (std::array<int16_t, 3>{1, 4, 3}));
   EXPECT_EQ(g.MainsJoueurs[1], avant);
   g.ForceMain = 6;
   g.AuMoinsUnePriseActif = 1;
@@ -129,6 +139,27 @@ TEST(Controleur, OpenersDealersAndTheReplay) {
   for (int16_t ouvreur : {2, 3, 4, 1}) {
     m.ChoisirMenu(m.Id().nouveau);
     EXPECT_EQ(g.PremierJoueur, ouvreur);
+  }
+}
+
+// Each replay from the result panel gives seat 1 the kind of hand asked for: told for sure
+// when it holds neither trump 11 nor 12, the only cards the advice draws on.
+TEST(Controleur, EveryReplayGivesTheForcedKindOfHand) {
+  for (int16_t force : {1, 3, 4, 5, 6}) {
+    SCOPED_TRACE(force);
+    ParametresPartie p;
+    p.forceMain = force;
+    Table t(17, p);
+    int verifiees = 0;
+    for (int i = 0; i < 300; ++i) {
+      i % 20 == 0 ? t.m.ChoisirMenu(t.m.Id().nouveau) : t.m.PanelRejouerDonne_Click();
+      const Main& m1 = t.g().MainsJoueurs[1];
+      if (std::any_of(m1.begin(), m1.end(), [](const Carte& c) { return c.EstAtout() && (c.Valeur == 11 || c.Valeur == 12); }))
+        continue;
+      EXPECT_EQ(CalculerEnchereConseillee(t.g(), 1), force == 1 ? EncherePasse : force - 2) << i;
+      ++verifiees;
+    }
+    EXPECT_GT(verifiees, 60);
   }
 }
 
@@ -143,10 +174,8 @@ TEST(Controleur, UserBidsAgainstTheBestBid) {
   const Cas cas[] = {{0, 1, true}, {2, 1, false}, {2, 2, false}, {2, 3, true}, {3, 4, true}, {4, 4, false}};
   for (const Cas& c : cas) {
     SCOPED_TRACE(std::to_string(c.meilleure) + " " + std::to_string(c.bouton));
-    Table t(9);
-    Mirvane& m = t.m;
-    Partie& g = m.g;
-    const Mirvane::Ids& id = m.Id();
+    Banc banc(9);
+    auto& [t, m, g, id] = banc;
     for (int i = 0; i < 3; ++i) m.ChoisirMenu(id.nouveau);  // East opens
     JouerJusqua(t, [&] { return C(t, id.PanelEnchere).visible; });
     g.MeilleureEnchere = c.meilleure;
@@ -164,12 +193,24 @@ TEST(Controleur, UserBidsAgainstTheBestBid) {
     EXPECT_EQ(C(t, id.PanelDecision[1]).taillePolice, c.pris ? 13.5f : 13.1f);
     EXPECT_EQ(g.AttenteClic, 1);
     EXPECT_EQ(Armees(t), 0);
-    EXPECT_EQ(C(t, id.info).legende, "Cliquez n'importe où pour continuer à jouer");
     // The hand is disabled until the taker is known: a click on it is a click on the window.
     EXPECT_FALSE(C(t, id.Carte3d[1]).actif);
     Clic(t, id.Carte3d[1]);
     EXPECT_TRUE(g.NumeroPli != 0 || !c.pris);
   }
+}
+
+// A deal ended by a Prise with one oudler (51 to make) and `demiPoints` half points for the taker.
+void Finir(Mirvane& m, int16_t preneur, int16_t demiPoints) {
+  Partie& g = m.g;
+  g.Preneur = preneur;
+  for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == preneur ? 1 : 0;
+  g.DemiPointsPreneur = demiPoints;
+  g.DemiPointsDefense = static_cast<int16_t>(182 - demiPoints);
+  g.BoutsPreneur = 1;
+  g.PointsAFaire = 51;
+  g.PetitAuBout = g.PoigneeAnnoncee = 0;
+  m.AfficherResultatDonne();
 }
 
 // The words of bids 0..4 as a computer seat announces them, and on the user's buttons and the
@@ -179,6 +220,17 @@ const Mots Annonces[] = {{"Passe", "Pass"}, {"PRISE ", "TAKE "}, {"GARDE", "GUAR
                          {"GARDE CONTRE", "GUARD AGAINST"}};
 const Mots Boutons[] = {{"Passe", "Pass"}, {"Prise", "Take"}, {"Garde", "Guard"}, {"Garde sans", "Guard without"},
                         {"Garde contre", "Guard against"}};
+
+// Seat 1 holds the Excuse and the `atouts` highest trumps; East takes with a Garde contre and the
+// play goes on to the user's first card.
+void JusquaPoignee(Table& t, int16_t atouts) {
+  Cartes main;
+  for (int16_t v = 21; v > 21 - atouts; --v) main.push_back(At(v));
+  main.push_back(Exc());
+  Donner(t.m.g, {{1, main}});
+  Encheres(t, {0, 4, 0, 0});
+  JouerJusqua(t, [&] { return t.m.g.AttenteJeuHumain == 1; });
+}
 
 // Seat 1 takes with a Prise and discards the first six cards it may.
 void PrendreEtEcarter(Table& t) {
@@ -198,10 +250,8 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
     SCOPED_TRACE(langue);
     ParametresPartie p;
     p.niveau = langue == 1 ? 1 : 3;
-    Table t(61, p);
-    Mirvane& m = t.m;
-    Partie& g = m.g;
-    const Mirvane::Ids& id = m.Id();
+    Banc banc(61, p);
+    auto& [t, m, g, id] = banc;
     g.Langue = langue;
     m.Form_Load();
     AppliquerParametres(g, p);
@@ -252,11 +302,10 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
                           " jeunormal voirench voircours voiratext vispanel normale auto2s rehauss ");
 
     // Before the first deal.
-    EXPECT_EQ(Lu(id.info), "");
-    EXPECT_EQ(Lu(id.PanelLancement), T("Cliquez ici pour commencer à jouer !", "Click here to start playing !"));
-    EXPECT_EQ(Lu(id.PanelNewPartie), T("Nouvelle donne", "New deal"));
-    EXPECT_EQ(Lu(id.PanelAide), T("Aide", "Help"));
-    EXPECT_EQ(Lu(id.PanelQuit), T("Quitter", "Quit"));
+    EXPECT_EQ(Lu(id.info) + "|" + Lu(id.PanelLancement) + "|" + Lu(id.PanelNewPartie) + "|" + Lu(id.PanelAide) + "|" +
+                  Lu(id.PanelQuit),
+              T("|Cliquez ici pour commencer à jouer !|Nouvelle donne|Aide|Quitter",
+                "|Click here to start playing !|New deal|Help|Quit"));
     // West opens, North deals.
     Clic(t, id.PanelLancement);
     EXPECT_EQ(Lu(id.info),
@@ -303,10 +352,8 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
     EXPECT_TRUE(cadre.visible);
     EXPECT_EQ((std::array{cadre.gauche, cadre.haut, cadre.largeur, cadre.hauteur}),
               (std::array<float, 4>{5315 - 45, 2965 - 45, 1485, 2385}));
-    for (int16_t i = 1; i <= 6; ++i) {
-      EXPECT_EQ(C(t, id.CarteChien[i]).gauche, 3835 + (i - 1) * 592);
-      EXPECT_EQ(C(t, id.CarteChien[i]).haut, 1605 - 100 + 10 * i);
-    }
+    for (int16_t i = 1; i <= 6; ++i)
+      EXPECT_EQ(Place(t, id.CarteChien[i]), (std::array{3835.f + (i - 1) * 592.f, 1605.f - 100 + 10.f * i})) << i;
     // A hand card does nothing while the chien lies face up; a chien card takes it in.
     Clic(t, id.Carte3d[1]);
     EXPECT_EQ(g.ChienAffiche, 1);
@@ -416,17 +463,10 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
     // percentage and the ranks computed again.
     JouerJusqua(t, [&] { return g.NumeroPli == 19; });
     const int32_t S = ScoreDonne(g);
-    EXPECT_EQ(Lu(id.PanelTexteResultat),
-              T("Résultat du Preneur : ", "Results for the Taker : ") + std::to_string(S) + " points.\n" +
-                  (S >= 1 ? T("BRAVOOOOOOO, vous avez gagné contre la DEFENSE !", "BRAVOOOOOOO, you WIN against the Defense !")
-                          : T("AIIIIIIIIE, la DEFENSE vous a fait chuter !", "OWWWWWWWWW, you LOSE against the Defense !")));
-    EXPECT_EQ(Lu(id.PanelScoreDetaille), "SCORES");
-    EXPECT_EQ(Lu(id.PanelVoirMains), T("VOIR LES MAINS", "See each hand"));
-    EXPECT_EQ(Lu(id.PanelVoirPlis), T("VOIR LES 18 PLIS", "SEE THE 18 TRICKS"));
-    EXPECT_EQ(Lu(id.PanelPanelNewPartie), T("NOUVELLE DONNE", "New deal"));
-    EXPECT_EQ(Lu(id.PanelRejouerDonne), T("REJOUER LA DONNE", "Play this deal again"));
-    EXPECT_EQ(Lu(id.Score10Panel), std::to_string(S));
-    EXPECT_EQ(Lu(id.PanelPourcentScore), S >= 1 ? "100 %" : "0 %");
+    EXPECT_EQ(Lu(id.PanelScoreDetaille) + "|" + Lu(id.PanelVoirMains) + "|" + Lu(id.PanelVoirPlis) + "|" +
+                  Lu(id.PanelPanelNewPartie) + "|" + Lu(id.PanelRejouerDonne),
+              T("SCORES|VOIR LES MAINS|VOIR LES 18 PLIS|NOUVELLE DONNE|REJOUER LA DONNE",
+                "SCORES|See each hand|SEE THE 18 TRICKS|New deal|Play this deal again"));
     const Tab1<int32_t, 4> totaux = g.ScoreTotal;
     for (int16_t s = 1; s <= 4; ++s) {
       std::set<int32_t> devant;
@@ -481,10 +521,8 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
 // A new deal from any state: every timer off but the opening computer bid's, every panel and
 // flag of the deal put back, and the slot of the ten-deal sum moved on (after 10 comes 1).
 TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
-  Table t(71);
-  Mirvane& m = t.m;
-  Partie& g = m.g;
-  const Mirvane::Ids& id = m.Id();
+  Banc banc(71);
+  auto& [t, m, g, id] = banc;
   const auto Remise = [&](const std::string& etat, int commande) {
     SCOPED_TRACE(etat);
     Clic(t, commande);
@@ -518,15 +556,6 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
     for (int16_t k = 1; k <= 18; ++k) m.Carte3d_Click(k);
     for (int16_t k = 1; k <= 18; ++k) EXPECT_EQ(g.MainsJoueurs[1][k].EnMain, 1);
   };
-  // The user holds 15 trumps; East takes with a Garde contre: the offer opens at his turn.
-  const auto OffrePoignee = [&] {
-    Cartes main;
-    for (int16_t v = 21; v >= 7; --v) main.push_back(At(v));
-    Donner(g, {{1, main}});
-    Encheres(t, {0, 4, 0, 0});
-    JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1; });
-    ASSERT_TRUE(C(t, id.PanelPoigneeTriple).visible);
-  };
 
   Clic(t, id.PanelLancement);  // West's bid pending; the user opens the next deal
   Remise("a computer bid pending", id.PanelNewPartie);
@@ -542,9 +571,10 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
   PrendreEtEcarter(t);
   ASSERT_TRUE(C(t, id.PanelConfirmeEcart).visible);
   Remise("the user's discard", id.PanelNewPartie);
-  OffrePoignee();
+  JusquaPoignee(t, 14);
+  ASSERT_TRUE(C(t, id.PanelPoigneeTriple).visible);
   Remise("the handful offer", id.PanelNewPartie);
-  OffrePoignee();
+  JusquaPoignee(t, 14);
   Clic(t, id.PanelPoigneeTriple);
   ASSERT_NE(m.Poignee(), nullptr);
   m.Poignee()->Envoyer(m.Poignee()->PanelBoutonParesseux(), Evenement::Clic);
@@ -572,7 +602,6 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
   EXPECT_GT(m.DonnesPreparees, 10);
 }
 
-// Whole deals through the handlers with the user as taker of each contract, and as defender.
 TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
   for (int16_t contrat = 0; contrat <= 4; ++contrat) {
     SCOPED_TRACE(contrat);
@@ -580,101 +609,80 @@ TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
     p.forceMain = contrat == 0 ? 1 : static_cast<int16_t>(contrat + 2);
     bool joue = false;
     for (uint64_t graine = 1; graine < 40 && !joue; ++graine) {
-      Table t(graine, p);
-      Mirvane& m = t.m;
-      Partie& g = m.g;
-      m.ChoisirMenu(m.Id().nouveau);
-      JouerJusqua(t, [&] { return C(t, m.Id().PanelEnchere).visible || g.NbEncheres == 4; });
+      Banc banc(graine, p);
+      auto& [t, m, g, id] = banc;
+      m.ChoisirMenu(id.nouveau);
+      JouerJusqua(t, [&] { return C(t, id.PanelEnchere).visible || g.NbEncheres == 4; });
       if (contrat > 0) {
-        const int boutons[] = {0, m.Id().ButtonPrise, m.Id().ButtonGarde, m.Id().ButtonGardeSans,
-                               m.Id().ButtonGardeContre};
-        if (!C(t, m.Id().PanelEnchere).visible || g.MeilleureEnchere >= contrat) continue;
+        const int boutons[] = {0, id.ButtonPrise, id.ButtonGarde, id.ButtonGardeSans, id.ButtonGardeContre};
+        if (!C(t, id.PanelEnchere).visible || g.MeilleureEnchere >= contrat) continue;
         Clic(t, boutons[contrat]);
       }
       JouerJusqua(t, [&] { return g.NbEncheres == 4 && g.AttenteClic == 1; });
       m.Form_Click();
-      if (g.NumeroPli == 0) continue;  // all passed: dealt again
-      if (contrat > 0 && g.Preneur != 1) continue;
-      if (contrat == 0 && g.Preneur == 1) continue;
+      if (g.NumeroPli == 0 || (g.Preneur == 1) != (contrat > 0)) continue;  // all passed: dealt again
       joue = true;
-      EXPECT_EQ(C(t, m.Id().PanelPreneur).legende, (std::array{"SUD", "EST", "NORD", "OUEST"}[g.Preneur - 1u]));
-      EXPECT_TRUE(C(t, m.Id().CadrePreneur[g.Preneur]).visible);
+      EXPECT_EQ(C(t, id.PanelPreneur).legende, (std::array{"SUD", "EST", "NORD", "OUEST"}[g.Preneur - 1u]));
+      EXPECT_TRUE(C(t, id.CadrePreneur[g.Preneur]).visible);
       const bool chien = g.EnchereJoueur[g.Preneur] <= 2;
-      EXPECT_EQ(C(t, m.Id().CarteChien[1]).visible, chien);
-      if (!chien) {
-        EXPECT_EQ(C(t, m.Id().info).legende, "Cliquez n'importe où pour commencer !");
-      }
+      EXPECT_EQ(C(t, id.CarteChien[1]).visible, chien);
+      EXPECT_TRUE(chien || C(t, id.info).legende == "Cliquez n'importe où pour commencer !");
       if (chien && g.Preneur != 1) {
         // One click: the computer discards and the first card follows on the card timer.
         m.Form_Click();
         EXPECT_TRUE(EntreCarte(t).Active());
-        EXPECT_FALSE(C(t, m.Id().CarteChien[1]).visible);
+        EXPECT_FALSE(C(t, id.CarteChien[1]).visible);
       }
       const Tab1<int32_t, 4> avant = g.ScoreTotal;
       JouerJusqua(t, [&] { return g.NumeroPli == 19; });
       EXPECT_EQ(g.DemiPointsPreneur + g.DemiPointsDefense, 182);
-      EXPECT_TRUE(C(t, m.Id().PanelResultat).visible);
-      for (int16_t s = 1; s <= 4; ++s) EXPECT_TRUE(C(t, m.Id().PanelScoreTotal[s]).visible);
+      EXPECT_TRUE(C(t, id.PanelResultat).visible);
       const int16_t S = ScoreDonne(g);
-      for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(g.ScoreTotal[s] - avant[s], s == g.Preneur ? S : -S / 3) << s;
-      EXPECT_EQ(C(t, m.Id().PanelTexteResultat).legende.rfind("Résultat du Preneur : " + std::to_string(S), 0), 0u);
+      for (int16_t s = 1; s <= 4; ++s) {
+        EXPECT_TRUE(C(t, id.PanelScoreTotal[s]).visible);
+        EXPECT_EQ(g.ScoreTotal[s] - avant[s], s == g.Preneur ? S : -S / 3) << s;
+      }
+      EXPECT_EQ(C(t, id.PanelTexteResultat).legende.rfind("Résultat du Preneur : " + std::to_string(S), 0), 0u);
       // The first click after the last trick leaves its cards and empties the prompt; later
       // clicks do nothing.
       m.Form_Click();
-      for (int16_t s = 1; s <= 4; ++s) {
-        const Carte derniere = g.MainsJoueurs[s][g.CarteJoueeParPli[s][18]];
-        EXPECT_TRUE(C(t, m.Id().CarteTable[s]).visible);
-        EXPECT_TRUE(Meme(C(t, m.Id().CarteTable[s]).carte, derniere)) << s;
-      }
-      EXPECT_EQ(C(t, m.Id().info).legende, "");
+      for (int16_t s = 1; s <= 4; ++s)
+        EXPECT_TRUE(C(t, id.CarteTable[s]).visible && Meme(C(t, id.CarteTable[s]).carte, Pli(g, 18)[s])) << s;
+      EXPECT_EQ(C(t, id.info).legende, "");
       EXPECT_TRUE(EntreCarte(t).Tirer());
-      EXPECT_EQ(Armees(t), 0);
       m.Form_Click();
-      EXPECT_EQ(Armees(t), 0);
-      EXPECT_EQ(g.AttenteClic, 0);
+      EXPECT_EQ(Armees(t) + g.AttenteClic, 0);
     }
     EXPECT_TRUE(joue);
   }
 }
 
-// The handful offer by the number of suit-0 cards, its answers, and the handful window in
-// each language.
+// The offer by the number of suit-0 cards (the Excuse counted).
 TEST(Controleur, HandfulOfferAndWindow) {
   struct Cas {
     int16_t atouts;
-    bool excuse;
     int16_t langue;
     bool simple, double_, triple;
   };
-  const Cas cas[] = {{8, true, 1, false, false, false},
-                     {9, true, 2, true, false, false},
-                     {12, true, 1, true, true, false},
-                     {14, true, 2, true, true, true}};
+  const Cas cas[] = {
+      {8, 1, false, false, false}, {9, 2, true, false, false}, {12, 1, true, true, false}, {14, 2, true, true, true}};
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.atouts);
-    Table t(31);
-    Mirvane& m = t.m;
-    Partie& g = m.g;
-    const Mirvane::Ids& id = m.Id();
+    Banc banc(31);
+    auto& [t, m, g, id] = banc;
     const auto T = [&c](const char* fr, const char* en) { return std::string(c.langue == 1 ? fr : en); };
     g.Langue = c.langue;
     m.AppliquerLangue();
     m.ChoisirMenu(id.nouveau);
-    Cartes main;
-    for (int16_t v = 21; v > 21 - c.atouts; --v) main.push_back(At(v));
-    if (c.excuse) main.push_back(Exc());
-    Donner(g, {{1, main}});
-    Encheres(t, {0, 4, 0, 0});
-    JouerJusqua(t, [&] { return g.AttenteJeuHumain == 1; });
+    JusquaPoignee(t, c.atouts);
     EXPECT_EQ(C(t, id.PanelPoignee).visible, c.simple);
     EXPECT_EQ(g.OffrePoigneeEnCours, c.simple ? 1 : 0);
     EXPECT_EQ(C(t, id.PanelPoigneeDouble).visible, c.double_);
     EXPECT_EQ(C(t, id.PanelPoigneeTriple).visible, c.triple);
     if (!c.simple) continue;
-    EXPECT_EQ(C(t, id.PanelPoigneeSimple).legende, T("SIMPLE", "SINGLE"));
-    EXPECT_EQ(C(t, id.PanelPoigneeDouble).legende, "DOUBLE");
-    EXPECT_EQ(C(t, id.PanelPoigneeTriple).legende, "TRIPLE");
-    EXPECT_EQ(C(t, id.PanelPoigneeAucune).legende, T("aucune", "no one"));
+    EXPECT_EQ(C(t, id.PanelPoigneeSimple).legende + C(t, id.PanelPoigneeDouble).legende +
+                  C(t, id.PanelPoigneeTriple).legende + C(t, id.PanelPoigneeAucune).legende,
+              T("SIMPLEDOUBLETRIPLEaucune", "SINGLEDOUBLETRIPLEno one"));
     // No card while the offer is open.
     int16_t legale = 1;
     while (g.CarteJouable[1][legale] != 1) ++legale;
@@ -686,9 +694,9 @@ TEST(Controleur, HandfulOfferAndWindow) {
     ASSERT_NE(f, nullptr);
     EXPECT_FALSE(m.actif);
     EXPECT_EQ(f->titre, T("Sélectionnez les cartes à mettre dans la poignée.", "Choose the cards to put in the Poignée"));
-    EXPECT_EQ((*f)[f->PanelBoutonParesseux()].legende, T("Bouton paresseux...", "Lazy button..."));
-    EXPECT_EQ((*f)[f->PanelAnnulerPoignee()].legende, T("Annuler la poignée...", "Cancel the Poignée..."));
-    EXPECT_EQ((*f)[f->PanelOKPoignee()].legende, "OK");
+    EXPECT_EQ((*f)[f->PanelBoutonParesseux()].legende + (*f)[f->PanelAnnulerPoignee()].legende +
+                  (*f)[f->PanelOKPoignee()].legende,
+              T("Bouton paresseux...Annuler la poignée...OK", "Lazy button...Cancel the Poignée...OK"));
     const int16_t taille = c.triple ? 15 : 10;
     EXPECT_EQ(f->Taille(), taille);
     for (int16_t k = 1; k <= 18; ++k) {
@@ -724,9 +732,7 @@ TEST(Controleur, HandfulOfferAndWindow) {
     // Nine trumps and the Excuse: the Excuse at place 10 may be shown.
     EXPECT_TRUE(c.atouts != 9 || f->CarteChoisiePoignee[10] == 1);
     f->Envoyer(f->PanelOKPoignee(), Evenement::Clic);
-    EXPECT_EQ(m.Poignee(), nullptr);
-    EXPECT_TRUE(m.actif);
-    EXPECT_EQ(g.OffrePoigneeEnCours, 0);
+    EXPECT_TRUE(m.Poignee() == nullptr && m.actif && g.OffrePoigneeEnCours == 0);
     EXPECT_EQ(g.PoigneeAnnoncee, c.triple ? 3 : 1);
     for (int16_t k = 1; k <= 18; ++k) EXPECT_TRUE(C(t, id.Carte3d[k]).visible);
     Clic(t, id.Carte3d[legale]);
@@ -745,21 +751,18 @@ TEST(Controleur, HandfulOfferAndWindow) {
   FormPoignee& f = *m.Poignee();
   f.Envoyer(f.CartePoigneeId(12), Evenement::Clic);
   f.Envoyer(f.PanelBoutonParesseux(), Evenement::Clic);
-  EXPECT_EQ(f.NbCartesPoignee, 10);
-  EXPECT_EQ(f.CarteChoisiePoignee[12], 1);
-  EXPECT_TRUE(f[f.PanelOKPoignee()].visible);
+  EXPECT_TRUE(f.NbCartesPoignee == 10 && f.CarteChoisiePoignee[12] == 1 && f[f.PanelOKPoignee()].visible);
   f.Envoyer(f.CartePoigneeId(12), Evenement::Clic);
   EXPECT_FALSE(f[f.PanelOKPoignee()].visible);
   f.Envoyer(f.PanelAnnulerPoignee(), Evenement::Clic);
-  EXPECT_EQ(m.g.PoigneeAnnoncee, 0);
-  EXPECT_EQ(m.Poignee(), nullptr);
+  EXPECT_TRUE(m.g.PoigneeAnnoncee == 0 && m.Poignee() == nullptr);
 }
 
 // The end of a deal against worked results, in each language: the user's result, the running
 // scores, the sum of ten deals, the percentage, and the words.
 TEST(Controleur, ResultsRunningScoresAndPercentage) {
   struct Cas {
-    int16_t preneur, demiPoints;  // Prise with one oudler: 51 to make
+    int16_t preneur, demiPoints;
     int16_t S;
     Mots message;
     std::array<int32_t, 4> totaux;
@@ -778,26 +781,14 @@ TEST(Controleur, ResultsRunningScoresAndPercentage) {
        {-105, 35, 35, 35}, "23 %"},
   };
   for (int16_t langue : {1, 2}) {
-    Table t(51);
-    Mirvane& m = t.m;
-    Partie& g = m.g;
-    const Mirvane::Ids& id = m.Id();
+    Banc banc(51);
+    auto& [t, m, g, id] = banc;
     g.Langue = langue;
-    const auto Finir = [&](int16_t preneur, int16_t demiPoints) {
-      g.Preneur = preneur;
-      for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = s == preneur ? 1 : 0;
-      g.DemiPointsPreneur = demiPoints;
-      g.DemiPointsDefense = static_cast<int16_t>(182 - demiPoints);
-      g.BoutsPreneur = 1;
-      g.PointsAFaire = 51;
-      g.PetitAuBout = g.PoigneeAnnoncee = 0;
-      m.AfficherResultatDonne();
-    };
     int32_t somme10 = 0;
     for (const Cas& c : cas) {
       SCOPED_TRACE(c.S);
       m.ChoisirMenu(id.nouveau);
-      Finir(c.preneur, c.demiPoints);
+      Finir(m, c.preneur, c.demiPoints);
       ASSERT_EQ(ScoreDonne(g), c.S);
       somme10 += c.preneur == 1 ? c.S : -c.S / 3;
       EXPECT_EQ(m.ResultatsDonnes[m.IndexHistorique], c.preneur == 1 ? c.S : -c.S / 3);
@@ -817,18 +808,49 @@ TEST(Controleur, ResultsRunningScoresAndPercentage) {
     m.ChoisirMenu(id.scores);
     for (int16_t s = 1; s <= 4; ++s) EXPECT_TRUE(C(t, id.PanelScoreTotal[s]).visible);
 
-    // A replayed deal counts in the ten-deal sum but not in the running scores.
-    const Tab1<int32_t, 4> avant = g.ScoreTotal;
-    m.PanelRejouerDonne_Click();
-    Finir(2, 52);
-    EXPECT_EQ(g.ScoreTotal, avant);
-    EXPECT_EQ(C(t, id.Score10Panel).legende, std::to_string(somme10 + 50));
-
     // Resetting the scores asks first; Yes sets all four to 0, all first.
     t.plateforme.reponses = {ReponseMessage::Oui};
     m.ChoisirMenu(id.scorzero);
     EXPECT_EQ(g.ScoreTotal, (Tab1<int32_t, 4>{}));
     for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(C(t, id.PanelClassement[s]).couleurTexte, 0xFF0000u);
+  }
+}
+
+// Scores read at either end of the 32-bit range stop there at the next deal: the ranks stay
+// in order, and the score panels and the next save hold the same numbers.
+TEST(Controleur, RunningScoresStopAtTheEndsOfTheirRange) {
+  constexpr int32_t haut = std::numeric_limits<int32_t>::max(), bas = std::numeric_limits<int32_t>::min();
+  struct Cas {
+    int16_t preneur, demiPoints;
+    std::array<int32_t, 4> lus, totaux;
+    std::array<int16_t, 4> rangs;
+  };
+  const Cas cas[] = {
+      // East goes down with -150: the user and the other defenders +50, East -150.
+      {2, 52, {haut, bas, haut - 10, -5}, {haut, bas, haut, 45}, {1, 3, 1, 2}},
+      // The user goes down with -180; each computer seat +60.
+      {1, 32, {bas, haut, haut - 50, bas + 100}, {bas, haut, haut, bas + 160}, {3, 1, 1, 2}},
+  };
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.preneur);
+    PlateformeFactice plateforme;
+    ReglagesFactices store;
+    auto cle = [](const std::string& nom) { return ReglagesFactices::Cle("mirvane", "option", nom); };
+    store.valeurs[cle("deja")] = "1";
+    for (int s = 1; s <= 4; ++s) store.valeurs[cle("score" + std::to_string(s))] = std::to_string(c.lus[s - 1u]);
+    Mirvane m(plateforme, Aleatoire(3), &store);
+    m.Form_Load();
+    m.ChoisirMenu(m.Id().nouveau);
+    Finir(m, c.preneur, c.demiPoints);
+    m.ChoisirMenu(m.ChercherMenu("clickobli"));  // an option changed: everything is saved
+    for (int16_t s = 1; s <= 4; ++s) {
+      const std::string total = std::to_string(c.totaux[s - 1u]);
+      EXPECT_EQ(std::to_string(m.g.ScoreTotal[s]) + " " + m.C(m.Id().PanelScore[s]).legende + " " +
+                    store.valeurs[cle("score" + std::to_string(s))],
+                total + " " + total + " " + total)
+          << s;
+      EXPECT_EQ(m.g.Classement[s], c.rangs[s - 1u]) << s;
+    }
   }
 }
 

@@ -1,3 +1,5 @@
+// The options: read from and written to the store, applied to the game and its menus, and as
+// the table's controller loads them.
 #include "table/options.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@
 #include "platform/factice.h"
 #include "platform/reglages_factices.h"
 #include "table/menus.h"
+#include "table/mirvane.h"
 #include "table/modele.h"
 
 namespace {
@@ -37,11 +40,13 @@ struct TableOptions : ::testing::Test {
   std::string Stocke(const std::string& cle) { return store.valeurs[ReglagesFactices::Cle("mirvane", "option", cle)]; }
   bool Coche(std::string_view menu) const { return f.Menus()[static_cast<size_t>(f.ChercherMenu(menu))].coche; }
   const Controle& Panneau(std::string_view nom) const { return f[f.Chercher(nom)]; }
-  // The checked items among some.
-  std::vector<std::string> Coches(const std::vector<std::string>& items) const {
+  // The checked items among some lists.
+  template <class... Listes>
+  std::vector<std::string> Coches(const Listes&... listes) const {
     std::vector<std::string> c;
-    for (const std::string& i : items)
-      if (Coche(i)) c.push_back(i);
+    for (const std::vector<std::string>* items : {&listes...})
+      for (const std::string& i : *items)
+        if (Coche(i)) c.push_back(i);
     return c;
   }
   void Choisir(std::string_view menu) { f.ChoisirMenu(f.ChercherMenu(menu)); }
@@ -143,10 +148,7 @@ TEST_F(TableOptions, AMissingKeyReadsAsZeroOrFalseAndAnOutOfRangeValueChecksNoth
   options.ChargerOptions();
   EXPECT_EQ((std::array{options.o.VitesseJeuCarte, options.o.AttenteEntrePli, options.o.VisPanneaux}),
             (std::array<int16_t, 3>{0, 0, OptionFaux}));
-  EXPECT_TRUE(Coches(ItemsMain).empty());
-  EXPECT_TRUE(Coches(ItemsNiveau).empty());
-  EXPECT_TRUE(Coches(ItemsVitesse).empty());
-  EXPECT_EQ(Coches(ItemsAttente), std::vector<std::string>{"clickobli"});
+  EXPECT_EQ(Coches(ItemsMain, ItemsNiveau, ItemsVitesse, ItemsAttente), std::vector<std::string>{"clickobli"});
   EXPECT_EQ(Panneau("PanelNiveau").legende, "avant");
   EXPECT_EQ(Valeurs(), (std::vector<int>{7, -2, 200, 2000, 0, 0, 100}));
 
@@ -249,11 +251,10 @@ TEST_F(TableOptions, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeSto
     EXPECT_TRUE(Coche(c.item) || std::string(c.valeur) == "false");
   }
   EXPECT_TRUE(Panneau("EvMaMain").visible);
-  for (const char* p : {"nPointsAttaque", "nBoutsPreneur", "nContrat", "nPointsDefense", "nBoutsDefense", "PanelAtExt"})
+  for (const char* p :
+       {"nPointsAttaque", "nBoutsPreneur", "nContrat", "nPointsDefense", "nBoutsDefense", "PanelAtExt", "PanelDroite"})
     EXPECT_FALSE(Panneau(p).visible) << p;
-  EXPECT_FALSE(Panneau("PanelDroite").visible);
-  EXPECT_EQ(g.AuMoinsUnePriseActif, 1);
-  EXPECT_EQ(g.AttenteAuto, 1);
+  EXPECT_EQ((std::array{g.AuMoinsUnePriseActif, g.AttenteAuto}), (std::array<int16_t, 2>{1, 1}));
   EXPECT_FALSE(transition.Active());
 
   // The raising item does nothing, the other menus are not the options'.
@@ -271,9 +272,58 @@ TEST_F(TableOptions, ASaveThatFailsIsReportedOnceInTheCurrentLanguageWithTheFile
   options.ChoisirOption("voirench");
   options.ChoisirOption("voirench");
   ASSERT_EQ(plateforme.messages.size(), 1u);
-  EXPECT_EQ(plateforme.messages[0].texte, "The options and scores could not be saved to the file /memoire/mirvane.ini");
-  EXPECT_EQ(plateforme.messages[0].titre, "Mirvane for Windows 95");
+  EXPECT_EQ(plateforme.messages[0].texte + "|" + plateforme.messages[0].titre,
+            "The options and scores could not be saved to the file /memoire/mirvane.ini|Mirvane for Windows 95");
   EXPECT_TRUE(options.EchecSignale());
+}
+
+
+TEST(ControleurOptions, TheLoadReadsTheStoreAfterTheTextsAndTheMenusReachTheOptions) {
+  for (int16_t langue : {1, 2}) {
+    SCOPED_TRACE(langue);
+    PlateformeFactice plateforme;
+    ReglagesFactices store;
+    Mirvane m{plateforme, Aleatoire(7), &store};
+    m.g.Langue = langue;
+    // The display keys missing: every panel the options show is hidden.
+    for (auto [cle, valeur] : {std::pair{"deja", "1"}, {"niveau", "2"}, {"vitesseJeuCarte", "1"},
+                               {"attenteEntrePli", "3"}, {"score1", "-35"}, {"score2", "35"}})
+      store.valeurs[ReglagesFactices::Cle("mirvane", "option", cle)] = valeur;
+    m.Form_Load();
+    const Mirvane::Ids& id = m.Id();
+    // The ranks come from the loaded scores.
+    EXPECT_EQ((std::vector<int>{m.TimerEntreCarte().Intervalle(), m.TimerTransition().Intervalle(),
+                                m.g.PourcentJeuReflechi, m.g.ScoreTotal[1], m.g.Classement[2]}),
+              (std::vector<int>{1000, 5000, 90, -35, 1}));
+    for (MinuterieFactice* timer : plateforme.minuteries) EXPECT_FALSE(timer->Active());
+    EXPECT_EQ(m.C(id.PanelNiveau).legende, langue == 1 ? "Amateur" : "Medium");
+    for (int p : {id.EvMaMain, id.nPointsAttaque, id.nBoutsPreneur, id.nContrat, id.nPointsDefense, id.nBoutsDefense,
+                  id.PanelAtExt, id.PanelGauche, id.PanelDroite})
+      EXPECT_FALSE(m.C(p).visible) << m.C(p).nom;
+    EXPECT_EQ(m.titre, "Mirvane " + m.NumeroVersion + (langue == 1 ? " pour Windows 95" : " for Windows"));
+    store.ecritures.clear();
+    m.ChoisirMenu(m.ChercherMenu("clickobli"));
+    EXPECT_EQ(m.g.AttenteAuto, 0);
+    EXPECT_EQ(store.valeurs[ReglagesFactices::Cle("mirvane", "option", "attenteEntrePli")], "0");
+    // The language items stay out of reach: the menu is unavailable.
+    m.ChoisirMenu(langue == 1 ? id.menuenglish : id.menufrench);
+    EXPECT_EQ(m.g.Langue, langue);
+
+    // Reached all the same, an item recaptions the table and writes nothing; the level's
+    // name waits for the next option change. The about box's title.
+    const int16_t autre = langue == 1 ? 2 : 1;
+    store.ecritures.clear();
+    autre == 2 ? m.menuenglish_Click() : m.menufrench_Click();
+    EXPECT_EQ(m.g.Langue, autre);
+    EXPECT_EQ(m.C(id.PanelQuit).legende, autre == 1 ? "Quitter" : "Quit");
+    EXPECT_TRUE(m.Menu(id.menuenglish).coche == (autre == 2) && m.Menu(id.menufrench).coche == (autre == 1));
+    EXPECT_EQ(m.C(id.PanelNiveau).legende, langue == 1 ? "Amateur" : "Medium");
+    EXPECT_TRUE(store.ecritures.empty());
+    m.ChoisirMenu(id.apropos);
+    ASSERT_EQ(plateforme.messages.size(), 1u);
+    EXPECT_EQ(plateforme.messages[0].titre, "Mirvane " + m.NumeroVersion + (autre == 1 ? " pour Windows" : " for Windows"));
+    EXPECT_EQ(plateforme.messages[0].boutons, BoutonsMessage::Ok);
+  }
 }
 
 }  // namespace

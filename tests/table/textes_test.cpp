@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/partie.h"
@@ -35,42 +36,39 @@ struct Fenetre {
 
 TEST(Textes, TheDealUnderWayIsShownAgainInTheLanguageAndNothingBeforeTheFirstDeal) {
   Fenetre w;
-  w.g.Langue = 2;
-  AppliquerLangue(w.f, w.g, "1.0");
-  for (const char* nom : {"PanelDonneur", "nEnchere", "PanelPreneur", "EvMaMain"}) EXPECT_EQ(w.Legende(nom), "?") << nom;
-  for (int16_t siege = 1; siege <= 4; ++siege) EXPECT_EQ(w.Legende("PanelDecision", siege), "?");
+  Partie& g = w.g;
+  // The dealer, the contract, the taker, the advice, the four bids.
+  const auto Lues = [&w] {
+    std::string s = w.Legende("PanelDonneur") + "|" + w.Legende("nEnchere") + "|" + w.Legende("PanelPreneur") + "|" +
+                    w.Legende("EvMaMain");
+    for (int16_t siege = 1; siege <= 4; ++siege) s += "|" + w.Legende("PanelDecision", siege);
+    return s;
+  };
+  g.Langue = 2;
+  AppliquerLangue(w.f, g, "1.0");
+  EXPECT_EQ(Lues(), "?|?|?|?|?|?|?|?");
   EXPECT_EQ(w.f.titre, "Mirvane 1.0 for Windows");
 
-  Partie& g = w.g;
   g.NumeroDonne = 1;
   g.Donneur = 3;
   g.Preneur = 2;
   const int16_t encheres[] = {EncherePrise, EnchereGarde, EncherePrise, EncherePasse};  // seat 1: the advice
   for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = encheres[s - 1];
-  struct Cas {
-    int16_t langue;
-    const char *donneur, *contrat, *preneur, *conseil;
-    std::vector<std::string> decisions;
-  };
-  const Cas cas[] = {
-      {1, "NORD", "GARDE", "EST", "Conseil : Prise", {"PRISE ", "GARDE", "PRISE ", "Passe"}},
-      {2, "NORTH", "GUARD", "EAST", "Advice : Take", {"TAKE ", "GUARD", "TAKE ", "Pass"}},
-  };
-  for (const Cas& c : cas) {
-    SCOPED_TRACE(c.langue);
-    g.Langue = c.langue;
+  for (const auto& [langue, attendu] : {std::pair{1, "NORD|GARDE|EST|Conseil : Prise|PRISE |GARDE|PRISE |Passe"},
+                                        {2, "NORTH|GUARD|EAST|Advice : Take|TAKE |GUARD|TAKE |Pass"}}) {
+    g.Langue = static_cast<int16_t>(langue);
     AppliquerLangue(w.f, g, "1.0");
-    EXPECT_EQ(w.Legende("PanelDonneur"), c.donneur);
-    EXPECT_EQ(w.Legende("nEnchere"), c.contrat);
-    EXPECT_EQ(w.Legende("PanelPreneur"), c.preneur);
-    EXPECT_EQ(w.Legende("EvMaMain"), c.conseil);
-    for (int16_t siege = 1; siege <= 4; ++siege)
-      EXPECT_EQ(w.Legende("PanelDecision", siege), c.decisions[static_cast<size_t>(siege - 1)]);
+    EXPECT_EQ(Lues(), attendu);
   }
   // An advice out of 0..4 shows nothing after the colon.
   g.EnchereJoueur[1] = EnchereAucune;
   AppliquerLangue(w.f, g, "1.0");
   EXPECT_EQ(w.Legende("EvMaMain"), "Advice : ");
+  // A panel without an explanation leaves the last one in the information line.
+  AssocierSurvols(w.f, w.g);
+  w.f.Envoyer(w.f.Chercher("nContrat"), Evenement::Survol);
+  w.f.Envoyer(w.f.Chercher("ButtonPrise"), Evenement::Survol);
+  EXPECT_EQ(w.Legende("info"), "This panel indicates the number of points (contract) the Taker has to make");
 }
 
 TEST(Textes, AnyOtherLanguageChangesNothing) {
@@ -94,15 +92,6 @@ TEST(Textes, AnyOtherLanguageChangesNothing) {
     EXPECT_EQ(w.f.titre, "Mirvane 1.0 for Windows");
     EXPECT_FALSE(TitreLogiciel(langue) || NomSiege(langue, 1) || NomNiveau(langue, 4) || TexteEchecSauvegarde(langue, "x"));
   }
-}
-
-// A panel without an explanation leaves the last one in the information line.
-TEST(Textes, APanelWithoutAnExplanationLeavesTheLastOne) {
-  Fenetre w;
-  AssocierSurvols(w.f, w.g);
-  w.f.Envoyer(w.f.Chercher("nContrat"), Evenement::Survol);
-  w.f.Envoyer(w.f.Chercher("ButtonPrise"), Evenement::Survol);
-  EXPECT_EQ(w.Legende("info"), "Ce panneau indique le nombre de points (contrat) que le Preneur doit faire");
 }
 
 }  // namespace
