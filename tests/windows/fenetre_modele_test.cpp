@@ -4,8 +4,8 @@
 
 #include <QAccessible>
 #include <QTest>
-#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "application_qt.h"
@@ -76,11 +76,7 @@ class FenetreModeleTest : public TestQt {
 
 TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePixelWithTheirCursors) {
   // Pixels, in the parent control's widget.
-  const struct Attendu {
-    const char* nom;
-    QRect place;
-    const char* parent;
-  } attendus[] = {
+  const std::tuple<const char*, QRect, const char*> attendus[] = {
       {"TableRonde", {200, 3, 200, 200}, nullptr},
       // 22.5 and 37.5 twips are 1.5 and 2.5 pixels: halves go to the even pixel.
       {"PanelInfo", {2, 2, 180, 40}, nullptr},
@@ -90,12 +86,12 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
       {"Carte3d_1", {240, 233, 90, 152}, nullptr},
       {"Carte3d_3", {320, 233, 90, 152}, nullptr},
   };
-  for (const Attendu& a : attendus) {
-    QWidget* w = Trouver(a.nom);
+  for (const auto& [nom, place, parent] : attendus) {
+    QWidget* w = Trouver(nom);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->geometry(), a.place) << a.nom;
-    EXPECT_EQ(w->parentWidget()->objectName(), QString::fromLatin1(a.parent ? a.parent : "")) << a.nom;
-    EXPECT_TRUE(w->isVisible()) << a.nom;
+    EXPECT_EQ(w->geometry(), place) << nom;
+    EXPECT_EQ(w->parentWidget()->objectName(), QString::fromLatin1(parent ? parent : "")) << nom;
+    EXPECT_TRUE(w->isVisible()) << nom;
   }
   EXPECT_EQ(fenetre.sizeHint(), QSize(600, 400));
   EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Essai"));
@@ -201,19 +197,13 @@ TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClickUnles
   };
   EXPECT_EQ(modele.appels, attendus);
 
-  // Hidden or disabled controls get nothing.
-  const std::function<void()> cas[] = {
-      [&] { modele[modele.garde].actif = false; },
-      [&] { modele[modele.garde].visible = false; },
-      // A button in a disabled panel.
-      [&] { modele[modele.enchere].actif = false; },
-      // The whole window disabled (another window is modal to it).
-      [&] { modele.actif = false; },
-  };
-  for (size_t i = 0; i < std::size(cas); ++i) {
-    modele.actif = true;
-    for (int id : {modele.garde, modele.enchere}) modele[id].actif = modele[id].visible = true;
-    cas[i]();
+  // Hidden or disabled controls get nothing: the button disabled, hidden, in a disabled panel, the whole window
+  // disabled (another window is modal to it).
+  for (int i = 0; i < 4; ++i) {
+    modele[modele.garde].actif = i != 0;
+    modele[modele.garde].visible = i != 1;
+    modele[modele.enchere].actif = i != 2;
+    modele.actif = i != 3;
     fenetre.Synchroniser();
     modele.appels.clear();
     // Clicked on screen, and handed to the model alone: the model decides, whatever the view does.
