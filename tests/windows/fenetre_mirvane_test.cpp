@@ -159,21 +159,18 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindo
 
   // The three windows of the result panel: fixed, no control box, and a close request is
   // taken as their OK.
-  const struct {
-    int bouton;
-    std::function<ModeleFenetre*()> modele;
-  } resultats[] = {
+  const std::pair<int, std::function<ModeleFenetre*()>> resultats[] = {
       {id.PanelScoreDetaille, [&] { return m.ScoreDetaille(); }},
       {id.PanelVoirMains, [&] { return m.Mains(); }},
       {id.PanelVoirPlis, [&] { return m.TousPlis(); }},
   };
-  for (const auto& r : resultats) {
-    Cliquer(r.bouton);
-    FenetreModele* w = fenetre->Auxiliaire(r.modele());
-    ASSERT_TRUE(w != nullptr && w->isVisible() && Fixe(*w) && EcartMenus().empty()) << r.bouton;
+  for (const auto& [bouton, modele] : resultats) {
+    Cliquer(bouton);
+    FenetreModele* w = fenetre->Auxiliaire(modele());
+    ASSERT_TRUE(w != nullptr && w->isVisible() && Fixe(*w) && EcartMenus().empty()) << bouton;
     w->close();
-    EXPECT_FALSE(w->isVisible()) << r.bouton;
-    EXPECT_TRUE((r.modele() == nullptr || !r.modele()->visible) && EcartMenus().empty()) << r.bouton;
+    EXPECT_FALSE(w->isVisible()) << bouton;
+    EXPECT_TRUE((modele() == nullptr || !modele()->visible) && EcartMenus().empty()) << bouton;
   }
 
   // The last trick: sizable; its close box unloads it, and the next opening is at its own

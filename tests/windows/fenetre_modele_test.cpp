@@ -47,15 +47,15 @@ class ModeleEssai : public ModeleFenetre {
     }
     Associer(cartes[1], Evenement::Survol, [this](int16_t) { Noter(cartes[1], "Survol"); });
   }
-  void Form_Click() override { appels.push_back("Form_Click"); }
+  void Form_Click() override { appels += "Form_Click "; }
   void Noter(int id, const std::string& quoi, int16_t biseau = -1) {
-    appels.push_back((*this)[id].nom + ":" + quoi);
+    appels += (*this)[id].nom + ":" + quoi + " ";
     if (biseau >= 0) (*this)[id].biseau = biseau;
   }
 
   int table, info, enchere, passe, garde;
   std::vector<int> cartes;
-  std::vector<std::string> appels;
+  std::string appels;
 };
 
 class FenetreModeleTest : public TestQt {
@@ -125,16 +125,14 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
 
   // The window's pointer, the card's, the card's cursor: a card with the default pointer shows
   // the window's.
-  const struct {
-    int16_t fenetre, carte;
-    Qt::CursorShape attendu;
-  } cas[] = {{0, 10, Qt::UpArrowCursor}, {0, 11, Qt::WaitCursor}, {0, 12, Qt::ForbiddenCursor},
-             {0, 0, Qt::ArrowCursor},    {11, 0, Qt::WaitCursor}, {11, 12, Qt::ForbiddenCursor}};
-  for (const auto& c : cas) {
-    modele.pointeur = c.fenetre;
-    modele[modele.cartes[0]].pointeur = c.carte;
+  const std::tuple<int16_t, int16_t, Qt::CursorShape> cas[] = {
+      {0, 10, Qt::UpArrowCursor}, {0, 11, Qt::WaitCursor}, {0, 12, Qt::ForbiddenCursor},
+      {0, 0, Qt::ArrowCursor},    {11, 0, Qt::WaitCursor}, {11, 12, Qt::ForbiddenCursor}};
+  for (const auto& [pointeur, carte, attendu] : cas) {
+    modele.pointeur = pointeur;
+    modele[modele.cartes[0]].pointeur = carte;
     fenetre.Synchroniser();
-    EXPECT_EQ(Trouver("Carte3d_1")->cursor().shape(), c.attendu) << c.fenetre << " " << c.carte;
+    EXPECT_EQ(Trouver("Carte3d_1")->cursor().shape(), attendu) << pointeur << " " << carte;
   }
 }
 
@@ -189,13 +187,10 @@ TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClickUnles
   // button in and out but does not click it.
   QTest::mouseClick(Trouver("Carte3d_1"), Qt::LeftButton);
   QTest::mouseClick(garde, Qt::RightButton);
-  const std::vector<std::string> attendus = {
-      "ButtonGarde:Bas", "ButtonGarde:Haut", "ButtonGarde:Clic-1", "ButtonPasse:Bas", "ButtonPasse:Haut",
-      "ButtonPasse:Clic-1", "Carte3d:Bas",  "Carte3d:Haut",       "Carte3d:Clic2",   "ButtonGarde:Bas",
-      "ButtonGarde:Haut",   "Form_Click",       "Carte3d:Survol",     "Form_Click",      "ButtonGarde:Bas",
-      "ButtonGarde:Haut",
-  };
-  EXPECT_EQ(modele.appels, attendus);
+  EXPECT_EQ(modele.appels,
+            "ButtonGarde:Bas ButtonGarde:Haut ButtonGarde:Clic-1 ButtonPasse:Bas ButtonPasse:Haut ButtonPasse:Clic-1 "
+            "Carte3d:Bas Carte3d:Haut Carte3d:Clic2 ButtonGarde:Bas ButtonGarde:Haut Form_Click Carte3d:Survol "
+            "Form_Click ButtonGarde:Bas ButtonGarde:Haut ");
 
   // Hidden or disabled controls get nothing: the button disabled, hidden, in a disabled panel, the whole window
   // disabled (another window is modal to it).
@@ -210,7 +205,7 @@ TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClickUnles
     const int cible = i < 2 ? modele.garde : modele.passe;
     QTest::mouseClick(fenetre.Widget(cible), Qt::LeftButton);
     modele.Envoyer(cible, Evenement::Clic);
-    for (const std::string& appel : modele.appels) EXPECT_EQ(appel, "Form_Click") << i;
+    EXPECT_EQ(modele.appels.find(':'), std::string::npos) << i << " " << modele.appels;
   }
 }
 
