@@ -157,8 +157,8 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindo
   EXPECT_TRUE(ecartFait && poigneeVue);
   EXPECT_EQ(m.g.Preneur, m.g.JoueurHumain);
 
-  // The three windows of the result panel: fixed, no control box, and a close request is
-  // taken as their OK.
+  // The three windows of the result panel: fixed at the model's size, no control box, and a close
+  // request is taken as their OK.
   const std::pair<int, std::function<ModeleFenetre*()>> resultats[] = {
       {id.PanelScoreDetaille, [&] { return m.ScoreDetaille(); }},
       {id.PanelVoirMains, [&] { return m.Mains(); }},
@@ -168,6 +168,7 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindo
     Cliquer(bouton);
     FenetreModele* w = fenetre->Auxiliaire(modele());
     ASSERT_TRUE(w != nullptr && w->isVisible() && Fixe(*w) && EcartMenus().empty()) << bouton;
+    EXPECT_EQ(w->size(), QSize(TwipsEnPixels(modele()->largeur), TwipsEnPixels(modele()->hauteur))) << bouton;
     w->close();
     EXPECT_FALSE(w->isVisible()) << bouton;
     EXPECT_TRUE((modele() == nullptr || !modele()->visible) && EcartMenus().empty()) << bouton;

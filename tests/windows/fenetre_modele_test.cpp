@@ -35,7 +35,9 @@ class ModeleEssai : public ModeleFenetre {
     passe = Ajouter({"ButtonPasse", -1, G::Bouton, enchere, 60, 90, 1200, 450, "Passe"});
     garde = Ajouter({"ButtonGarde", -1, G::Bouton, -1, 150, 3000, 1500, 450, "Garde"});
     for (int16_t k = 1; k <= 3; ++k) {
-      cartes.push_back(Ajouter({"Carte3d", k, G::Carte, -1, 3000.0f + 600 * k, 3500, 1350, 2280}));
+      // The last one as small as the boxes of the deal's windows, which show only a corner of the face.
+      const float l = k < 3 ? 1350 : 450, h = k < 3 ? 2280 : 750;
+      cartes.push_back(Ajouter({"Carte3d", k, G::Carte, -1, 3000.0f + 600 * k, 3500, l, h}));
       (*this)[cartes.back()].pointeur = PointeurFleche;
       (*this)[cartes.back()].carte = Co(static_cast<int16_t>(10 + k));
     }
@@ -84,7 +86,7 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
       {"ButtonPasse", {4, 6, 80, 30}, "PanelEnchere"},
       {"ButtonGarde", {10, 200, 100, 30}, nullptr},
       {"Carte3d_1", {240, 233, 90, 152}, nullptr},
-      {"Carte3d_3", {320, 233, 90, 152}, nullptr},
+      {"Carte3d_3", {320, 233, 30, 50}, nullptr},
   };
   for (const auto& [nom, place, parent] : attendus) {
     QWidget* w = Trouver(nom);
@@ -98,7 +100,7 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
   EXPECT_EQ(fenetre.palette().color(QPalette::Window), QColor(0x0B, 0x5D, 0x2A));
 
   // Later elements lie over earlier ones, as they were created.
-  EXPECT_EQ(fenetre.childAt(325, 300), Trouver("Carte3d_3"));
+  EXPECT_EQ(fenetre.childAt(325, 240), Trouver("Carte3d_3"));
   // The table lies beneath everything and lets clicks through.
   EXPECT_TRUE(Trouver("TableRonde")->testAttribute(Qt::WA_TransparentForMouseEvents));
 
@@ -157,8 +159,9 @@ TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionNamedByItForAssistiveToolsAndCar
   fenetre.Synchroniser();
   EXPECT_NE(info->grab().toImage(), avec);
 
-  // A card with no picture keeps the face it showed.
+  // Faces cut, not scaled; a card with no picture keeps the face it showed.
   const FormCarteSav& sav = FormCarteSav::Instance();
+  VerifierFace(Trouver("Carte3d_3"), sav.ImageListCoeurs[13]);
   VerifierFace(Trouver("Carte3d_2"), sav.ImageListCoeurs[12]);
   for (const Carte& carte : {Exc(), Carte{}}) {
     modele[modele.cartes[1]].carte = carte;
