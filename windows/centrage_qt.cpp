@@ -7,13 +7,24 @@
 
 #include "table/centrer_feuille.h"
 
+namespace {
+
+const QScreen* Ecran(const QWidget& fenetre) {
+  return fenetre.screen() != nullptr ? fenetre.screen() : QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
 void CentrerFenetre(QWidget& fenetre) {
-  const QScreen* ecran = fenetre.screen() != nullptr ? fenetre.screen() : QGuiApplication::primaryScreen();
-  if (ecran == nullptr) return;
-  const QRect e = ecran->geometry();
+  if (const QScreen* ecran = Ecran(fenetre)) CentrerFenetreSur(fenetre, ecran->geometry().size());
+}
+
+void CentrerFenetreSur(QWidget& fenetre, const QSize& tailleEcran) {
+  const QScreen* ecran = Ecran(fenetre);
+  const QPoint origine = ecran != nullptr ? ecran->geometry().topLeft() : QPoint();
   const QRect cadre = fenetre.frameGeometry();
   // The arithmetic is the same in any unit; pixels spare two conversions.
   Feuille f{0, 0, static_cast<float>(cadre.width()), static_cast<float>(cadre.height())};
-  CentrerFeuille(f, static_cast<float>(e.width()), static_cast<float>(e.height()));
-  fenetre.move(e.x() + static_cast<int>(std::nearbyint(f.gauche)), e.y() + static_cast<int>(std::nearbyint(f.haut)));
+  CentrerFeuille(f, static_cast<float>(tailleEcran.width()), static_cast<float>(tailleEcran.height()));
+  fenetre.move(origine + QPoint(static_cast<int>(std::nearbyint(f.gauche)), static_cast<int>(std::nearbyint(f.haut))));
 }

@@ -2,20 +2,18 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QScreen>
-#include <cmath>
 #include <memory>
 
 #include "platform/aide_qt.h"
-#include "windows/centrage_qt.h"
 #include "platform/mode_ecran_x11.h"
 #include "platform/plateforme_qt.h"
 #include "platform/reglages_qt.h"
 #include "platform/signaux_qt.h"
-#include "windows/fenetre_mirvane.h"
-#include "table/centrer_feuille.h"
 #include "table/frm_splash.h"
 #include "table/mirvane.h"
 #include "windows/carte_sav.h"
+#include "windows/centrage_qt.h"
+#include "windows/fenetre_mirvane.h"
 #include "windows/fenetre_splash.h"
 
 namespace {
@@ -34,17 +32,6 @@ class FermetureTable : public QObject {
  private:
   Mirvane& table_;
 };
-
-// Centred on the screen as the switch left it. Qt hears of a new size from the server only
-// later, so the size is the one the display mode reads from the server now.
-void CentrerSurEcran(QWidget& fenetre, TailleEcran taille) {
-  const QScreen* ecran = QGuiApplication::primaryScreen();
-  const QPoint origine = ecran != nullptr ? ecran->geometry().topLeft() : QPoint();
-  const QRect cadre = fenetre.frameGeometry();
-  Feuille f{0, 0, static_cast<float>(cadre.width()), static_cast<float>(cadre.height())};
-  CentrerFeuille(f, static_cast<float>(taille.largeur), static_cast<float>(taille.hauteur));
-  fenetre.move(origine + QPoint(static_cast<int>(std::nearbyint(f.gauche)), static_cast<int>(std::nearbyint(f.haut))));
-}
 
 TailleEcran TailleEcranQt() {
   const QScreen* ecran = QGuiApplication::primaryScreen();
@@ -90,7 +77,10 @@ int main(int argc, char** argv) {
     fenetre = std::make_unique<FenetreMirvane>(*table, plateforme);
     fermeture = std::make_unique<FermetureTable>(*table);
     fenetre->installEventFilter(fermeture.get());
-    CentrerSurEcran(*fenetre, ecran.Taille());
+    // Centred on the screen as the switch left it: Qt hears of a new size from the server only
+    // later, so the size is the one the display mode reads from the server now.
+    const TailleEcran taille = ecran.Taille();
+    CentrerFenetreSur(*fenetre, QSize(taille.largeur, taille.hauteur));
     fenetre->show();
   };
   accueil.show();
