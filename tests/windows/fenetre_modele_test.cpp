@@ -4,8 +4,8 @@
 
 #include <QAccessible>
 #include <QTest>
-#include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "application_qt.h"
@@ -13,18 +13,10 @@
 #include "support/cartes.h"
 #include "windows/carte_sav.h"
 
-namespace {
+// The test controls give their first fields only; the rest keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
-Controle Nouveau(const char* nom, GenreControle genre, float x, float y, float l, float h, int parent = -1,
-                 const char* legende = "") {
-  Controle c;
-  c.nom = nom;
-  c.genre = genre;
-  c.parent = parent;
-  c.gauche = x, c.haut = y, c.largeur = l, c.hauteur = h;
-  c.legende = legende;
-  return c;
-}
+namespace {
 
 // A small window: the table, a panel, a panel holding a button, a button and three cards.
 class ModeleEssai : public ModeleFenetre {
@@ -33,19 +25,21 @@ class ModeleEssai : public ModeleFenetre {
     titre = "Essai";
     largeur = 9000, hauteur = 6000;
     couleurFond = 0x0B5D2A;
-    table = Ajouter(Nouveau("TableRonde", GenreControle::Forme, 3000, 45, 3000, 3000));
-    info = Ajouter(Nouveau("PanelInfo", GenreControle::Panneau, 22.5f, 37.5f, 2700, 607.5f, -1, "Donne\nen cours"));
+    // Name, index, kind, parent, place and size in twips, caption.
+    using G = GenreControle;
+    table = Ajouter({"TableRonde", -1, G::Forme, -1, 3000, 45, 3000, 3000});
+    info = Ajouter({"PanelInfo", -1, G::Panneau, -1, 22.5f, 37.5f, 2700, 607.5f, "Donne\nen cours"});
     (*this)[info].biseau = BiseauCreux;
     (*this)[info].gras = true;
-    enchere = Ajouter(Nouveau("PanelEnchere", GenreControle::Panneau, 150, 1500, 2400, 900));
-    passe = Ajouter(Nouveau("ButtonPasse", GenreControle::Bouton, 60, 90, 1200, 450, enchere, "Passe"));
-    garde = Ajouter(Nouveau("ButtonGarde", GenreControle::Bouton, 150, 3000, 1500, 450, -1, "Garde"));
+    enchere = Ajouter({"PanelEnchere", -1, G::Panneau, -1, 150, 1500, 2400, 900});
+    passe = Ajouter({"ButtonPasse", -1, G::Bouton, enchere, 60, 90, 1200, 450, "Passe"});
+    garde = Ajouter({"ButtonGarde", -1, G::Bouton, -1, 150, 3000, 1500, 450, "Garde"});
     for (int16_t k = 1; k <= 3; ++k) {
-      Controle carte = Nouveau("Carte3d", GenreControle::Carte, 3000.0f + 600 * k, 3500, 1350, 2280);
-      carte.index = k;
-      carte.pointeur = PointeurFleche;
-      carte.carte = Co(static_cast<int16_t>(10 + k));
-      cartes.push_back(Ajouter(carte));
+      // The last one as small as the boxes of the deal's windows, which show only a corner of the face.
+      const float l = k < 3 ? 1350 : 450, h = k < 3 ? 2280 : 750;
+      cartes.push_back(Ajouter({"Carte3d", k, G::Carte, -1, 3000.0f + 600 * k, 3500, l, h}));
+      (*this)[cartes.back()].pointeur = PointeurFleche;
+      (*this)[cartes.back()].carte = Co(static_cast<int16_t>(10 + k));
     }
     // The pressed look of a button, as the game's handlers give it.
     for (int id : {passe, garde, cartes[1]}) {
@@ -55,15 +49,15 @@ class ModeleEssai : public ModeleFenetre {
     }
     Associer(cartes[1], Evenement::Survol, [this](int16_t) { Noter(cartes[1], "Survol"); });
   }
-  void Form_Click() override { appels.push_back("Form_Click"); }
+  void Form_Click() override { appels += "Form_Click "; }
   void Noter(int id, const std::string& quoi, int16_t biseau = -1) {
-    appels.push_back((*this)[id].nom + ":" + quoi);
+    appels += (*this)[id].nom + ":" + quoi + " ";
     if (biseau >= 0) (*this)[id].biseau = biseau;
   }
 
   int table, info, enchere, passe, garde;
   std::vector<int> cartes;
-  std::vector<std::string> appels;
+  std::string appels;
 };
 
 class FenetreModeleTest : public TestQt {
@@ -84,11 +78,7 @@ class FenetreModeleTest : public TestQt {
 
 TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePixelWithTheirCursors) {
   // Pixels, in the parent control's widget.
-  const struct Attendu {
-    const char* nom;
-    QRect place;
-    const char* parent;
-  } attendus[] = {
+  const std::tuple<const char*, QRect, const char*> attendus[] = {
       {"TableRonde", {200, 3, 200, 200}, nullptr},
       // 22.5 and 37.5 twips are 1.5 and 2.5 pixels: halves go to the even pixel.
       {"PanelInfo", {2, 2, 180, 40}, nullptr},
@@ -96,21 +86,21 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
       {"ButtonPasse", {4, 6, 80, 30}, "PanelEnchere"},
       {"ButtonGarde", {10, 200, 100, 30}, nullptr},
       {"Carte3d_1", {240, 233, 90, 152}, nullptr},
-      {"Carte3d_3", {320, 233, 90, 152}, nullptr},
+      {"Carte3d_3", {320, 233, 30, 50}, nullptr},
   };
-  for (const Attendu& a : attendus) {
-    QWidget* w = Trouver(a.nom);
+  for (const auto& [nom, place, parent] : attendus) {
+    QWidget* w = Trouver(nom);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->geometry(), a.place) << a.nom;
-    EXPECT_EQ(w->parentWidget()->objectName(), QString::fromLatin1(a.parent ? a.parent : "")) << a.nom;
-    EXPECT_TRUE(w->isVisible()) << a.nom;
+    EXPECT_EQ(w->geometry(), place) << nom;
+    EXPECT_EQ(w->parentWidget()->objectName(), QString::fromLatin1(parent ? parent : "")) << nom;
+    EXPECT_TRUE(w->isVisible()) << nom;
   }
   EXPECT_EQ(fenetre.sizeHint(), QSize(600, 400));
   EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Essai"));
   EXPECT_EQ(fenetre.palette().color(QPalette::Window), QColor(0x0B, 0x5D, 0x2A));
 
   // Later elements lie over earlier ones, as they were created.
-  EXPECT_EQ(fenetre.childAt(325, 300), Trouver("Carte3d_3"));
+  EXPECT_EQ(fenetre.childAt(325, 240), Trouver("Carte3d_3"));
   // The table lies beneath everything and lets clicks through.
   EXPECT_TRUE(Trouver("TableRonde")->testAttribute(Qt::WA_TransparentForMouseEvents));
 
@@ -137,16 +127,14 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
 
   // The window's pointer, the card's, the card's cursor: a card with the default pointer shows
   // the window's.
-  const struct {
-    int16_t fenetre, carte;
-    Qt::CursorShape attendu;
-  } cas[] = {{0, 10, Qt::UpArrowCursor}, {0, 11, Qt::WaitCursor}, {0, 12, Qt::ForbiddenCursor},
-             {0, 0, Qt::ArrowCursor},    {11, 0, Qt::WaitCursor}, {11, 12, Qt::ForbiddenCursor}};
-  for (const auto& c : cas) {
-    modele.pointeur = c.fenetre;
-    modele[modele.cartes[0]].pointeur = c.carte;
+  const std::tuple<int16_t, int16_t, Qt::CursorShape> cas[] = {
+      {0, 10, Qt::UpArrowCursor}, {0, 11, Qt::WaitCursor}, {0, 12, Qt::ForbiddenCursor},
+      {0, 0, Qt::ArrowCursor},    {11, 0, Qt::WaitCursor}, {11, 12, Qt::ForbiddenCursor}};
+  for (const auto& [pointeur, carte, attendu] : cas) {
+    modele.pointeur = pointeur;
+    modele[modele.cartes[0]].pointeur = carte;
     fenetre.Synchroniser();
-    EXPECT_EQ(Trouver("Carte3d_1")->cursor().shape(), c.attendu) << c.fenetre << " " << c.carte;
+    EXPECT_EQ(Trouver("Carte3d_1")->cursor().shape(), attendu) << pointeur << " " << carte;
   }
 }
 
@@ -171,8 +159,9 @@ TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionNamedByItForAssistiveToolsAndCar
   fenetre.Synchroniser();
   EXPECT_NE(info->grab().toImage(), avec);
 
-  // A card with no picture keeps the face it showed.
+  // Faces cut, not scaled; a card with no picture keeps the face it showed.
   const FormCarteSav& sav = FormCarteSav::Instance();
+  VerifierFace(Trouver("Carte3d_3"), sav.ImageListCoeurs[13]);
   VerifierFace(Trouver("Carte3d_2"), sav.ImageListCoeurs[12]);
   for (const Carte& carte : {Exc(), Carte{}}) {
     modele[modele.cartes[1]].carte = carte;
@@ -201,34 +190,25 @@ TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClickUnles
   // button in and out but does not click it.
   QTest::mouseClick(Trouver("Carte3d_1"), Qt::LeftButton);
   QTest::mouseClick(garde, Qt::RightButton);
-  const std::vector<std::string> attendus = {
-      "ButtonGarde:Bas", "ButtonGarde:Haut", "ButtonGarde:Clic-1", "ButtonPasse:Bas", "ButtonPasse:Haut",
-      "ButtonPasse:Clic-1", "Carte3d:Bas",  "Carte3d:Haut",       "Carte3d:Clic2",   "ButtonGarde:Bas",
-      "ButtonGarde:Haut",   "Form_Click",       "Carte3d:Survol",     "Form_Click",      "ButtonGarde:Bas",
-      "ButtonGarde:Haut",
-  };
-  EXPECT_EQ(modele.appels, attendus);
+  EXPECT_EQ(modele.appels,
+            "ButtonGarde:Bas ButtonGarde:Haut ButtonGarde:Clic-1 ButtonPasse:Bas ButtonPasse:Haut ButtonPasse:Clic-1 "
+            "Carte3d:Bas Carte3d:Haut Carte3d:Clic2 ButtonGarde:Bas ButtonGarde:Haut Form_Click Carte3d:Survol "
+            "Form_Click ButtonGarde:Bas ButtonGarde:Haut ");
 
-  // Hidden or disabled controls get nothing.
-  const std::function<void()> cas[] = {
-      [&] { modele[modele.garde].actif = false; },
-      [&] { modele[modele.garde].visible = false; },
-      // A button in a disabled panel.
-      [&] { modele[modele.enchere].actif = false; },
-      // The whole window disabled (another window is modal to it).
-      [&] { modele.actif = false; },
-  };
-  for (size_t i = 0; i < std::size(cas); ++i) {
-    modele.actif = true;
-    for (int id : {modele.garde, modele.enchere}) modele[id].actif = modele[id].visible = true;
-    cas[i]();
+  // Hidden or disabled controls get nothing: the button disabled, hidden, in a disabled panel, the whole window
+  // disabled (another window is modal to it).
+  for (int i = 0; i < 4; ++i) {
+    modele[modele.garde].actif = i != 0;
+    modele[modele.garde].visible = i != 1;
+    modele[modele.enchere].actif = i != 2;
+    modele.actif = i != 3;
     fenetre.Synchroniser();
     modele.appels.clear();
     // Clicked on screen, and handed to the model alone: the model decides, whatever the view does.
     const int cible = i < 2 ? modele.garde : modele.passe;
     QTest::mouseClick(fenetre.Widget(cible), Qt::LeftButton);
     modele.Envoyer(cible, Evenement::Clic);
-    for (const std::string& appel : modele.appels) EXPECT_EQ(appel, "Form_Click") << i;
+    EXPECT_EQ(modele.appels.find(':'), std::string::npos) << i << " " << modele.appels;
   }
 }
 
