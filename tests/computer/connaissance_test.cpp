@@ -31,8 +31,6 @@ Partie DonneEst() {
   return g;
 }
 
-int16_t Coeur(const Partie& g, int16_t o, int16_t v) { return g.ConnuDetenteurCouleur[o][CouleurCoeur][v]; }
-
 }  // namespace
 
 TEST(Connaissance, TheTakerPlacesWhatTheDefendersCannot) {
@@ -52,8 +50,8 @@ TEST(Connaissance, TheTakerPlacesWhatTheDefendersCannot) {
   }
   // Hearts 4..11 can only be South's in the taker's picture; no defender deduces them.
   for (int16_t v = 4; v <= 11; ++v) {
-    EXPECT_EQ(Coeur(g, 2, v), 1) << v;
-    EXPECT_EQ(Coeur(g, 3, v), ConnuNonPlace) << v;
+    EXPECT_EQ(g.ConnuDetenteurCouleur[2][CouleurCoeur][v], 1) << v;
+    EXPECT_EQ(g.ConnuDetenteurCouleur[3][CouleurCoeur][v], ConnuNonPlace) << v;
   }
 }
 

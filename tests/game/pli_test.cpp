@@ -68,9 +68,7 @@ TEST(Pli, LegalCardsAndEndOfTrick) {
   t.g.CouleurNonJouee[2] = 1;
   t.Poser({Pi(1), Pi(2), Pi(3), At(4)});
   EXPECT_EQ(t.g.AttenteClic + t.g.PliAffiche, 2);
-  EXPECT_EQ(t.g.NbCartesPli + t.g.PlusHautAtoutPli, 0);
   EXPECT_EQ(t.g.NumeroPli, 2);
-  EXPECT_EQ(t.g.EntameurPli + t.g.JoueurCourant, 8);  // the trump wins and leads next
   EXPECT_EQ(t.g.CouleurNonJouee[1], 0);               // first played in this trick
   EXPECT_EQ(t.g.CouleurNonJouee[2], 1);
   // The end of the first trick opens the last-trick menu.
