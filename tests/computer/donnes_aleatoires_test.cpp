@@ -167,7 +167,6 @@ TEST_P(DonnesAleatoires, RulesCountsScoresAndMemory) {
       connu = g;
     }
     VerifierMarqueurs(g, poses);
-    ASSERT_EQ(g.NumeroPli, 19);
     ASSERT_EQ(g.DemiPointsPreneur + g.DemiPointsDefense, 182);
     ASSERT_EQ(g.BoutsPreneur + g.BoutsDefense, 3);
     ASSERT_EQ(g.DemiPointsPreneur, attendu.demiPoints);

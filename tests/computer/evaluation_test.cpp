@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
+#include <array>
+#include <utility>
+#include <vector>
 
 #include "support/cartes.h"
 
 namespace {
 
 // Seat 1: the given suit-0 cards, then so many Kings, Queens and Knights, then small cards.
-void Poser(Partie& g, std::initializer_list<int16_t> atouts, int rois, int dames = 0, int cavaliers = 0) {
+void Poser(Partie& g, const std::vector<int16_t>& atouts, int rois, int dames = 0, int cavaliers = 0) {
   int j = 1;
   for (int16_t v : atouts) g.MainsJoueurs[1][j++] = At(v);
   for (int k = 0; j <= 18; ++k, ++j) {
@@ -24,43 +26,33 @@ void Poser(Partie& g, std::initializer_list<int16_t> atouts, int rois, int dames
 // Per shape: a hand just at the trump and high-trump minimums bids by its score; one suit-0
 // card fewer or one high trump fewer passes whatever the score.
 TEST(Evaluation, ShapesAndScoreBands) {
-  struct Cas {
-    std::initializer_list<int16_t> atouts;
-    int rois, dames;
-    int s;
-    int16_t attendu;
-    int cavaliers = 0;
-  };
-  // Columns: suit-0 cards, Kings, Queens (then small cards), S, the bid of the score bands, Knights.
+  // Per shape (its suit-0 cards): Kings, Queens (then small cards), S, the bid of the score bands, Knights.
   // clang-format off
-  const Cas cas[] = {
-      {{0, 1, 21, 15, 2}, 0, 0, 50, 0}, {{0, 1, 21, 15, 2}, 0, 1, 55, 1}, {{0, 1, 21, 15, 2}, 1, 0, 61, 1},
-      {{0, 1, 21, 15, 2}, 0, 3, 65, 2}, {{0, 1, 21, 15, 2}, 2, 1, 77, 2}, {{0, 1, 21, 15, 2}, 1, 4, 81, 3},
-      {{0, 1, 21, 15, 2}, 3, 0, 83, 3}, {{0, 1, 21, 15, 2}, 2, 3, 87, 4}, {{0, 1, 21, 15}, 4, 4, 113, 0},
-      {{0, 1, 21, 10, 2}, 4, 4, 113, 0}, {{0, 21, 15, 2, 3}, 0, 0, 40, 0}, {{0, 21, 15, 2, 3}, 0, 1, 45, 1},
-      {{0, 21, 15, 2, 3}, 0, 3, 55, 1}, {{0, 21, 15, 2, 3}, 1, 1, 56, 2}, {{0, 21, 15, 2, 3}, 3, 0, 73, 2},
-      {{0, 21, 15, 2, 3}, 2, 3, 77, 3}, {{0, 21, 15, 2, 3}, 3, 2, 83, 3}, {{0, 21, 15, 2, 3}, 4, 0, 84, 4},
-      {{0, 21, 15, 2}, 4, 4, 103, 0}, {{0, 21, 10, 2, 3}, 4, 4, 103, 0}, {{21, 15, 2, 3, 4, 5}, 1, 1, 53, 0},
-      {{21, 15, 2, 3, 4, 5}, 0, 4, 57, 1}, {{21, 15, 2, 3, 4, 5}, 2, 2, 69, 1}, {{21, 15, 2, 3, 4, 5}, 3, 0, 70, 2},
-      {{21, 15, 2, 3, 4, 5}, 4, 4, 101, 2}, {{21, 15, 2, 3, 4}, 4, 4, 98, 0}, {{21, 10, 2, 3, 4, 5}, 4, 4, 100, 0},
-      {{13, 14, 15, 16, 2, 3, 4, 5}, 3, 0, 67, 0}, {{13, 14, 15, 16, 2, 3, 4, 5}, 2, 3, 71, 1},
-      {{13, 14, 15, 16, 2, 3, 4, 5}, 4, 1, 83, 1}, {{13, 14, 15, 16, 2, 3, 4, 5}, 3, 4, 87, 2},
-      {{13, 14, 15, 16, 2, 3, 4, 5}, 4, 4, 98, 2}, {{13, 14, 15, 16, 2, 3, 4}, 4, 4, 95, 0},
-      {{13, 14, 15, 10, 2, 3, 4, 5}, 4, 4, 97, 0},
-      {{0, 1, 13, 14, 2, 3}, 0, 0, 42, 0}, {{0, 1, 13, 14, 2, 3}, 0, 1, 47, 1},
-      {{0, 1, 13, 14, 2, 3}, 0, 3, 57, 2}, {{0, 1, 13, 14, 2, 3}, 3, 0, 75, 2}, {{0, 1, 13, 14, 2, 3}, 2, 3, 79, 3},
-      {{0, 1, 13, 14, 2, 3}, 2, 4, 84, 4}, {{0, 1, 13, 14, 2}, 4, 4, 103, 0}, {{0, 1, 13, 10, 2, 3}, 4, 4, 106, 0},
-      {{0, 1, 21, 2, 3, 4, 5, 6, 7}, 4, 4, 126, 0},  // three oudlers, only 21 high
-      {{0, 1, 21, 18, 5}, 2, 1, 78, 3, 1},  // a Knight for a small card
+  const std::pair<std::vector<int16_t>, std::vector<std::array<int, 5>>> cas[] = {
+      {{0, 1, 21, 15, 2}, {{0, 0, 50, 0}, {0, 1, 55, 1}, {1, 0, 61, 1}, {0, 3, 65, 2}, {2, 1, 77, 2}, {1, 4, 81, 3},
+                           {3, 0, 83, 3}, {2, 3, 87, 4}}},
+      {{0, 1, 21, 15}, {{4, 4, 113}}}, {{0, 1, 21, 10, 2}, {{4, 4, 113}}},
+      {{0, 21, 15, 2, 3}, {{0, 0, 40, 0}, {0, 1, 45, 1}, {0, 3, 55, 1}, {1, 1, 56, 2}, {3, 0, 73, 2}, {2, 3, 77, 3},
+                           {3, 2, 83, 3}, {4, 0, 84, 4}}},
+      {{0, 21, 15, 2}, {{4, 4, 103}}}, {{0, 21, 10, 2, 3}, {{4, 4, 103}}},
+      {{21, 15, 2, 3, 4, 5}, {{1, 1, 53, 0}, {0, 4, 57, 1}, {2, 2, 69, 1}, {3, 0, 70, 2}, {4, 4, 101, 2}}},
+      {{21, 15, 2, 3, 4}, {{4, 4, 98}}}, {{21, 10, 2, 3, 4, 5}, {{4, 4, 100}}},
+      {{13, 14, 15, 16, 2, 3, 4, 5}, {{3, 0, 67, 0}, {2, 3, 71, 1}, {4, 1, 83, 1}, {3, 4, 87, 2}, {4, 4, 98, 2}}},
+      {{13, 14, 15, 16, 2, 3, 4}, {{4, 4, 95}}}, {{13, 14, 15, 10, 2, 3, 4, 5}, {{4, 4, 97}}},
+      {{0, 1, 13, 14, 2, 3}, {{0, 0, 42, 0}, {0, 1, 47, 1}, {0, 3, 57, 2}, {3, 0, 75, 2}, {2, 3, 79, 3},
+                              {2, 4, 84, 4}}},
+      {{0, 1, 13, 14, 2}, {{4, 4, 103}}}, {{0, 1, 13, 10, 2, 3}, {{4, 4, 106}}},
+      {{0, 1, 21, 2, 3, 4, 5, 6, 7}, {{4, 4, 126}}},  // three oudlers, only 21 high
+      {{0, 1, 21, 18, 5}, {{2, 1, 78, 3, 1}}},        // a Knight for a small card
   };
   // clang-format on
-
-  for (const Cas& c : cas) {
-    Partie g(Aleatoire(3));
-    Poser(g, c.atouts, c.rois, c.dames, c.cavaliers);
-    ASSERT_EQ(EvaluerMain(g, 1), c.s);
-    EXPECT_EQ(CalculerEnchereConseillee(g, 1), c.attendu) << "S = " << c.s;
-  }
+  for (const auto& [atouts, mains] : cas)
+    for (const auto& [rois, dames, s, attendu, cavaliers] : mains) {
+      Partie g(Aleatoire(3));
+      Poser(g, atouts, rois, dames, cavaliers);
+      ASSERT_EQ(EvaluerMain(g, 1), s);
+      EXPECT_EQ(CalculerEnchereConseillee(g, 1), attendu) << "S = " << s;
+    }
 }
 
 // One draw r = CInt(2 u) per suit-0 card in hand order, the Petit and the Excuse included;

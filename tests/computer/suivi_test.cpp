@@ -41,11 +41,9 @@ TEST(Suivi, StartOfPlay) {
   EXPECT_EQ(g.CouleurEntameePreneur, -1);
   EXPECT_EQ(g.ClasseCarte[2][5].Classe + g.ClasseCarte[2][5].AtoutABattre + g.ClasseCarte[2][5].CouleurDemandee, -3);
   EXPECT_EQ(g.RoiSecPreneur[CouleurCarreau] + 10 * (g.RoiSecPreneur[1] + g.RoiSecPreneur[2] + g.RoiSecPreneur[3]), 1);
-  EXPECT_EQ(g.AtoutsChien, 0);
-  EXPECT_EQ(g.NbAtoutsDonne[3], 8);
-  EXPECT_EQ(g.NbCartesCouleurDonne[4][CouleurCarreau], 9);
-  EXPECT_EQ(g.CoupesConnues[3][3][CouleurTrefle], 1);
-  EXPECT_EQ(g.SansAtout[2][2] - g.SansAtout[3][2], 1);
+  EXPECT_EQ((std::array{g.AtoutsChien, g.NbAtoutsDonne[3], g.NbCartesCouleurDonne[4][CouleurCarreau],
+                        g.CoupesConnues[3][3][CouleurTrefle], g.SansAtout[2][2], g.SansAtout[3][2]}),
+            (std::array<int16_t, 6>{0, 8, 9, 1, 1, 0}));
   EXPECT_EQ((std::array{g.Regle181Jouee, g.PetitProtege, g.CavalierLonguePreneurTombe, g.DefenseNaPasEntame,
                         g.RetourAtoutAttendu, g.SignalAtoutHumain}),
             (std::array<int16_t, 6>{0, 0, 0, 1, -1, -1}));

@@ -93,6 +93,5 @@ inline ::testing::AssertionResult MemoireJuste(const Partie& g) {
     if (s >= 1 && k != place[n]) faux("place", n, k, place[n]);
   }
 
-  if (err.empty()) return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << err;
+  return err.empty() ? ::testing::AssertionSuccess() : ::testing::AssertionFailure() << err;
 }
