@@ -68,6 +68,7 @@ TEST(CycleTable, LoadSwitchesTheDisplayEntersTheProgramsFolderAndPicksTheHelpFil
     t.m.ChoisirMenu(t.m.ChercherMenu("som"));
     EXPECT_EQ(t.aide.ouvertures, (std::vector<std::string>{fichier, fichier}));
   }
+  EXPECT_EQ(FichierAide(dossier, 3) + FichierAide(dossier, 0), "");
 }
 
 // No: the game goes on where it was. Yes, by the button or the menu: goodbye, then the save,
@@ -113,7 +114,6 @@ TEST(CycleTable, TheQuitQuestion) {
   }
 }
 
-
 const std::vector<TailleEcran> ModesCourants = {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}, {1920, 1080}};
 
 // Switched to 800 x 600 unless 800 wide or 600 high; the size put back once at the end, whether
@@ -149,10 +149,6 @@ TEST(ResolutionEcran, SwitchesTo800x600UnlessTheWidthIs800OrTheHeight600AndPutsT
     EXPECT_EQ(ecran.demandes, demandes);
     EXPECT_EQ(ecran.Taille(), c.depart);
   }
-}
-
-TEST(FichierAide, NoFileForAnyOtherLanguage) {
-  EXPECT_EQ(FichierAide("/opt/mirvane", 3) + FichierAide("/opt/mirvane", 0), "");
 }
 
 // The start screen loaded in French; each way out opens the game once, in its language.

@@ -277,7 +277,6 @@ TEST_F(TableOptions, ASaveThatFailsIsReportedOnceInTheCurrentLanguageWithTheFile
   EXPECT_TRUE(options.EchecSignale());
 }
 
-
 TEST(ControleurOptions, TheLoadReadsTheStoreAfterTheTextsAndTheMenusReachTheOptions) {
   for (int16_t langue : {1, 2}) {
     SCOPED_TRACE(langue);
