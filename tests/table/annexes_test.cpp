@@ -95,8 +95,7 @@ TEST(FormScoreDetaille, AFailedContractInEnglishAndTheFrames) {
                     "PanelScoreTmp 25; PanelCoefficientEnchere 1; PanelScoreFinalPreneur 75");
 }
 
-// Over thousands of deals played to the end, every contract and handful, the sheet's last row
-// is the taker's score as the rules state it.
+// Over every contract and handful, as the rules state the score.
 TEST(FormScoreDetaille, TheLastRowIsTheDealsScore) {
   Partie g{Aleatoire(13)};
   FormScoreDetaille f(g.Langue);

@@ -116,8 +116,7 @@ TEST(CycleTable, TheQuitQuestion) {
 
 const std::vector<TailleEcran> ModesCourants = {{640, 480}, {800, 600}, {1024, 768}, {1280, 1024}, {1920, 1080}};
 
-// Switched to 800 x 600 unless 800 wide or 600 high; the size put back once at the end, whether
-// switched, refused (no such mode, or no switch at all) or not, and whoever ends first.
+// Put back whether switched, refused (no such mode, or no switch at all) or not, whoever ends first.
 TEST(ResolutionEcran, SwitchesTo800x600UnlessTheWidthIs800OrTheHeight600AndPutsTheSizeBackOnce) {
   const struct {
     TailleEcran depart;
@@ -151,7 +150,6 @@ TEST(ResolutionEcran, SwitchesTo800x600UnlessTheWidthIs800OrTheHeight600AndPutsT
   }
 }
 
-// The start screen loaded in French; each way out opens the game once, in its language.
 TEST(FrmSplash, LoadsInFrenchAndEachWayOutOpensTheGameOnceInItsLanguage) {
   const struct {
     const char* bouton;  // empty: closed by the window system
