@@ -247,10 +247,9 @@ TEST_F(TableOptions, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeSto
     EXPECT_EQ(Stocke(c.cle), c.valeur);
     EXPECT_TRUE(Coche(c.item) || std::string(c.valeur) == "false");
   }
-  EXPECT_TRUE(Panneau("EvMaMain").visible);
-  for (const char* p :
-       {"nPointsAttaque", "nBoutsPreneur", "nContrat", "nPointsDefense", "nBoutsDefense", "PanelAtExt", "PanelDroite"})
-    EXPECT_FALSE(Panneau(p).visible) << p;
+  std::string visibles;
+  for (const std::string& p : PanneauxOptions) visibles += Panneau(p).visible ? p + " " : "";
+  EXPECT_EQ(visibles, "EvMaMain PanelNiveau ");
   EXPECT_EQ((std::array{g.AuMoinsUnePriseActif, g.AttenteAuto}), (std::array<int16_t, 2>{1, 1}));
   EXPECT_FALSE(transition.Active());
 
