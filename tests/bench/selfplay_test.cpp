@@ -70,10 +70,8 @@ void VerifierDonne(const Json& t, const Tab1<int32_t, 4>& avant) {
   // running scores keep summing to zero.
   for (int s = 1; s <= 4; ++s) EXPECT_EQ(t["totals"](s) - avant[s], s == preneur ? t["score"] : -t["score"] / 3) << s;
   const Json& plis = t["tricks"];
-  if (preneur == 0) {
-    EXPECT_EQ(plis.liste.size(), 0u);
-    return;
-  }
+  EXPECT_EQ(plis.liste.empty(), preneur == 0);
+  if (preneur == 0) return;
   const int contrat = t["contract"];
   EXPECT_EQ(contrat, meilleure);
   ASSERT_EQ(t["discard"].liste.empty(), contrat > EnchereGarde);
@@ -85,9 +83,7 @@ void VerifierDonne(const Json& t, const Tab1<int32_t, 4>& avant) {
     for (const Carte& c : Lues(t["chien"], 6)) m.push_back(c);
     for (const Carte& c : Lues(t["discard"], 6)) {
       EXPECT_TRUE(c.EstCouleur() && c.Valeur < 14) << "discarded " << Nom(c);
-      const auto it = std::find(m.begin(), m.end(), c);
-      ASSERT_NE(it, m.end());
-      m.erase(it);
+      ASSERT_EQ(std::erase(m, c), 1u) << Nom(c);
     }
   }
 
@@ -103,11 +99,9 @@ void VerifierDonne(const Json& t, const Tab1<int32_t, 4>& avant) {
       const int siege = ct(1);
       const Carte c = CarteDeNumero(static_cast<int16_t>(ct(2)));
       EXPECT_EQ(siege, (entameur + i - 2) % 4 + 1);
-      Cartes& m = mains[siege];
-      const auto it = std::find(m.begin(), m.end(), c);
-      ASSERT_NE(it, m.end()) << "trick " << n << " seat " << siege << " card " << Nom(c);
-      EXPECT_TRUE(regles::Juger(m, posees, c).legal) << "trick " << n << " seat " << siege << " card " << Nom(c);
-      m.erase(it);
+      SCOPED_TRACE("trick " + std::to_string(n) + " seat " + std::to_string(siege) + " card " + Nom(c));
+      EXPECT_TRUE(regles::Juger(mains[siege], posees, c).legal);
+      ASSERT_EQ(std::erase(mains[siege], c), 1u);
       posees.push_back(c);
       // A reasoned player keeps the Petit back when leading, and never keeps the Excuse to
       // the last trick, where it would change camp.
@@ -141,8 +135,7 @@ TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
       size_t i = 0;
       const Json lu = Lire(TraceJson(t), i);
       VerifierDonne(lu, avant);
-      EXPECT_EQ(lu["deal"], n);
-      EXPECT_EQ(lu["level"], niveau);
+      EXPECT_TRUE(lu["deal"] == n && lu["level"] == niveau) << n;
       poignees += lu["handful"] != 0;
       // Seat 1 declares the largest handful its suit-0 cards allow, or none.
       int16_t atouts = 0;
@@ -162,14 +155,12 @@ TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
         for (int k = 1; k <= 4; ++k) reglesVues[pli["cards"](k)(1)] += pli["cards"](k)(3) != 0;
     }
     // Both outcomes of the auction happen, and the rules do pick cards for every seat.
-    EXPECT_GT(passees, 0);
-    EXPECT_LT(passees, 1500);
+    EXPECT_TRUE(passees > 0 && passees < 1500) << passees;
     EXPECT_EQ(poignees > 0, p.poignees);
     for (int32_t vues : reglesVues) EXPECT_GT(vues, 0);
     // What the fake timers record stays small however many deals are played (1,500 deals arm
     // the card timer some 60,000 times).
-    for (const MinuterieFactice* minuterie : table.plateforme.minuteries)
-      EXPECT_LT(minuterie->armements.size(), 5000u);
+    for (const MinuterieFactice* minuterie : table.plateforme.minuteries) EXPECT_LT(minuterie->armements.size(), 5000u);
   }
 }
 
@@ -180,11 +171,7 @@ TEST(Selfplay, PinnedSignatureOfAShortRun) {
     Table table(1);
     Bilan b;
     TraceDonne t;
-    for (int32_t n = 1; n <= 50; ++n) {
-      t.donne = n;
-      JouerDonne(table, t);
-      b.Ajouter(t);
-    }
+    for (t.donne = 1; t.donne <= 50; ++t.donne) JouerDonne(table, t), b.Ajouter(t);
     EXPECT_EQ(b.signature.Valeur(), 0xdd879830b7d9f678ull);
   }
 }

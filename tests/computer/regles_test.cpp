@@ -9,6 +9,7 @@
 #include "support/cartes.h"
 
 namespace {
+using namespace std::string_literals;
 
 // The taker, the leader and the cards laid; the hand of the seat to play; what the rule leaves:
 // "=" and the card when it picks, the candidates left when it narrows them, "" when it does
@@ -430,18 +431,17 @@ const Cas kCas[] = {
 TEST(Regles, EachClauseAndLimit) {
   std::set<int16_t> agit, rien;
   for (const Cas& cas : kCas) {
-    const auto ligne = &cas - kCas;
+    SCOPED_TRACE("row " + std::to_string(&cas - kCas) + ", rule " + std::to_string(cas.regle));
     Position p(cas.preneur);
     p.Pli(cas.entameur, Lire(cas.pli)).Main(Lire(cas.main));
     if (cas.regler) cas.regler(p.g);
     const std::string avant = p.Candidats();
     Aleatoire temoin = p.g.alea;
     const std::string apres = p.Regle(cas.regle);
-    EXPECT_EQ(apres, *cas.attendu ? cas.attendu : avant) << "row " << ligne << ", rule " << cas.regle;
-    EXPECT_TRUE(!*cas.attendu || apres != avant) << "row " << ligne << ": rule " << cas.regle << " changes nothing";
+    EXPECT_EQ(apres, *cas.attendu ? cas.attendu : avant);
+    EXPECT_TRUE(!*cas.attendu || apres != avant) << "changes nothing";
     for (int i = 0; i < cas.tirages; ++i) temoin.Rnd();
-    EXPECT_EQ(p.g.Rnd(), temoin.Rnd()) << "row " << ligne << ": rule " << cas.regle << " draws other than "
-                                       << cas.tirages;
+    EXPECT_EQ(p.g.Rnd(), temoin.Rnd()) << "draws other than " << cas.tirages;
     (*cas.attendu ? agit : rien).insert(cas.regle);
   }
   for (const EntreeCascade& e : CascadeRegles()) {
@@ -460,28 +460,22 @@ const char* const kPiques[] = {"", "P", "Co", "T", "Ca"};
 TEST(Regles, Regle203DrawByDraw) {
   for (uint64_t graine = 1; graine <= 40; ++graine) {
     Position p(3);
-    p.g.alea = Aleatoire(graine);
-    Aleatoire temoin = p.g.alea;
+    Aleatoire temoin = p.g.alea = Aleatoire(graine);
     // The taker plays after him: he keeps. Four Kings: the one of s0 + 2 stays.
-    const int16_t s0 = Depart(temoin);
-    const std::string roi = std::string(kPiques[Tour(s0, 2)]) + "14";
+    const std::string roi = std::string(kPiques[Tour(Depart(temoin), 2)]) + "14";
     EXPECT_EQ(p.Pli(1, Lire("A5")).Main(Lire("P14 Co14 T14 Ca14")).Regle(203), roi) << graine;
     // With the four Queens as well, only the Queen of s0 stays.
-    const int16_t s1 = Depart(temoin);
-    EXPECT_EQ(p.Main(Lire("P14 Co14 T14 Ca14 P13 Co13 T13 Ca13")).Regle(203), kPiques[s1] + std::string("13"));
+    EXPECT_EQ(p.Main(Lire("P14 Co14 T14 Ca14 P13 Co13 T13 Ca13")).Regle(203), kPiques[Depart(temoin)] + "13"s);
     // A partner laid the 21: he gives. Voids of the taker in clubs and diamonds.
-    p.Pli(1, Lire("A21")).Main(Lire("Co14 T14 Ca13 Ca2"));
-    p.g.CoupesConnues[2][3][3] = p.g.CoupesConnues[2][3][4] = 1;
+    p.Pli(1, Lire("A21")).Main(Lire("Co14 T14 Ca13 Ca2")).g.CoupesConnues[2][3][3] = p.g.CoupesConnues[2][3][4] = 1;
     const std::set<std::string> tenues{"Co14", "T14", "Ca13"};
     std::string attendu;
     for (int passe = 1; passe <= 2 && attendu.empty(); ++passe)
       for (int16_t v = 14; v >= 11 && attendu.empty(); --v) {
         const int16_t s = Depart(temoin);
         if (passe == 1 && s < 3) continue;
-        for (int i = 0; i < 4 && attendu.empty(); ++i) {
-          const std::string nom = std::string(kPiques[Tour(s, i)]) + std::to_string(v);
-          if (tenues.count(nom)) attendu = "=" + nom;
-        }
+        for (int i = 0; i < 4 && attendu.empty(); ++i)
+          if (const auto nom = kPiques[Tour(s, i)] + std::to_string(v); tenues.count(nom)) attendu = "=" + nom;
       }
     EXPECT_EQ(p.Regle(203), attendu) << graine;
     EXPECT_EQ(p.g.Rnd(), temoin.Rnd()) << graine;
@@ -493,13 +487,10 @@ TEST(Regles, Regle203DrawByDraw) {
 TEST(Regles, Regles172And180DrawByDraw) {
   for (uint64_t graine = 1; graine <= 40; ++graine) {
     Position p(1);
-    p.g.alea = Aleatoire(graine);
-    Aleatoire temoin = p.g.alea;
-    p.Pli(1, Lire("Exc")).Main(Lire("A5 P9 T9 T4 Ca1"));
-    p.g.CoupesConnues[2][1][1] = p.g.CoupesConnues[2][1][3] = 1;
+    Aleatoire temoin = p.g.alea = Aleatoire(graine);
+    p.Pli(1, Lire("Exc")).Main(Lire("A5 P9 T9 T4 Ca1")).g.CoupesConnues[2][1][1] = p.g.CoupesConnues[2][1][3] = 1;
     const int16_t s0 = Depart(temoin);
-    const int16_t vide = s0 == 2 || s0 == 3 ? 3 : 1;
-    EXPECT_EQ(p.Regle(172), vide == 3 ? "=T9" : "=P9") << graine;
+    EXPECT_EQ(p.Regle(172), s0 == 2 || s0 == 3 ? "=T9" : "=P9") << graine;
 
     for (int atouts : {7, 8, 9}) {
       Position q(4);

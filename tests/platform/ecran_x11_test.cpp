@@ -25,10 +25,7 @@ struct ServeurX {
     if ((d = XOpenDisplay(nom.c_str())) == nullptr) return;
     XRRScreenResources* res = XRRGetScreenResources(d, DefaultRootWindow(d));
     char nomMode[] = "800x600";
-    XRRModeInfo mode{};
-    mode.name = nomMode, mode.nameLength = 7, mode.width = 800, mode.height = 600, mode.dotClock = 40000000;
-    mode.hSyncStart = 840, mode.hSyncEnd = 968, mode.hTotal = 1056, mode.vSyncStart = 601, mode.vSyncEnd = 605;
-    mode.vTotal = 628;
+    XRRModeInfo mode{0, 800, 600, 40000000, 840, 968, 1056, 0, 601, 605, 628, nomMode, 7, 0};
     XRRAddOutputMode(d, res->outputs[0], XRRCreateMode(d, DefaultRootWindow(d), &mode));
     XRRFreeScreenResources(res);
     XSelectInput(d, DefaultRootWindow(d), SubstructureNotifyMask);
@@ -119,11 +116,9 @@ TEST(EcranX11, TheGameRunsAt800x600WithItsWholeWindowOnTheScreenAndEveryWayOutPu
       x.Touche(table, XK_F9);
       x.Touche(x.Montree(), XK_Return);  // Yes to the question
       x.Touche(x.Montree(), XK_Return);  // the goodbye box
-    } else if (sortie == CaseFermeture) {
-      x.Fermer(table);
-    } else {
-      kill(static_cast<pid_t>(jeu.processId()), sortie);
     }
+    if (sortie == CaseFermeture) x.Fermer(table);
+    if (sortie > 0) kill(static_cast<pid_t>(jeu.processId()), sortie);
     EXPECT_TRUE(jeu.waitForFinished(30000) && jeu.exitStatus() == QProcess::NormalExit && jeu.exitCode() == 0)
         << jeu.exitCode();
     EXPECT_EQ(x.Taille(), "1024x768");

@@ -44,8 +44,7 @@ TEST_F(BoucleQt, TicksDuringABoxWaitUntilTheHandlerThatOpenedItAndTheOuterBoxHav
   };
 
   echeance(0);  // off: nothing
-  minuteries[0]->DefinirActive(true);
-  minuteries[1]->DefinirActive(true);
+  for (auto& m : minuteries) m->DefinirActive(true);
   echeance(0);  // outside a box: the handler, then the windows redrawn
   plateforme.pendantBoite = [&] {
     journal.push_back("boite");
