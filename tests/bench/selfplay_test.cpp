@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,9 +19,7 @@ struct Json {
   std::vector<Json> liste;  // a list's items, or an object's values
   std::vector<std::string> cles;
   const Json& operator[](const char* cle) const {
-    const auto it = std::find(cles.begin(), cles.end(), cle);
-    if (it == cles.end()) throw std::runtime_error(std::string("missing key ") + cle);
-    return liste[static_cast<size_t>(it - cles.begin())];
+    return liste.at(static_cast<size_t>(std::find(cles.begin(), cles.end(), cle) - cles.begin()));
   }
   const Json& operator()(int k) const { return liste.at(k - 1u); }  // a list's item k, from 1
   operator int() const { return static_cast<int>(nombre); }
@@ -79,11 +76,10 @@ void VerifierDonne(const Json& t, const Tab1<int32_t, 4>& avant) {
   Tab1<Cartes, 4> mains;
   for (int s = 1; s <= 4; ++s) mains[s] = Lues(t["hands"](s), 18);
   if (contrat <= EnchereGarde) {
-    Cartes& m = mains[preneur];
-    for (const Carte& c : Lues(t["chien"], 6)) m.push_back(c);
+    for (const Carte& c : Lues(t["chien"], 6)) mains[preneur].push_back(c);
     for (const Carte& c : Lues(t["discard"], 6)) {
       EXPECT_TRUE(c.EstCouleur() && c.Valeur < 14) << "discarded " << Nom(c);
-      ASSERT_EQ(std::erase(m, c), 1u) << Nom(c);
+      ASSERT_EQ(std::erase(mains[preneur], c), 1u) << Nom(c);
     }
   }
 
