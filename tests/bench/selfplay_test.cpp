@@ -142,8 +142,7 @@ TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
         EXPECT_EQ(lu["handful"], attendue) << n;
       }
       EXPECT_EQ(std::count(g.ReglesActives.begin(), g.ReglesActives.end(), 2), 0);
-      // The opening seat moves on by one at every deal, passed deals included; the dealer
-      // sits before it.
+      // The opener moves on by one at every deal, passed ones too; the dealer sits before it.
       EXPECT_EQ(lu["opener"], (3 + n - 1) % 4 + 1);
       EXPECT_EQ(lu["dealer"], Precedent(static_cast<int16_t>(lu["opener"])));
       passees += lu["taker"] == 0;

@@ -186,8 +186,7 @@ const Cas kCas[] = {
     {10, 4, 1, "A14 A2", "A6 A1 Exc", ""},  // a defender
     {10, 3, 3, "", "A6 A1 Exc", "", [](P& g) { g.PliCourant[3] = At(14); }},  // leading
     {10, 3, 1, "A14 A2", "A6 A1 Exc", "", [](P& g) { g.DetenteurExcuse = 2; }},
-    // 190 draws: see below.
-    {190, 3, 3, "Co14", "A3 Exc P5", "", nullptr, 1},  // he can win the trick
+    {190, 3, 3, "Co14", "A3 Exc P5", "", nullptr, 1},  // 190 (draws: see below): he can win the trick
     // 16: after the taker's Petit trumped, a defender leads trumps only.
     {16, 1, 2, "", "A10 A3 Exc P14 Co8", "=A10 A3", [](P& g) { g.RetourAtoutAttendu = 0; }},
     {16, 1, 2, "", "A10 A3 Exc P14 Co8", ""},
@@ -498,9 +497,8 @@ TEST(Regles, Regles172And180DrawByDraw) {
       Cartes main = Lire(kNeufAtoutsLongCoeur + " Ca7");
       main.erase(main.begin() + 5 + atouts, main.end() - 1);
       Depart(temoin);
-      const bool assez = atouts >= CInt(temoin.Rnd() * 2) + 7;
       const std::string avant = q.Pli(4, {}).Main(main).Candidats();
-      EXPECT_EQ(q.Regle(180), assez ? "=Ca7" : avant) << graine << " " << atouts;
+      EXPECT_EQ(q.Regle(180), atouts >= CInt(temoin.Rnd() * 2) + 7 ? "=Ca7" : avant) << graine << " " << atouts;
       EXPECT_EQ(q.g.Rnd(), temoin.Rnd());
     }
   }
@@ -521,8 +519,7 @@ TEST(Regles, Regle190DrawByDraw) {
     for (int i = 0; i < 600; ++i) {  // r = 40 comes about once in a hundred
       p.Pli(entameur, Lire(pli)).Main(Lire(main)).g.DetenteurExcuse = detenteur;
       Aleatoire temoin = p.g.alea;
-      const bool donne = CInt(temoin.Rnd() * 100) < 40 && peutDonner;
-      ASSERT_EQ(p.Regle(190)[0] == '=', donne) << pli << " " << main << " " << detenteur << " " << i;
+      ASSERT_EQ(p.Regle(190)[0] == '=', CInt(temoin.Rnd() * 100) < 40 && peutDonner) << pli << detenteur << " " << i;
       ASSERT_EQ(p.g.Rnd(), temoin.Rnd());
     }
   }

@@ -42,9 +42,8 @@ struct ServeurX {
   }
   // The next top-level window mapped; 0 after 30 s without one.
   Window Montree() const {
-    XEvent e;
     pollfd p{ConnectionNumber(d), POLLIN, 0};
-    while (XPending(d) > 0 || poll(&p, 1, 30000) == 1) {
+    for (XEvent e; XPending(d) > 0 || poll(&p, 1, 30000) == 1;) {
       XNextEvent(d, &e);
       if (e.type == MapNotify && !e.xmap.override_redirect) return e.xmap.window;
     }
