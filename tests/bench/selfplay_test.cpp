@@ -115,9 +115,7 @@ void VerifierDonne(const Json& t, const Tab1<int32_t, 4>& avant) {
 
 TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
-    ParametresPartie p;
-    p.niveau = niveau;
-    p.poignees = niveau % 2 == 0;  // seat 1 declares its handfuls at two of the levels
+    const ParametresPartie p{.niveau = niveau, .poignees = niveau % 2 == 0};  // handfuls at two of the levels
     Table table(static_cast<uint64_t>(100 + niveau), p);
     Partie& g = table.g();
     TraceDonne t;
@@ -138,8 +136,7 @@ TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
       for (int c : lu["hands"](1).liste) atouts += c >= 57;
       // (A taker's hand at play also holds the chien's trumps: those deals are left out.)
       if (lu["taker"] != 0 && (lu["discard"].liste.empty() || lu["taker"] != 1)) {
-        const int16_t attendue = !p.poignees ? 0 : atouts >= 15 ? 3 : atouts >= 13 ? 2 : atouts >= 10 ? 1 : 0;
-        EXPECT_EQ(lu["handful"], attendue) << n;
+        EXPECT_EQ(lu["handful"], !p.poignees ? 0 : atouts >= 15 ? 3 : atouts >= 13 ? 2 : atouts >= 10 ? 1 : 0) << n;
       }
       EXPECT_EQ(std::count(g.ReglesActives.begin(), g.ReglesActives.end(), 2), 0);
       // The opener moves on by one at every deal, passed ones too; the dealer sits before it.

@@ -25,8 +25,7 @@ using P = Partie;
 
 void SansAtoutPourTous(P& g) { g.SansAtout[g.Preneur].Remplir(1); }
 void Coupee(P& g) { g.CouleurLonguePreneurCoupee = 1; }
-void ChienSixAtouts(P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 6; }
-void ChienCinqAtouts(P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 5; }
+template <int N> void ChienAtouts(P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = N; }
 void PiqueEtTrefle(P& g) { g.PremiereCouleurPreneur = CouleurPique, g.SecondeCouleurPreneur = CouleurTrefle; }
 const std::string kNeufAtouts = "A21 A18 A16 A14 A11 A9 A7 A3 A1";
 const std::string kNeufAtoutsLongPique = "A21 A18 A16 A14 A11 A9 A7 A3 A1 P14 P10 P8 P6 P2";
@@ -311,12 +310,12 @@ const Cas kCas[] = {
     {113, 1, 2, "", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2, g.SignalAtoutHumain = 3; }},
     {113, 2, 2, "", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2; }},  // the taker
     {113, 1, 1, "Exc", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2; }},  // not leading
-    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co5 Co2 P4", "=Co5", ChienSixAtouts},  // A: one honour
-    {113, 1, 2, "", "A20 A15 Exc Co13 Co12 Co9 P4", "=Co12", ChienSixAtouts},  // C: Queen and Knight
-    {113, 1, 2, "", "A20 A15 Exc Co12 Co11 Co10 Co2 P4", "=Co10", ChienSixAtouts},  // D: no honour
-    {113, 1, 2, "", "A20 A15 Exc Co14 Co13 Co9 Co5 P4", "=Co5", ChienCinqAtouts},  // E: 5 trumps
-    {113, 1, 2, "", "A20 A15 Exc Co12 Co9 Co7 Co2 P4", "=Co7", ChienCinqAtouts},  // F: lowest above 5
-    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co7 Co2 P4", "P4 Co14 Co9 Co7 Co2", ChienCinqAtouts},  // no variant
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co5 Co2 P4", "=Co5", ChienAtouts<6>},  // A: one honour
+    {113, 1, 2, "", "A20 A15 Exc Co13 Co12 Co9 P4", "=Co12", ChienAtouts<6>},  // C: Queen and Knight
+    {113, 1, 2, "", "A20 A15 Exc Co12 Co11 Co10 Co2 P4", "=Co10", ChienAtouts<6>},  // D: no honour
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co13 Co9 Co5 P4", "=Co5", ChienAtouts<5>},  // E: 5 trumps
+    {113, 1, 2, "", "A20 A15 Exc Co12 Co9 Co7 Co2 P4", "=Co7", ChienAtouts<5>},  // F: lowest above 5
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co7 Co2 P4", "P4 Co14 Co9 Co7 Co2", ChienAtouts<5>},  // no variant
     // 112: the defence's first lead with 0 or 1 trump in the chien: a low even trump, the signal.
     {112, 1, 3, "", "A13 A8 A6 A3 P5", "=A6", [](P& g) { g.AtoutsChien = 1; }},
     {112, 1, 3, "", "A13 A8 A6 A3 P5", "=A6", [](P& g) { g.AtoutsChien = 0; }},
@@ -530,15 +529,13 @@ TEST(Regles, Regle190DrawByDraw) {
 TEST(Regles, MarkersTheRulesWrite) {
   Position q(1);
   q.Pli(3, {}).Main({At(13), At(8), At(6), At(3), Pi(5)}).g.AtoutsChien = 1;
-  ASSERT_EQ(q.Regle(112), "=A6");
-  EXPECT_EQ(q.g.SignalAtoutHumain, 3);
+  EXPECT_TRUE(q.Regle(112) == "=A6" && q.g.SignalAtoutHumain == 3);
 
   for (auto [avant, protege] : {std::pair{At(15), 1}, {At(16), 0}, {Exc(), 0}, {Pi(3), 0}}) {
     Position p(1);
     p.Pli(4, {At(5), avant}).Main(3, {});
     p.Pli(1, {At(5), avant}).Main({At(21), At(13), At(9), At(6), At(3), At(1)});
-    ASSERT_EQ(p.Regle(181), "=A21");
-    EXPECT_TRUE(p.g.PetitProtege == protege && p.g.Regle181Jouee == 1) << Nom(avant);
+    EXPECT_TRUE(p.Regle(181) == "=A21" && p.g.PetitProtege == protege && p.g.Regle181Jouee == 1) << Nom(avant);
   }
 }
 

@@ -39,8 +39,7 @@ TEST_F(BoucleQt, TicksDuringABoxWaitUntilTheHandlerThatOpenedItAndTheOuterBoxHav
   const auto echeance = [&](size_t i) { static_cast<MinuterieQt&>(*minuteries[i]).Echeance(); };
   const auto verifier = [&](const std::vector<std::string>& attendu) {
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(journal, attendu);
-    journal.clear();
+    EXPECT_EQ(std::exchange(journal, {}), attendu);
   };
 
   echeance(0);  // off: nothing
