@@ -117,13 +117,12 @@ TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
     const ParametresPartie p{.niveau = niveau, .poignees = niveau % 2 == 0};  // handfuls at two of the levels
     Table table(static_cast<uint64_t>(100 + niveau), p);
-    Partie& g = table.g();
     TraceDonne t;
     int32_t passees = 0, poignees = 0;
     Tab1<int32_t, 4> reglesVues{};
     for (int32_t n = 1; n <= 1500 && !HasFailure(); ++n) {
       t.donne = n;
-      const Tab1<int32_t, 4> avant = g.ScoreTotal;
+      const Tab1<int32_t, 4> avant = table.g().ScoreTotal;
       JouerDonne(table, t);
       // The trace line, read back, is what is checked: it must describe the deal played.
       size_t i = 0;
@@ -138,7 +137,7 @@ TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
       if (lu["taker"] != 0 && (lu["discard"].liste.empty() || lu["taker"] != 1)) {
         EXPECT_EQ(lu["handful"], !p.poignees ? 0 : atouts >= 15 ? 3 : atouts >= 13 ? 2 : atouts >= 10 ? 1 : 0) << n;
       }
-      EXPECT_EQ(std::count(g.ReglesActives.begin(), g.ReglesActives.end(), 2), 0);
+      EXPECT_EQ(std::ranges::count(table.g().ReglesActives, 2), 0);
       // The opener moves on by one at every deal, passed ones too; the dealer sits before it.
       EXPECT_EQ(lu["opener"], (3 + n - 1) % 4 + 1);
       EXPECT_EQ(lu["dealer"], Precedent(static_cast<int16_t>(lu["opener"])));
