@@ -35,11 +35,8 @@ Json Lire(const std::string& texte, size_t& i) {
     return v;
   }
   for (++i; texte.at(i) != (debut == '{' ? '}' : ']'); i += texte.at(i) == ',') {
-    if (debut == '{') {
-      const size_t bout = texte.find('"', i + 1);
-      v.cles.push_back(texte.substr(i + 1, bout - i - 1));
-      i = bout + 2;  // past '":'
-    }
+    if (const size_t bout = texte.find('"', i + 1); debut == '{')
+      v.cles.push_back(texte.substr(i + 1, bout - i - 1)), i = bout + 2;  // past '":'
     v.liste.push_back(Lire(texte, i));
   }
   ++i;
