@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -20,9 +19,7 @@ struct Json {
   std::vector<Json> liste;  // a list's items, or an object's values
   std::vector<std::string> cles;
   const Json& operator[](const char* cle) const {
-    const auto it = std::find(cles.begin(), cles.end(), cle);
-    if (it == cles.end()) throw std::runtime_error(std::string("missing key ") + cle);
-    return liste[static_cast<size_t>(it - cles.begin())];
+    return liste.at(static_cast<size_t>(std::find(cles.begin(), cles.end(), cle) - cles.begin()));
   }
   const Json& operator()(int k) const { return liste.at(k - 1u); }  // a list's item k, from 1
   operator int() const { return static_cast<int>(nombre); }
@@ -38,11 +35,8 @@ Json Lire(const std::string& texte, size_t& i) {
     return v;
   }
   for (++i; texte.at(i) != (debut == '{' ? '}' : ']'); i += texte.at(i) == ',') {
-    if (debut == '{') {
-      const size_t bout = texte.find('"', i + 1);
-      v.cles.push_back(texte.substr(i + 1, bout - i - 1));
-      i = bout + 2;  // past '":'
-    }
+    if (const size_t bout = texte.find('"', i + 1); debut == '{')
+      v.cles.push_back(texte.substr(i + 1, bout - i - 1)), i = bout + 2;  // past '":'
     v.liste.push_back(Lire(texte, i));
   }
   ++i;
@@ -70,10 +64,8 @@ void VerifierDonne(const Json& t, const Tab1<int32_t, 4>& avant) {
   // running scores keep summing to zero.
   for (int s = 1; s <= 4; ++s) EXPECT_EQ(t["totals"](s) - avant[s], s == preneur ? t["score"] : -t["score"] / 3) << s;
   const Json& plis = t["tricks"];
-  if (preneur == 0) {
-    EXPECT_EQ(plis.liste.size(), 0u);
-    return;
-  }
+  EXPECT_EQ(plis.liste.empty(), preneur == 0);
+  if (preneur == 0) return;
   const int contrat = t["contract"];
   EXPECT_EQ(contrat, meilleure);
   ASSERT_EQ(t["discard"].liste.empty(), contrat > EnchereGarde);
@@ -81,13 +73,10 @@ void VerifierDonne(const Json& t, const Tab1<int32_t, 4>& avant) {
   Tab1<Cartes, 4> mains;
   for (int s = 1; s <= 4; ++s) mains[s] = Lues(t["hands"](s), 18);
   if (contrat <= EnchereGarde) {
-    Cartes& m = mains[preneur];
-    for (const Carte& c : Lues(t["chien"], 6)) m.push_back(c);
+    for (const Carte& c : Lues(t["chien"], 6)) mains[preneur].push_back(c);
     for (const Carte& c : Lues(t["discard"], 6)) {
       EXPECT_TRUE(c.EstCouleur() && c.Valeur < 14) << "discarded " << Nom(c);
-      const auto it = std::find(m.begin(), m.end(), c);
-      ASSERT_NE(it, m.end());
-      m.erase(it);
+      ASSERT_EQ(std::erase(mains[preneur], c), 1u) << Nom(c);
     }
   }
 
@@ -103,11 +92,9 @@ void VerifierDonne(const Json& t, const Tab1<int32_t, 4>& avant) {
       const int siege = ct(1);
       const Carte c = CarteDeNumero(static_cast<int16_t>(ct(2)));
       EXPECT_EQ(siege, (entameur + i - 2) % 4 + 1);
-      Cartes& m = mains[siege];
-      const auto it = std::find(m.begin(), m.end(), c);
-      ASSERT_NE(it, m.end()) << "trick " << n << " seat " << siege << " card " << Nom(c);
-      EXPECT_TRUE(regles::Juger(m, posees, c).legal) << "trick " << n << " seat " << siege << " card " << Nom(c);
-      m.erase(it);
+      SCOPED_TRACE("trick " + std::to_string(n) + " seat " + std::to_string(siege) + " card " + Nom(c));
+      EXPECT_TRUE(regles::Juger(mains[siege], posees, c).legal);
+      ASSERT_EQ(std::erase(mains[siege], c), 1u);
       posees.push_back(c);
       // A reasoned player keeps the Petit back when leading, and never keeps the Excuse to
       // the last trick, where it would change camp.
@@ -125,36 +112,30 @@ void VerifierDonne(const Json& t, const Tab1<int32_t, 4>& avant) {
 
 TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
-    ParametresPartie p;
-    p.niveau = niveau;
-    p.poignees = niveau % 2 == 0;  // seat 1 declares its handfuls at two of the levels
+    const ParametresPartie p{.niveau = niveau, .poignees = niveau % 2 == 0};  // handfuls at two of the levels
     Table table(static_cast<uint64_t>(100 + niveau), p);
-    Partie& g = table.g();
     TraceDonne t;
     int32_t passees = 0, poignees = 0;
     Tab1<int32_t, 4> reglesVues{};
     for (int32_t n = 1; n <= 1500 && !HasFailure(); ++n) {
       t.donne = n;
-      const Tab1<int32_t, 4> avant = g.ScoreTotal;
+      const Tab1<int32_t, 4> avant = table.g().ScoreTotal;
       JouerDonne(table, t);
       // The trace line, read back, is what is checked: it must describe the deal played.
       size_t i = 0;
       const Json lu = Lire(TraceJson(t), i);
       VerifierDonne(lu, avant);
-      EXPECT_EQ(lu["deal"], n);
-      EXPECT_EQ(lu["level"], niveau);
+      EXPECT_TRUE(lu["deal"] == n && lu["level"] == niveau) << n;
       poignees += lu["handful"] != 0;
       // Seat 1 declares the largest handful its suit-0 cards allow, or none.
       int16_t atouts = 0;
       for (int c : lu["hands"](1).liste) atouts += c >= 57;
       // (A taker's hand at play also holds the chien's trumps: those deals are left out.)
       if (lu["taker"] != 0 && (lu["discard"].liste.empty() || lu["taker"] != 1)) {
-        const int16_t attendue = !p.poignees ? 0 : atouts >= 15 ? 3 : atouts >= 13 ? 2 : atouts >= 10 ? 1 : 0;
-        EXPECT_EQ(lu["handful"], attendue) << n;
+        EXPECT_EQ(lu["handful"], !p.poignees ? 0 : atouts >= 15 ? 3 : atouts >= 13 ? 2 : atouts >= 10 ? 1 : 0) << n;
       }
-      EXPECT_EQ(std::count(g.ReglesActives.begin(), g.ReglesActives.end(), 2), 0);
-      // The opening seat moves on by one at every deal, passed deals included; the dealer
-      // sits before it.
+      EXPECT_EQ(std::ranges::count(table.g().ReglesActives, 2), 0);
+      // The opener moves on by one at every deal, passed ones too; the dealer sits before it.
       EXPECT_EQ(lu["opener"], (3 + n - 1) % 4 + 1);
       EXPECT_EQ(lu["dealer"], Precedent(static_cast<int16_t>(lu["opener"])));
       passees += lu["taker"] == 0;
@@ -162,14 +143,12 @@ TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
         for (int k = 1; k <= 4; ++k) reglesVues[pli["cards"](k)(1)] += pli["cards"](k)(3) != 0;
     }
     // Both outcomes of the auction happen, and the rules do pick cards for every seat.
-    EXPECT_GT(passees, 0);
-    EXPECT_LT(passees, 1500);
+    EXPECT_TRUE(passees > 0 && passees < 1500) << passees;
     EXPECT_EQ(poignees > 0, p.poignees);
     for (int32_t vues : reglesVues) EXPECT_GT(vues, 0);
     // What the fake timers record stays small however many deals are played (1,500 deals arm
     // the card timer some 60,000 times).
-    for (const MinuterieFactice* minuterie : table.plateforme.minuteries)
-      EXPECT_LT(minuterie->armements.size(), 5000u);
+    for (const MinuterieFactice* minuterie : table.plateforme.minuteries) EXPECT_LT(minuterie->armements.size(), 5000u);
   }
 }
 
@@ -180,11 +159,7 @@ TEST(Selfplay, PinnedSignatureOfAShortRun) {
     Table table(1);
     Bilan b;
     TraceDonne t;
-    for (int32_t n = 1; n <= 50; ++n) {
-      t.donne = n;
-      JouerDonne(table, t);
-      b.Ajouter(t);
-    }
+    for (t.donne = 1; t.donne <= 50; ++t.donne) JouerDonne(table, t), b.Ajouter(t);
     EXPECT_EQ(b.signature.Valeur(), 0xdd879830b7d9f678ull);
   }
 }

@@ -9,6 +9,7 @@
 #include "support/cartes.h"
 
 namespace {
+using namespace std::string_literals;
 
 // The taker, the leader and the cards laid; the hand of the seat to play; what the rule leaves:
 // "=" and the card when it picks, the candidates left when it narrows them, "" when it does
@@ -24,8 +25,7 @@ using P = Partie;
 
 void SansAtoutPourTous(P& g) { g.SansAtout[g.Preneur].Remplir(1); }
 void Coupee(P& g) { g.CouleurLonguePreneurCoupee = 1; }
-void ChienSixAtouts(P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 6; }
-void ChienCinqAtouts(P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = 5; }
+template <int N> void ChienAtouts(P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = N; }
 void PiqueEtTrefle(P& g) { g.PremiereCouleurPreneur = CouleurPique, g.SecondeCouleurPreneur = CouleurTrefle; }
 const std::string kNeufAtouts = "A21 A18 A16 A14 A11 A9 A7 A3 A1";
 const std::string kNeufAtoutsLongPique = "A21 A18 A16 A14 A11 A9 A7 A3 A1 P14 P10 P8 P6 P2";
@@ -185,8 +185,7 @@ const Cas kCas[] = {
     {10, 4, 1, "A14 A2", "A6 A1 Exc", ""},  // a defender
     {10, 3, 3, "", "A6 A1 Exc", "", [](P& g) { g.PliCourant[3] = At(14); }},  // leading
     {10, 3, 1, "A14 A2", "A6 A1 Exc", "", [](P& g) { g.DetenteurExcuse = 2; }},
-    // 190 draws: see below.
-    {190, 3, 3, "Co14", "A3 Exc P5", "", nullptr, 1},  // he can win the trick
+    {190, 3, 3, "Co14", "A3 Exc P5", "", nullptr, 1},  // 190 (draws: see below): he can win the trick
     // 16: after the taker's Petit trumped, a defender leads trumps only.
     {16, 1, 2, "", "A10 A3 Exc P14 Co8", "=A10 A3", [](P& g) { g.RetourAtoutAttendu = 0; }},
     {16, 1, 2, "", "A10 A3 Exc P14 Co8", ""},
@@ -311,12 +310,12 @@ const Cas kCas[] = {
     {113, 1, 2, "", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2, g.SignalAtoutHumain = 3; }},
     {113, 2, 2, "", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2; }},  // the taker
     {113, 1, 1, "Exc", kSixAtouts, "", [](P& g) { g.AtoutsChien = 2; }},  // not leading
-    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co5 Co2 P4", "=Co5", ChienSixAtouts},  // A: one honour
-    {113, 1, 2, "", "A20 A15 Exc Co13 Co12 Co9 P4", "=Co12", ChienSixAtouts},  // C: Queen and Knight
-    {113, 1, 2, "", "A20 A15 Exc Co12 Co11 Co10 Co2 P4", "=Co10", ChienSixAtouts},  // D: no honour
-    {113, 1, 2, "", "A20 A15 Exc Co14 Co13 Co9 Co5 P4", "=Co5", ChienCinqAtouts},  // E: 5 trumps
-    {113, 1, 2, "", "A20 A15 Exc Co12 Co9 Co7 Co2 P4", "=Co7", ChienCinqAtouts},  // F: lowest above 5
-    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co7 Co2 P4", "P4 Co14 Co9 Co7 Co2", ChienCinqAtouts},  // no variant
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co5 Co2 P4", "=Co5", ChienAtouts<6>},  // A: one honour
+    {113, 1, 2, "", "A20 A15 Exc Co13 Co12 Co9 P4", "=Co12", ChienAtouts<6>},  // C: Queen and Knight
+    {113, 1, 2, "", "A20 A15 Exc Co12 Co11 Co10 Co2 P4", "=Co10", ChienAtouts<6>},  // D: no honour
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co13 Co9 Co5 P4", "=Co5", ChienAtouts<5>},  // E: 5 trumps
+    {113, 1, 2, "", "A20 A15 Exc Co12 Co9 Co7 Co2 P4", "=Co7", ChienAtouts<5>},  // F: lowest above 5
+    {113, 1, 2, "", "A20 A15 Exc Co14 Co9 Co7 Co2 P4", "P4 Co14 Co9 Co7 Co2", ChienAtouts<5>},  // no variant
     // 112: the defence's first lead with 0 or 1 trump in the chien: a low even trump, the signal.
     {112, 1, 3, "", "A13 A8 A6 A3 P5", "=A6", [](P& g) { g.AtoutsChien = 1; }},
     {112, 1, 3, "", "A13 A8 A6 A3 P5", "=A6", [](P& g) { g.AtoutsChien = 0; }},
@@ -430,18 +429,17 @@ const Cas kCas[] = {
 TEST(Regles, EachClauseAndLimit) {
   std::set<int16_t> agit, rien;
   for (const Cas& cas : kCas) {
-    const auto ligne = &cas - kCas;
+    SCOPED_TRACE("row " + std::to_string(&cas - kCas) + ", rule " + std::to_string(cas.regle));
     Position p(cas.preneur);
     p.Pli(cas.entameur, Lire(cas.pli)).Main(Lire(cas.main));
     if (cas.regler) cas.regler(p.g);
     const std::string avant = p.Candidats();
     Aleatoire temoin = p.g.alea;
     const std::string apres = p.Regle(cas.regle);
-    EXPECT_EQ(apres, *cas.attendu ? cas.attendu : avant) << "row " << ligne << ", rule " << cas.regle;
-    EXPECT_TRUE(!*cas.attendu || apres != avant) << "row " << ligne << ": rule " << cas.regle << " changes nothing";
+    EXPECT_EQ(apres, *cas.attendu ? cas.attendu : avant);
+    EXPECT_TRUE(!*cas.attendu || apres != avant) << "changes nothing";
     for (int i = 0; i < cas.tirages; ++i) temoin.Rnd();
-    EXPECT_EQ(p.g.Rnd(), temoin.Rnd()) << "row " << ligne << ": rule " << cas.regle << " draws other than "
-                                       << cas.tirages;
+    EXPECT_EQ(p.g.Rnd(), temoin.Rnd()) << "draws other than " << cas.tirages;
     (*cas.attendu ? agit : rien).insert(cas.regle);
   }
   for (const EntreeCascade& e : CascadeRegles()) {
@@ -460,28 +458,22 @@ const char* const kPiques[] = {"", "P", "Co", "T", "Ca"};
 TEST(Regles, Regle203DrawByDraw) {
   for (uint64_t graine = 1; graine <= 40; ++graine) {
     Position p(3);
-    p.g.alea = Aleatoire(graine);
-    Aleatoire temoin = p.g.alea;
+    Aleatoire temoin = p.g.alea = Aleatoire(graine);
     // The taker plays after him: he keeps. Four Kings: the one of s0 + 2 stays.
-    const int16_t s0 = Depart(temoin);
-    const std::string roi = std::string(kPiques[Tour(s0, 2)]) + "14";
-    EXPECT_EQ(p.Pli(1, Lire("A5")).Main(Lire("P14 Co14 T14 Ca14")).Regle(203), roi) << graine;
+    EXPECT_EQ(p.Pli(1, Lire("A5")).Main(Lire("P14 Co14 T14 Ca14")).Regle(203), kPiques[Tour(Depart(temoin), 2)] + "14"s)
+        << graine;
     // With the four Queens as well, only the Queen of s0 stays.
-    const int16_t s1 = Depart(temoin);
-    EXPECT_EQ(p.Main(Lire("P14 Co14 T14 Ca14 P13 Co13 T13 Ca13")).Regle(203), kPiques[s1] + std::string("13"));
+    EXPECT_EQ(p.Main(Lire("P14 Co14 T14 Ca14 P13 Co13 T13 Ca13")).Regle(203), kPiques[Depart(temoin)] + "13"s);
     // A partner laid the 21: he gives. Voids of the taker in clubs and diamonds.
-    p.Pli(1, Lire("A21")).Main(Lire("Co14 T14 Ca13 Ca2"));
-    p.g.CoupesConnues[2][3][3] = p.g.CoupesConnues[2][3][4] = 1;
+    p.Pli(1, Lire("A21")).Main(Lire("Co14 T14 Ca13 Ca2")).g.CoupesConnues[2][3][3] = p.g.CoupesConnues[2][3][4] = 1;
     const std::set<std::string> tenues{"Co14", "T14", "Ca13"};
     std::string attendu;
     for (int passe = 1; passe <= 2 && attendu.empty(); ++passe)
       for (int16_t v = 14; v >= 11 && attendu.empty(); --v) {
         const int16_t s = Depart(temoin);
         if (passe == 1 && s < 3) continue;
-        for (int i = 0; i < 4 && attendu.empty(); ++i) {
-          const std::string nom = std::string(kPiques[Tour(s, i)]) + std::to_string(v);
-          if (tenues.count(nom)) attendu = "=" + nom;
-        }
+        for (int i = 0; i < 4 && attendu.empty(); ++i)
+          if (const auto nom = kPiques[Tour(s, i)] + std::to_string(v); tenues.count(nom)) attendu = "=" + nom;
       }
     EXPECT_EQ(p.Regle(203), attendu) << graine;
     EXPECT_EQ(p.g.Rnd(), temoin.Rnd()) << graine;
@@ -493,13 +485,10 @@ TEST(Regles, Regle203DrawByDraw) {
 TEST(Regles, Regles172And180DrawByDraw) {
   for (uint64_t graine = 1; graine <= 40; ++graine) {
     Position p(1);
-    p.g.alea = Aleatoire(graine);
-    Aleatoire temoin = p.g.alea;
-    p.Pli(1, Lire("Exc")).Main(Lire("A5 P9 T9 T4 Ca1"));
-    p.g.CoupesConnues[2][1][1] = p.g.CoupesConnues[2][1][3] = 1;
+    Aleatoire temoin = p.g.alea = Aleatoire(graine);
+    p.Pli(1, Lire("Exc")).Main(Lire("A5 P9 T9 T4 Ca1")).g.CoupesConnues[2][1][1] = p.g.CoupesConnues[2][1][3] = 1;
     const int16_t s0 = Depart(temoin);
-    const int16_t vide = s0 == 2 || s0 == 3 ? 3 : 1;
-    EXPECT_EQ(p.Regle(172), vide == 3 ? "=T9" : "=P9") << graine;
+    EXPECT_EQ(p.Regle(172), s0 == 2 || s0 == 3 ? "=T9" : "=P9") << graine;
 
     for (int atouts : {7, 8, 9}) {
       Position q(4);
@@ -507,9 +496,8 @@ TEST(Regles, Regles172And180DrawByDraw) {
       Cartes main = Lire(kNeufAtoutsLongCoeur + " Ca7");
       main.erase(main.begin() + 5 + atouts, main.end() - 1);
       Depart(temoin);
-      const bool assez = atouts >= CInt(temoin.Rnd() * 2) + 7;
       const std::string avant = q.Pli(4, {}).Main(main).Candidats();
-      EXPECT_EQ(q.Regle(180), assez ? "=Ca7" : avant) << graine << " " << atouts;
+      EXPECT_EQ(q.Regle(180), atouts >= CInt(temoin.Rnd() * 2) + 7 ? "=Ca7" : avant) << graine << " " << atouts;
       EXPECT_EQ(q.g.Rnd(), temoin.Rnd());
     }
   }
@@ -530,8 +518,7 @@ TEST(Regles, Regle190DrawByDraw) {
     for (int i = 0; i < 600; ++i) {  // r = 40 comes about once in a hundred
       p.Pli(entameur, Lire(pli)).Main(Lire(main)).g.DetenteurExcuse = detenteur;
       Aleatoire temoin = p.g.alea;
-      const bool donne = CInt(temoin.Rnd() * 100) < 40 && peutDonner;
-      ASSERT_EQ(p.Regle(190)[0] == '=', donne) << pli << " " << main << " " << detenteur << " " << i;
+      ASSERT_EQ(p.Regle(190)[0] == '=', CInt(temoin.Rnd() * 100) < 40 && peutDonner) << pli << detenteur << " " << i;
       ASSERT_EQ(p.g.Rnd(), temoin.Rnd());
     }
   }
@@ -542,16 +529,13 @@ TEST(Regles, Regle190DrawByDraw) {
 TEST(Regles, MarkersTheRulesWrite) {
   Position q(1);
   q.Pli(3, {}).Main({At(13), At(8), At(6), At(3), Pi(5)}).g.AtoutsChien = 1;
-  ASSERT_EQ(q.Regle(112), "=A6");
-  EXPECT_EQ(q.g.SignalAtoutHumain, 3);
+  EXPECT_TRUE(q.Regle(112) == "=A6" && q.g.SignalAtoutHumain == 3);
 
   for (auto [avant, protege] : {std::pair{At(15), 1}, {At(16), 0}, {Exc(), 0}, {Pi(3), 0}}) {
     Position p(1);
     p.Pli(4, {At(5), avant}).Main(3, {});
     p.Pli(1, {At(5), avant}).Main({At(21), At(13), At(9), At(6), At(3), At(1)});
-    ASSERT_EQ(p.Regle(181), "=A21");
-    EXPECT_EQ(p.g.PetitProtege, protege) << Nom(avant);
-    EXPECT_EQ(p.g.Regle181Jouee, 1);
+    EXPECT_TRUE(p.Regle(181) == "=A21" && p.g.PetitProtege == protege && p.g.Regle181Jouee == 1) << Nom(avant);
   }
 }
 

@@ -39,13 +39,11 @@ TEST_F(BoucleQt, TicksDuringABoxWaitUntilTheHandlerThatOpenedItAndTheOuterBoxHav
   const auto echeance = [&](size_t i) { static_cast<MinuterieQt&>(*minuteries[i]).Echeance(); };
   const auto verifier = [&](const std::vector<std::string>& attendu) {
     QCoreApplication::sendPostedEvents();
-    EXPECT_EQ(journal, attendu);
-    journal.clear();
+    EXPECT_EQ(std::exchange(journal, {}), attendu);
   };
 
   echeance(0);  // off: nothing
-  minuteries[0]->DefinirActive(true);
-  minuteries[1]->DefinirActive(true);
+  for (auto& m : minuteries) m->DefinirActive(true);
   echeance(0);  // outside a box: the handler, then the windows redrawn
   plateforme.pendantBoite = [&] {
     journal.push_back("boite");

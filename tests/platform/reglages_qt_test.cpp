@@ -32,8 +32,7 @@ TEST(ReglagesQt, AnyOtherPlaceGivesDefaultsAndFailedWritesAndIsLeftAsItWas) {
   for (const QString& racine : {fifo, d + "/dossier", d + "/fifo", d + "/peripherique"}) {
     SCOPED_TRACE(racine.toStdString());
     ReglagesQt r(racine.toStdString());
-    EXPECT_EQ(r.Lire("mirvane", "option", "niveau", "0"), "0");
-    EXPECT_FALSE(r.Ecrire("mirvane", "option", "niveau", "4"));
+    EXPECT_TRUE(r.Lire("mirvane", "option", "niveau", "0") == "0" && !r.Ecrire("mirvane", "option", "niveau", "4"));
   }
   struct stat s {};
   EXPECT_TRUE(stat(qPrintable(fifo), &s) == 0 && S_ISFIFO(s.st_mode));
@@ -47,7 +46,7 @@ struct Espion {
     inotify_add_watch(fd, qPrintable(dossier), IN_OPEN | IN_CLOSE | IN_CREATE | IN_MOVED_TO);
   }
   ~Espion() { close(fd); }
-  void Compter() {
+  Espion& Compter() {
     alignas(inotify_event) char tampon[4096];
     for (ssize_t n; (n = read(fd, tampon, sizeof tampon)) > 0;)
       for (char* p = tampon; p < tampon + n; p += sizeof(inotify_event) + reinterpret_cast<inotify_event*>(p)->len) {
@@ -56,6 +55,7 @@ struct Espion {
         if (e->mask & IN_OPEN) ++ouvertures;
         if (e->mask & (IN_CREATE | IN_MOVED_TO)) ++ecritures;
       }
+    return *this;
   }
   int fd, ouvertures = 0, ecritures = 0;
 };
@@ -76,8 +76,7 @@ TEST(ReglagesQt, OneSaveIsOneWriteAndALoadParsesTheFileOnceHoweverDamaged) {
     g.ScoreTotal[2] = -120;
     EXPECT_TRUE(SauverOptions(o, g, r));
     avant.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", avant);
-    espion.Compter();
-    EXPECT_EQ(espion.ecritures, 3);
+    EXPECT_EQ(espion.Compter().ecritures, 3);
     ReglagesQt autre(dossier.path().toStdString());
     EXPECT_EQ(autre.Lire("mirvane", "option", "score2", "0"), "-120");
   }
@@ -93,8 +92,7 @@ TEST(ReglagesQt, OneSaveIsOneWriteAndALoadParsesTheFileOnceHoweverDamaged) {
   Espion espion(dossier.path() + "/mirvane");
   ReglagesQt r(dossier.path().toStdString());
   EXPECT_TRUE(ChargerOptions(o, g, r));
-  espion.Compter();
-  EXPECT_EQ(espion.ouvertures, 1);
+  EXPECT_EQ(espion.Compter().ouvertures, 1);
   // The good keys are read; the rest are missing ones.
   EXPECT_EQ((std::vector<int>{g.Niveau, o.VitesseJeuCarte, o.AttenteEntrePli, g.ForceMain, o.VisPanneaux,
                               o.VisPointsPartie, g.ScoreTotal[1], g.ScoreTotal[2], o.Son}),
