@@ -128,8 +128,7 @@ TEST(FormTousPlis, TheReplayShowsTheCardsInTheOrderTheyWereLaidTheLeadersFramed)
     posees = JouerDonneAuHasard(g, 2, EnchereGarde);
   } while (std::set<int16_t>(g.EntameurParPli.begin(), g.EntameurParPli.end()).size() < 4);
   FormTousPlis f(g);
-  EXPECT_EQ(Montrees(f).size(), 72u);
-  EXPECT_EQ(Encadres(f).size(), 18u);
+  EXPECT_EQ((std::array{Montrees(f).size(), Encadres(f).size()}), (std::array<size_t, 2>{72, 18}));
   for (int16_t t = 1; t <= 18; ++t) {
     const Controle& cadre = f[f.CadreEntame(t)];
     const Controle& entame = f[f.ImagePli(static_cast<int16_t>((t - 1) * 4 + g.EntameurParPli[t]))];
@@ -163,16 +162,13 @@ TEST(FormTousPlis, TheThreeStatesOfTheReplay) {
   Cliquer(f.panelPasAPas);  // clears the full window first
   EXPECT_EQ(Montrees(f), premiere);
   Cliquer(f.panelPasAPas, 9);
-  EXPECT_EQ(f.EtapePasAPas, 11);
-  EXPECT_EQ(Montrees(f).size(), 10u);
+  EXPECT_EQ(std::to_string(f.EtapePasAPas) + " " + std::to_string(Montrees(f).size()), "11 10");
   Cliquer(f.panelVoir);
-  EXPECT_EQ(Montrees(f).size(), 72u);
-  EXPECT_EQ(f.EtapePasAPas, 73);
+  EXPECT_EQ(std::to_string(f.EtapePasAPas) + " " + std::to_string(Montrees(f).size()), "73 72");
   Cliquer(f.panelPasAPas);
   EXPECT_EQ(Montrees(f).size(), 72u);
   Cliquer(f.panelEffacer);
-  EXPECT_TRUE(Montrees(f).empty() && Encadres(f).empty());
-  EXPECT_EQ(f.EtapePasAPas, 1);
+  EXPECT_TRUE(Montrees(f).empty() && Encadres(f).empty() && f.EtapePasAPas == 1);
   Cliquer(f.panelPasAPas, 2);  // mid-replay too, "Effacer tout" starts it over
   Cliquer(f.panelEffacer);
   Cliquer(f.panelPasAPas);
@@ -223,8 +219,7 @@ TEST(FenetresAnnexes, OkAndANewDeal) {
   FormScoreDetaille* s = annexes.ScoreDetaille();
   FormTousPlis* p = annexes.TousPlis();
   FormMains* m = annexes.Mains();
-  ASSERT_TRUE(s && p && m);
-  EXPECT_TRUE(s->visible && p->visible && m->visible);
+  ASSERT_TRUE(s && p && m && s->visible && p->visible && m->visible);
   g.PoigneeAnnoncee = 0;
   annexes.PanelScoreDetaille_Click(g);
   EXPECT_EQ(annexes.ScoreDetaille(), s);
@@ -246,9 +241,7 @@ TEST(FenetresAnnexes, OkAndANewDeal) {
   g.Langue = 1;
   annexes.PanelVoirPlis_Click(g);
   annexes.PanelVoirMains_Click(g);
-  ASSERT_EQ(annexes.TousPlis(), p);
-  ASSERT_EQ(annexes.Mains(), m);
-  EXPECT_TRUE(p->visible && m->visible);
+  ASSERT_TRUE(annexes.TousPlis() == p && annexes.Mains() == m && p->visible && m->visible);
   EXPECT_EQ(Montrees(*p), vues);
   EXPECT_EQ((*p)[p->panelPreneur].legende, "WEST");
   VerifierMains(*m, g);
@@ -263,8 +256,7 @@ TEST(FenetresAnnexes, OkAndANewDeal) {
   annexes.PanelVoirPlis_Click(g);
   ASSERT_TRUE((s = annexes.ScoreDetaille()) && (p = annexes.TousPlis()) && (m = annexes.Mains()));
   EXPECT_EQ((*s)[s->cardinalPreneur].legende, "EAST");
-  EXPECT_EQ(Montrees(*p).size(), 72u);
-  EXPECT_EQ(p->EtapePasAPas, 1);
+  EXPECT_EQ(std::to_string(p->EtapePasAPas) + " " + std::to_string(Montrees(*p).size()), "1 72");
   EXPECT_EQ((*p)[p->panelPreneur].legende + (*p)[p->panelPasAPas].legende, "ESTPas à pas");
   VerifierMains(*m, g);  // no discard: the chien itself
   EXPECT_EQ(m->titre + (*m)[m->panelChien].legende + (*m)[m->panelEcart].legende,
