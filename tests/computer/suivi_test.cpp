@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <tuple>
 
 #include "support/cartes.h"
 
@@ -47,21 +48,19 @@ TEST(Suivi, StartOfPlay) {
   EXPECT_EQ((std::array{g.Regle181Jouee, g.PetitProtege, g.CavalierLonguePreneurTombe, g.DefenseNaPasEntame,
                         g.RetourAtoutAttendu, g.SignalAtoutHumain}),
             (std::array<int16_t, 6>{0, 0, 0, 1, -1, -1}));
-  for (int16_t o = 1; o <= 4; ++o) {
-    EXPECT_EQ(g.PasEncoreEntame[o] + g.CouleurNonJouee[o], 2);
-    EXPECT_EQ(g.PlusHautAtoutRestant[o], 21);
-    for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(g.PlusHauteCarteRestante[o][s], 14);
-  }
+  for (int16_t o = 1; o <= 4; ++o)
+    for (int16_t s = 1; s <= 4; ++s)
+      EXPECT_EQ(std::tuple(g.PasEncoreEntame[o] + g.CouleurNonJouee[o], g.PlusHautAtoutRestant[o],
+                           g.PlusHauteCarteRestante[o][s]), std::tuple(2, 21, 14));
 
   // The trumps of the shown chien, the Excuse not counted; none known without a discard.
   Partie h{Aleatoire(11)};
   Donner(h, {}, Lire("A20 A21 Exc P1 P2 P3"));
-  DonnerContrat(h, 2, EnchereGarde);
-  PreparerJeuDeLaCarte(h);
-  EXPECT_EQ(h.AtoutsChien, 2);
-  DonnerContrat(h, 2, EnchereGardeSans);
-  PreparerJeuDeLaCarte(h);
-  EXPECT_EQ(h.AtoutsChien, -1);
+  for (auto [contrat, atouts] : {std::pair{EnchereGarde, 2}, {EnchereGardeSans, -1}}) {
+    DonnerContrat(h, 2, contrat);
+    PreparerJeuDeLaCarte(h);
+    EXPECT_EQ(h.AtoutsChien, atouts);
+  }
 }
 
 TEST(Suivi, LongSuitFromTheRandomStart) {
@@ -78,8 +77,7 @@ TEST(Suivi, LongSuitFromTheRandomStart) {
     EXPECT_EQ(g.CouleurLongue[1], depuisTrefle ? CouleurTrefle : CouleurCoeur) << graine;
     trefle += depuisTrefle;
   }
-  EXPECT_GT(trefle, 0);
-  EXPECT_LT(trefle, 40);
+  EXPECT_TRUE(trefle > 0 && trefle < 40) << trefle;
 }
 
 // One card recorded by the bookkeeping: the taker, the leader and the cards laid, the hand of
