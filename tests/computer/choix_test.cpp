@@ -84,8 +84,7 @@ TEST(Choix, CascadeEtNiveaux) {
       if (p.g.ReglesActives[i] == 0) off.insert(i);
     for (const auto& [numero, jusqua] : ordre)
       if (niveau <= jusqua) attendu.insert(numero);
-    EXPECT_EQ(off, attendu) << "level " << niveau;
-    EXPECT_EQ(off.size(), (std::array<size_t, 5>{0, 9, 6, 3, 0}[niveau]));
+    EXPECT_EQ(std::tuple(off, off.size()), std::tuple(attendu, std::array<size_t, 5>{0, 9, 6, 3, 0}[niveau])) << niveau;
   }
 }
 

@@ -59,15 +59,12 @@ TEST(Pli, LegalCardsAndEndOfTrick) {
   Table t(1);
   // Only the human seat's legal cards are shown; every seat's classes are reset, another seat's
   // row stays as it was.
-  t.g.MainsJoueurs[1][1] = Pi(1);
-  t.g.MainsJoueurs[2][1] = Pi(2);
+  t.g.MainsJoueurs[1][1] = Pi(1), t.g.MainsJoueurs[2][1] = Pi(2);
   t.g.ClasseCarte[3][5].Classe = 4;
   DeterminerCartesJouables(t.g, 2);
   DeterminerCartesJouables(t.g, 1);
-  EXPECT_EQ(t.g.CarteJouable[2][1], 1);
-  EXPECT_EQ(t.g.ClasseCarte[3][5].Classe, -1);
-  t.g.CouleurNonJouee[1] = 2;
-  t.g.CouleurNonJouee[2] = 1;
+  EXPECT_EQ(std::tuple(t.g.CarteJouable[2][1], t.g.ClasseCarte[3][5].Classe), std::tuple(1, -1));
+  t.g.CouleurNonJouee[1] = 2, t.g.CouleurNonJouee[2] = 1;
   t.Poser({Pi(1), Pi(2), Pi(3), At(4)});
   // Spades first played in this trick.
   EXPECT_EQ((std::array{t.g.AttenteClic, t.g.PliAffiche, t.g.NumeroPli, t.g.CouleurNonJouee[1],

@@ -78,11 +78,8 @@ TEST_F(DessinCartes, NoTwoFacesOrCornersAreAlikeAndFacesReadTheSameBothWaysUpWit
   std::vector<QImage> coins;
   for (const Face& f : Faces()) coins.push_back(f.image.copy(0, 0, 30, 50));
   for (std::size_t a = 0; a < Faces().size(); ++a)
-    for (std::size_t b = a + 1; b < Faces().size(); ++b) {
-      const std::string paire = (Nom(Faces()[a]) + " " + Nom(Faces()[b])).toStdString();
-      EXPECT_FALSE(Faces()[a].image == Faces()[b].image) << paire;
-      EXPECT_FALSE(coins[a] == coins[b]) << paire;
-    }
+    for (std::size_t b = a + 1; b < Faces().size(); ++b)  // corners apart, so faces apart
+      EXPECT_FALSE(coins[a] == coins[b]) << (Nom(Faces()[a]) + " " + Nom(Faces()[b])).toStdString();
   for (const Face& f : Faces()) {
     const std::string nom = Nom(f).toStdString();
     if (f.couleur == CouleurAtout || f.indice > 10) {

@@ -29,8 +29,7 @@ class ModeleEssai : public ModeleFenetre {
     using G = GenreControle;
     table = Ajouter({"TableRonde", -1, G::Forme, -1, 3000, 45, 3000, 3000});
     info = Ajouter({"PanelInfo", -1, G::Panneau, -1, 22.5f, 37.5f, 2700, 607.5f, "Donne\nen cours"});
-    (*this)[info].biseau = BiseauCreux;
-    (*this)[info].gras = true;
+    (*this)[info].biseau = BiseauCreux, (*this)[info].gras = true;
     enchere = Ajouter({"PanelEnchere", -1, G::Panneau, -1, 150, 1500, 2400, 900});
     passe = Ajouter({"ButtonPasse", -1, G::Bouton, enchere, 60, 90, 1200, 450, "Passe"});
     garde = Ajouter({"ButtonGarde", -1, G::Bouton, -1, 150, 3000, 1500, 450, "Garde"});
@@ -140,8 +139,8 @@ TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionNamedByItForAssistiveToolsAndCar
   // A button by its caption, a panel not as a button.
   QAccessibleInterface* garde = QAccessible::queryAccessibleInterface(Trouver("ButtonGarde"));
   ASSERT_TRUE(garde != nullptr && QAccessible::queryAccessibleInterface(info) != nullptr);
-  EXPECT_EQ(garde->role(), QAccessible::Button);
-  EXPECT_NE(QAccessible::queryAccessibleInterface(info)->role(), QAccessible::Button);
+  EXPECT_TRUE(garde->role() == QAccessible::Button &&
+              QAccessible::queryAccessibleInterface(info)->role() != QAccessible::Button);
   modele[modele.garde].legende = "Garde sans";
   fenetre.Synchroniser();
   EXPECT_EQ(garde->text(QAccessible::Name), QStringLiteral("Garde sans"));
