@@ -41,10 +41,7 @@ TEST(Cartes, SortingHandsAndChien) {
   g.MainsJoueurs[1][4].EnMain = 0;
   const Cartes chien = Lire("T2 A5 P13 Exc T14 A20");
   for (int j = 1; j <= 6; ++j) g.Chien[j] = chien[j - 1u];
-  struct Compteur : Affichage {
-    int n = 0;
-    void DisposerMainJoueur() override { ++n; }
-  } ecran;
+  struct Compteur : Affichage { int n = 0; void DisposerMainJoueur() override { ++n; } } ecran;  // hands shown
   g.ecran = &ecran;
   TrierChien(g);
   TrierMains(g);

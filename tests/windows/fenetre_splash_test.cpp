@@ -23,17 +23,11 @@ struct Accueil {
   Accueil() {
     modele.Form_Load();
     fenetre = std::make_unique<FenetreSplash>(modele);
-    modele.surDechargement = [this] {
-      ++ouvertures;
-      langue = modele.Langue;
-      fenetre->hide();
-    };
+    modele.surDechargement = [this] { ++ouvertures, langue = modele.Langue, fenetre->hide(); };
     fenetre->show();
   }
   template <class W = QWidget>
-  W* Trouver(const char* nom) const {
-    return fenetre->findChild<W*>(QString::fromUtf8(nom));
-  }
+  W* Trouver(const char* nom) const { return fenetre->findChild<W*>(QString::fromUtf8(nom)); }
 };
 
 TEST_F(FenetreSplashTest, ShowsTheTextsInTheirFacesThePicturesAndNoCloseButton) {
