@@ -4,6 +4,7 @@
 #include <array>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/cartes.h"
@@ -83,8 +84,7 @@ TEST(Choix, CascadeEtNiveaux) {
       if (p.g.ReglesActives[i] == 0) off.insert(i);
     for (const auto& [numero, jusqua] : ordre)
       if (niveau <= jusqua) attendu.insert(numero);
-    EXPECT_EQ(off, attendu) << "level " << niveau;
-    EXPECT_EQ(off.size(), (std::array<size_t, 5>{0, 9, 6, 3, 0}[niveau]));
+    EXPECT_EQ(std::tuple(off, off.size()), std::tuple(attendu, std::array<size_t, 5>{0, 9, 6, 3, 0}[niveau])) << niveau;
   }
 }
 
@@ -106,9 +106,7 @@ TEST(Choix, PanneauTiragesEtCartePosee) {
   Aleatoire temoin = p.g.alea;
   ChoisirCarteOrdinateur(p.g, 3);
   temoin.Rnd();
-  EXPECT_EQ(p.g.Rnd(), temoin.Rnd());
-  EXPECT_EQ(p.g.RegleAffichee[3], 15);
-  EXPECT_EQ(p.g.ReglesActives[15], 1);
+  EXPECT_EQ(std::tuple(p.g.Rnd(), p.g.RegleAffichee[3], p.g.ReglesActives[15]), std::tuple(temoin.Rnd(), 15, 1));
   // Through the level draw, the panel is cleared first.
   ecran.legendes.clear();
   EXPECT_EQ(ChoisirPlaceOrdinateur(p.Main({Exc(), Pi(6)}).g, 3), p.g.PlaceExcuse);
@@ -123,10 +121,8 @@ TEST(Choix, PanneauTiragesEtCartePosee) {
   do k = static_cast<int16_t>(CInt(temoin.Rnd() * 17) + 1);
   while (k != p.g.PlaceExcuse);
   EXPECT_EQ(ChoisirPlaceOrdinateur(p.g, 3), k);
-  EXPECT_EQ(p.g.Rnd(), temoin.Rnd());
-  EXPECT_TRUE(ecran.legendes.empty());
-  EXPECT_EQ(p.g.ReglesActives[251], 9);
-  EXPECT_EQ(p.g.RegleAffichee[3], 0);
+  EXPECT_EQ(std::tuple(p.g.Rnd(), ecran.legendes.size(), p.g.ReglesActives[251], p.g.RegleAffichee[3]),
+            std::tuple(temoin.Rnd(), 0u, 9, 0));
 
   // The card chosen is recorded and laid on the table.
   p.g.NumeroPli = 1;

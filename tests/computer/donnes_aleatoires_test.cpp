@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "game/score.h"
@@ -82,8 +83,7 @@ struct Compte {
       demiPoints += preneurGagne ? regles::DemiPoints(c) : 0;
       if (dernier && c.EstPetit()) petitAuBout = preneurGagne ? 1 : 2;
     }
-    const int16_t contrat = ContratPreneur(g);
-    if (dernier && contrat != EnchereGardeContre)
+    if (dernier && ContratPreneur(g) != EnchereGardeContre)
       for (const Carte& c : g.Chien) demiPoints += regles::DemiPoints(c), bouts += regles::Bout(c);
   }
 };
@@ -106,13 +106,11 @@ void VerifierMarqueurs(const Partie& g, const std::vector<Pose>& poses) {
       pasEntame[p.joueur] = 0;
       if (p.joueur == 1 && g.Preneur != 1 && p.carte.EstAtout() && p.carte.Valeur % 2 == 1) signal = 1;
     }
-    EXPECT_EQ(g.CarteJoueeParPli[p.joueur][static_cast<int>(i / 4 + 1)], p.place);
-    EXPECT_EQ(g.EntameurParPli[static_cast<int>(i / 4 + 1)], p.entameur);
+    const int pli = static_cast<int>(i / 4 + 1);
+    EXPECT_EQ(std::tuple(g.CarteJoueeParPli[p.joueur][pli], g.EntameurParPli[pli]), std::tuple(p.place, p.entameur));
   }
-  EXPECT_EQ(g.PremiereCouleurPreneur, premiere);
-  EXPECT_EQ(g.SecondeCouleurPreneur, seconde);
-  EXPECT_EQ(g.SignalAtoutHumain, signal);
-  EXPECT_EQ(g.PasEncoreEntame, pasEntame);
+  EXPECT_EQ(std::tie(g.PremiereCouleurPreneur, g.SecondeCouleurPreneur, g.SignalAtoutHumain, g.PasEncoreEntame),
+            std::tie(premiere, seconde, signal, pasEntame));
 }
 
 // 2,500 deals for each contract, the taker going round the seats.
@@ -159,23 +157,20 @@ TEST_P(DonnesAleatoires, RulesCountsScoresAndMemory) {
         ASSERT_TRUE(n == 3 || MaitrePli(g, Suivant(j)) == jeu[regles::Gagnant(posees)].first) << "trick " << pli;
       }
       const int16_t gagnant = jeu[regles::Gagnant(posees)].first;
-      ASSERT_EQ(g.EntameurPli, gagnant);
-      ASSERT_EQ(g.JoueurCourant, gagnant);
+      ASSERT_EQ(std::tuple(g.EntameurPli, g.JoueurCourant), std::tuple(gagnant, gagnant));
       attendu.Pli(g, jeu, gagnant, pli == 18);
       ASSERT_TRUE(MemoireJuste(g)) << "trick " << pli;
       ASSERT_TRUE(RienOublie(connu, g)) << "trick " << pli;
       connu = g;
     }
     VerifierMarqueurs(g, poses);
-    ASSERT_EQ(g.DemiPointsPreneur + g.DemiPointsDefense, 182);
-    ASSERT_EQ(g.BoutsPreneur + g.BoutsDefense, 3);
-    ASSERT_EQ(g.DemiPointsPreneur, attendu.demiPoints);
-    ASSERT_EQ(g.BoutsPreneur, attendu.bouts);
-    ASSERT_EQ(g.PetitAuBout, attendu.petitAuBout);
-    ASSERT_EQ(g.PointsAFaire, regles::PointsAFaire(attendu.bouts));
+    ASSERT_EQ(std::tuple(g.DemiPointsPreneur + g.DemiPointsDefense, g.BoutsPreneur + g.BoutsDefense,
+                         g.DemiPointsPreneur, g.BoutsPreneur, g.PetitAuBout, g.PointsAFaire),
+              std::tuple(182, 3, attendu.demiPoints, attendu.bouts, attendu.petitAuBout,
+                         regles::PointsAFaire(attendu.bouts)));
     g.PoigneeAnnoncee = static_cast<int16_t>(donne / 4 % 4);
-    const int16_t score = ScoreDonne(g);
-    ASSERT_EQ(score, regles::Score(attendu.demiPoints, attendu.bouts, attendu.petitAuBout, contrat, g.PoigneeAnnoncee));
+    ASSERT_EQ(ScoreDonne(g),
+              regles::Score(attendu.demiPoints, attendu.bouts, attendu.petitAuBout, contrat, g.PoigneeAnnoncee));
   }
 }
 

@@ -53,8 +53,7 @@ TEST(Ecart, VoidsAKinglessSuitAndSparesTheLongest) {
       const Cartes cartes = Lire(c.cartes);
       Donner(g, {{4, Cartes(cartes.begin(), cartes.end() - 6)}}, Cartes(cartes.end() - 6, cartes.end()));
       DonnerContrat(g, 4, EncherePrise);
-      Aleatoire tirage = g.alea;
-      const auto depart = static_cast<int16_t>(CInt(tirage.Rnd() * 3) + 1);
+      const auto depart = static_cast<int16_t>(CInt(Aleatoire(g.alea).Rnd() * 3) + 1);  // the survey's first draw
       ++departs[depart];
       FaireEcartOrdinateur(g);
       EXPECT_TRUE(c.juste(depart, Cartes(g.Chien.begin(), g.Chien.end()))) << graine;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -50,8 +51,7 @@ TEST(Evaluation, ShapesAndScoreBands) {
     for (const auto& [rois, dames, s, attendu, cavaliers] : mains) {
       Partie g(Aleatoire(3));
       Poser(g, atouts, rois, dames, cavaliers);
-      ASSERT_EQ(EvaluerMain(g, 1), s);
-      EXPECT_EQ(CalculerEnchereConseillee(g, 1), attendu) << "S = " << s;
+      EXPECT_EQ((std::tuple{EvaluerMain(g, 1), CalculerEnchereConseillee(g, 1)}), std::tuple(s, attendu)) << s;
     }
 }
 
@@ -67,8 +67,8 @@ TEST(Evaluation, HighTrumpDraws) {
       Aleatoire temoin = g.alea;
       int r = 0;
       for (int i = 1; i <= 8; ++i) r = i == 4 ? CInt(2 * temoin.Rnd()) : (temoin.Rnd(), r);
-      EXPECT_EQ(CalculerEnchereConseillee(g, 1), quatrieme >= 13 - r ? EncherePrise : EncherePasse) << graine;
-      EXPECT_EQ(g.Rnd(), temoin.Rnd());
+      EXPECT_EQ((std::tuple{CalculerEnchereConseillee(g, 1), g.Rnd()}),
+                std::tuple(quatrieme >= 13 - r ? EncherePrise : EncherePasse, temoin.Rnd())) << graine;
     }
 }
 

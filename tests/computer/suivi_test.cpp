@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <tuple>
 
 #include "support/cartes.h"
 
@@ -38,30 +39,27 @@ TEST(Suivi, StartOfPlay) {
   PreparerJeuDeLaCarte(g);
   EXPECT_EQ(ecran.infoFr + ecran.infoEn, "Cliquez n'importe où pour commencer !Click anywhere to start !");
   EXPECT_EQ(ecran.atoutsDehors, std::vector<int16_t>{17});  // South holds four trumps
-  EXPECT_EQ(g.CouleurEntameePreneur, -1);
   EXPECT_EQ(g.ClasseCarte[2][5].Classe + g.ClasseCarte[2][5].AtoutABattre + g.ClasseCarte[2][5].CouleurDemandee, -3);
   EXPECT_EQ(g.RoiSecPreneur[CouleurCarreau] + 10 * (g.RoiSecPreneur[1] + g.RoiSecPreneur[2] + g.RoiSecPreneur[3]), 1);
   EXPECT_EQ((std::array{g.AtoutsChien, g.NbAtoutsDonne[3], g.NbCartesCouleurDonne[4][CouleurCarreau],
                         g.CoupesConnues[3][3][CouleurTrefle], g.SansAtout[2][2], g.SansAtout[3][2]}),
             (std::array<int16_t, 6>{0, 8, 9, 1, 1, 0}));
   EXPECT_EQ((std::array{g.Regle181Jouee, g.PetitProtege, g.CavalierLonguePreneurTombe, g.DefenseNaPasEntame,
-                        g.RetourAtoutAttendu, g.SignalAtoutHumain}),
-            (std::array<int16_t, 6>{0, 0, 0, 1, -1, -1}));
-  for (int16_t o = 1; o <= 4; ++o) {
-    EXPECT_EQ(g.PasEncoreEntame[o] + g.CouleurNonJouee[o], 2);
-    EXPECT_EQ(g.PlusHautAtoutRestant[o], 21);
-    for (int16_t s = 1; s <= 4; ++s) EXPECT_EQ(g.PlusHauteCarteRestante[o][s], 14);
-  }
+                        g.RetourAtoutAttendu, g.SignalAtoutHumain, g.CouleurEntameePreneur}),
+            (std::array<int16_t, 7>{0, 0, 0, 1, -1, -1, -1}));
+  for (int16_t o = 1; o <= 4; ++o)
+    for (int16_t s = 1; s <= 4; ++s)
+      EXPECT_EQ(std::tuple(g.PasEncoreEntame[o] + g.CouleurNonJouee[o], g.PlusHautAtoutRestant[o],
+                           g.PlusHauteCarteRestante[o][s]), std::tuple(2, 21, 14));
 
   // The trumps of the shown chien, the Excuse not counted; none known without a discard.
   Partie h{Aleatoire(11)};
   Donner(h, {}, Lire("A20 A21 Exc P1 P2 P3"));
-  DonnerContrat(h, 2, EnchereGarde);
-  PreparerJeuDeLaCarte(h);
-  EXPECT_EQ(h.AtoutsChien, 2);
-  DonnerContrat(h, 2, EnchereGardeSans);
-  PreparerJeuDeLaCarte(h);
-  EXPECT_EQ(h.AtoutsChien, -1);
+  for (auto [contrat, atouts] : {std::pair{EnchereGarde, 2}, {EnchereGardeSans, -1}}) {
+    DonnerContrat(h, 2, contrat);
+    PreparerJeuDeLaCarte(h);
+    EXPECT_EQ(h.AtoutsChien, atouts);
+  }
 }
 
 TEST(Suivi, LongSuitFromTheRandomStart) {
@@ -72,14 +70,12 @@ TEST(Suivi, LongSuitFromTheRandomStart) {
     Partie g{Aleatoire(graine)};
     Donner(g, {{1, Lire("P1 P2 P3 P4 Co1 Co2 Co3 Co4 Co5 T1 T2 T3 T4 T5 Ca1 Ca2 Ca3 Ca4")}});
     DonnerContrat(g, 2, EncherePrise);
-    Aleatoire tirage = g.alea;
-    const bool depuisTrefle = CInt(tirage.Rnd() * 3) + 1 == CouleurTrefle;  // South draws first
+    const bool depuisTrefle = CInt(Aleatoire(g.alea).Rnd() * 3) + 1 == CouleurTrefle;  // South draws first
     PreparerJeuDeLaCarte(g);
     EXPECT_EQ(g.CouleurLongue[1], depuisTrefle ? CouleurTrefle : CouleurCoeur) << graine;
     trefle += depuisTrefle;
   }
-  EXPECT_GT(trefle, 0);
-  EXPECT_LT(trefle, 40);
+  EXPECT_TRUE(trefle > 0 && trefle < 40) << trefle;
 }
 
 // One card recorded by the bookkeeping: the taker, the leader and the cards laid, the hand of

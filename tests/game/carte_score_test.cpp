@@ -3,6 +3,8 @@
 // the shuffle; the worked score sheet: tests/table/form_score_detaille_test.cpp.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "game/score.h"
 #include "support/cartes.h"
 #include "support/regles_jeu.h"
@@ -13,10 +15,8 @@ TEST(Cartes, TableHalfPointsAndSeats) {
   TableDesCartes t;
   CreerJeuCartes(t);
   // Card numbers: (suit - 1) * 14 + value, then 57 + value for suit 0.
-  EXPECT_EQ(t[1], (Carte{1, 1, 0, 0}));
-  EXPECT_EQ(t[43], (Carte{1, 4, 0, 0}));
-  EXPECT_EQ(t[57], (Carte{0, 0, 0, 0}));
-  EXPECT_EQ(t[78], (Carte{21, 0, 0, 0}));
+  EXPECT_EQ((std::array{t[1], t[43], t[57], t[78]}),
+            (std::array<Carte, 4>{{{1, 1, 0, 0}, {1, 4, 0, 0}, {0, 0, 0, 0}, {21, 0, 0, 0}}}));
   for (int16_t n = 1; n <= 78; ++n) {
     EXPECT_EQ(NumeroCarte(t[n]), n);
     int16_t d = -1;
@@ -41,20 +41,15 @@ TEST(Cartes, SortingHandsAndChien) {
   g.MainsJoueurs[1][4].EnMain = 0;
   const Cartes chien = Lire("T2 A5 P13 Exc T14 A20");
   for (int j = 1; j <= 6; ++j) g.Chien[j] = chien[j - 1u];
-  struct Compteur : Affichage {
-    int n = 0;
-    void DisposerMainJoueur() override { ++n; }
-  } ecran;
+  struct Compteur : Affichage { int n = 0; void DisposerMainJoueur() override { ++n; } } ecran;  // hands shown
   g.ecran = &ecran;
   TrierChien(g);
   TrierMains(g);
-  EXPECT_EQ(ecran.n, 1);
+  EXPECT_EQ(ecran.n * 10 + g.MainsJoueurs[1][4].EnMain, 10);
   EXPECT_EQ(Nom(g.MainsJoueurs[1][1]) + Nom(g.MainsJoueurs[1][2]) + Nom(g.MainsJoueurs[1][18]), "ExcP14Ca1");
-  EXPECT_EQ(g.MainsJoueurs[1][4].EnMain, 0);
   std::string c, montre;
   for (int j = 1; j <= 6; ++j) c += Nom(g.Chien[j]), montre += Nom(g.ChienMontre[j]);
-  EXPECT_EQ(c, "A20A5ExcP13T14T2");
-  EXPECT_EQ(montre, c);
+  EXPECT_EQ(c + " " + montre, "A20A5ExcP13T14T2 A20A5ExcP13T14T2");
 }
 
 // A finished deal as the score reads it.

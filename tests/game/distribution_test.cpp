@@ -62,8 +62,7 @@ Liste Main(const Ordre& d, int p) { return {d.begin() + (p - 1) * 18, d.begin() 
 
 Partie Nouvelle(uint64_t graine, int forceMain = 2, int auMoinsUnePrise = 0) {
   Partie g{Aleatoire(graine)};
-  g.ForceMain = static_cast<int16_t>(forceMain);
-  g.AuMoinsUnePriseActif = static_cast<int16_t>(auMoinsUnePrise);
+  g.ForceMain = static_cast<int16_t>(forceMain), g.AuMoinsUnePriseActif = static_cast<int16_t>(auMoinsUnePrise);
   return g;
 }
 
@@ -85,8 +84,7 @@ TEST(Distribution, PacketsAndTheDeck) {
   Partie h = g;
   h.PaquetTravail = identite;
   for (Partie* p : {&g, &h}) p->NumeroDonne = 32767, p->RejouerDonne = 0, DistribuerDonne(*p);
-  EXPECT_EQ(g.NumeroDonne, 32767);
-  EXPECT_NE(g.JeuCourant, h.JeuCourant);
+  EXPECT_TRUE(g.NumeroDonne == 32767 && g.JeuCourant != h.JeuCourant);
 }
 
 TEST(Distribution, PetitSecAndDiscardableCards) {
@@ -158,9 +156,7 @@ TEST(Distribution, ForcedHandAndAtLeastOneTaker) {
   // The exchange moves Valeur and Couleur place by place; EnMain stays with its place.
   g.MainsJoueurs[1][3].EnMain = 0;
   EchangerMains(g, 1, 2);
-  EXPECT_EQ(Main(g, 1), Main(d, 2));
-  EXPECT_EQ(Main(g, 2), Main(d, 1));
-  EXPECT_EQ(g.MainsJoueurs[1][3].EnMain, 0);
+  EXPECT_EQ(std::tuple(Main(g, 1), Main(g, 2), g.MainsJoueurs[1][3].EnMain), std::tuple(Main(d, 2), Main(d, 1), 0));
 }
 
 // Accepted deals under every option, and two replays of each: sorted hands, and seat 1 holding
@@ -177,9 +173,7 @@ TEST(Distribution, AcceptedDealsAndTheirReplays) {
     }
     DistribuerDonneAcceptee(g);
     if (!g.RejouerDonne) avant = g;
-    EXPECT_EQ(g.NumeroDonne, avant.NumeroDonne);
-    EXPECT_EQ(g.JeuSauve, avant.JeuSauve);
-    EXPECT_EQ(g.Chien, avant.Chien);
+    EXPECT_EQ(std::tie(g.NumeroDonne, g.JeuSauve, g.Chien), std::tie(avant.NumeroDonne, avant.JeuSauve, avant.Chien));
     EXPECT_TRUE(std::is_permutation(g.MainsJoueurs.begin(), g.MainsJoueurs.end(), avant.MainsJoueurs.begin()));
     for (const auto& m : g.MainsJoueurs) EXPECT_TRUE(std::is_sorted(m.begin(), m.end(), AvantDansLeTri)) << i;
     // Without trump 11 or 12 the advice draws on nothing: it must be the bid asked.
@@ -212,8 +206,7 @@ TEST(Distribution, ShuffleDrawByDraw) {
       std::swap(paquet[a], paquet[place()]);
     }
     DistribuerDonne(g);
-    EXPECT_EQ(g.JeuSauve, paquet) << graine;
-    EXPECT_EQ(g.Rnd(), temoin.Rnd()) << graine;
+    EXPECT_EQ(std::tuple(g.JeuSauve, g.Rnd()), std::tuple(paquet, temoin.Rnd())) << graine;
     EXPECT_NE(g.JeuSauve, precedent) << graine;
     precedent = g.JeuSauve;
   }

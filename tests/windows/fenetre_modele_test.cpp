@@ -29,8 +29,7 @@ class ModeleEssai : public ModeleFenetre {
     using G = GenreControle;
     table = Ajouter({"TableRonde", -1, G::Forme, -1, 3000, 45, 3000, 3000});
     info = Ajouter({"PanelInfo", -1, G::Panneau, -1, 22.5f, 37.5f, 2700, 607.5f, "Donne\nen cours"});
-    (*this)[info].biseau = BiseauCreux;
-    (*this)[info].gras = true;
+    (*this)[info].biseau = BiseauCreux, (*this)[info].gras = true;
     enchere = Ajouter({"PanelEnchere", -1, G::Panneau, -1, 150, 1500, 2400, 900});
     passe = Ajouter({"ButtonPasse", -1, G::Bouton, enchere, 60, 90, 1200, 450, "Passe"});
     garde = Ajouter({"ButtonGarde", -1, G::Bouton, -1, 150, 3000, 1500, 450, "Garde"});
@@ -91,13 +90,11 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
   for (const auto& [nom, place, parent] : attendus) {
     QWidget* w = Trouver(nom);
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(w->geometry(), place) << nom;
-    EXPECT_EQ(w->parentWidget()->objectName(), QString::fromLatin1(parent ? parent : "")) << nom;
-    EXPECT_TRUE(w->isVisible()) << nom;
+    EXPECT_EQ(std::tuple(w->geometry(), w->parentWidget()->objectName(), w->isVisible()),
+              std::tuple(place, QString::fromLatin1(parent ? parent : ""), true)) << nom;
   }
-  EXPECT_EQ(fenetre.sizeHint(), QSize(600, 400));
-  EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Essai"));
-  EXPECT_EQ(fenetre.palette().color(QPalette::Window), QColor(0x0B, 0x5D, 0x2A));
+  EXPECT_EQ(std::tuple(fenetre.sizeHint(), fenetre.windowTitle(), fenetre.palette().color(QPalette::Window)),
+            std::tuple(QSize(600, 400), QStringLiteral("Essai"), QColor(0x0B, 0x5D, 0x2A)));
 
   // Later elements lie over earlier ones, as they were created.
   EXPECT_EQ(fenetre.childAt(325, 240), Trouver("Carte3d_3"));
@@ -105,25 +102,21 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
   EXPECT_TRUE(Trouver("TableRonde")->testAttribute(Qt::WA_TransparentForMouseEvents));
 
   // Each change lands on its widget at the next synchronisation.
-  modele[modele.cartes[0]].gauche = 1500;
-  modele[modele.cartes[0]].haut = 0;
-  modele[modele.passe].visible = false;
-  modele[modele.garde].actif = false;
-  modele[modele.info].legende = "Prise";
-  modele.titre = "Autre";
+  modele[modele.cartes[0]].gauche = 1500, modele[modele.cartes[0]].haut = 0;
+  modele[modele.passe].visible = modele[modele.garde].actif = false;
+  modele[modele.info].legende = "Prise", modele.titre = "Autre";
   fenetre.Synchroniser();
-  EXPECT_EQ(Trouver("Carte3d_1")->pos(), QPoint(100, 0));
-  EXPECT_FALSE(Trouver("ButtonPasse")->isVisible());
-  EXPECT_FALSE(Trouver("ButtonGarde")->isEnabled());
-  EXPECT_EQ(Trouver<Panneau3D>("PanelInfo")->Legende(), QStringLiteral("Prise"));
-  EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Autre"));
+  EXPECT_EQ(std::tuple(Trouver("Carte3d_1")->pos(), Trouver("ButtonPasse")->isVisible(),
+                       Trouver("ButtonGarde")->isEnabled(), Trouver<Panneau3D>("PanelInfo")->Legende(),
+                       fenetre.windowTitle()),
+            std::tuple(QPoint(100, 0), false, false, QStringLiteral("Prise"), QStringLiteral("Autre")));
 
   // Only what changed is redone: a widget the model did not touch is left as it stands.
   Trouver("Carte3d_2")->move(0, 0);
   modele[modele.cartes[0]].gauche = 3000;
   fenetre.Synchroniser();
-  EXPECT_EQ(Trouver("Carte3d_2")->pos(), QPoint(0, 0));
-  EXPECT_EQ(Trouver("Carte3d_1")->pos(), QPoint(200, 0));
+  EXPECT_EQ(std::pair(Trouver("Carte3d_2")->pos(), Trouver("Carte3d_1")->pos()),
+            std::pair(QPoint(0, 0), QPoint(200, 0)));
 
   // The window's pointer, the card's, the card's cursor: a card with the default pointer shows
   // the window's.
@@ -140,15 +133,14 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
 
 TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionNamedByItForAssistiveToolsAndCardsTheCornerOfTheirFace) {
   auto* info = Trouver<Panneau3D>("PanelInfo");
-  EXPECT_EQ(info->Legende(), QStringLiteral("Donne\nen cours"));
-  EXPECT_EQ(info->BiseauCourant(), Panneau3D::Creux);
-  EXPECT_TRUE(info->font().bold());
-  EXPECT_EQ(info->font().pixelSize(), 11);  // 8.25 points
+  // Bold 8.25 points: 11 pixels.
+  EXPECT_EQ(std::tuple(info->Legende(), info->BiseauCourant(), info->font().bold(), info->font().pixelSize()),
+            std::tuple(QStringLiteral("Donne\nen cours"), Panneau3D::Creux, true, 11));
   // A button by its caption, a panel not as a button.
   QAccessibleInterface* garde = QAccessible::queryAccessibleInterface(Trouver("ButtonGarde"));
   ASSERT_TRUE(garde != nullptr && QAccessible::queryAccessibleInterface(info) != nullptr);
-  EXPECT_EQ(garde->role(), QAccessible::Button);
-  EXPECT_NE(QAccessible::queryAccessibleInterface(info)->role(), QAccessible::Button);
+  EXPECT_TRUE(garde->role() == QAccessible::Button &&
+              QAccessible::queryAccessibleInterface(info)->role() != QAccessible::Button);
   modele[modele.garde].legende = "Garde sans";
   fenetre.Synchroniser();
   EXPECT_EQ(garde->text(QAccessible::Name), QStringLiteral("Garde sans"));
@@ -198,10 +190,8 @@ TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClickUnles
   // Hidden or disabled controls get nothing: the button disabled, hidden, in a disabled panel, the whole window
   // disabled (another window is modal to it).
   for (int i = 0; i < 4; ++i) {
-    modele[modele.garde].actif = i != 0;
-    modele[modele.garde].visible = i != 1;
-    modele[modele.enchere].actif = i != 2;
-    modele.actif = i != 3;
+    modele[modele.garde].actif = i != 0, modele[modele.garde].visible = i != 1;
+    modele[modele.enchere].actif = i != 2, modele.actif = i != 3;
     fenetre.Synchroniser();
     modele.appels.clear();
     // Clicked on screen, and handed to the model alone: the model decides, whatever the view does.

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QTest>
+#include <tuple>
 
 #include "application_qt.h"
 #include "table/frm_splash.h"
@@ -22,17 +23,11 @@ struct Accueil {
   Accueil() {
     modele.Form_Load();
     fenetre = std::make_unique<FenetreSplash>(modele);
-    modele.surDechargement = [this] {
-      ++ouvertures;
-      langue = modele.Langue;
-      fenetre->hide();
-    };
+    modele.surDechargement = [this] { ++ouvertures, langue = modele.Langue, fenetre->hide(); };
     fenetre->show();
   }
   template <class W = QWidget>
-  W* Trouver(const char* nom) const {
-    return fenetre->findChild<W*>(QString::fromUtf8(nom));
-  }
+  W* Trouver(const char* nom) const { return fenetre->findChild<W*>(QString::fromUtf8(nom)); }
 };
 
 TEST_F(FenetreSplashTest, ShowsTheTextsInTheirFacesThePicturesAndNoCloseButton) {
@@ -43,8 +38,7 @@ TEST_F(FenetreSplashTest, ShowsTheTextsInTheirFacesThePicturesAndNoCloseButton) 
   for (const char* nom : {"CommandStartEnglish", "CommandStartFrench"}) EXPECT_EQ(famille(nom), "Liberation Serif");
   EXPECT_EQ(a.Trouver<QLabel>("Image2Image")->pixmap().size(), QSize(95, 129));  // shown at its own size
   EXPECT_FALSE(a.Trouver<QLabel>("Picture2Image")->pixmap().isNull());
-  EXPECT_TRUE(Fixe(*a.fenetre));
-  EXPECT_EQ(a.fenetre->size(), QSize(480, 264));
+  EXPECT_TRUE(Fixe(*a.fenetre) && a.fenetre->size() == QSize(480, 264));
 }
 
 TEST_F(FenetreSplashTest, ALanguageButtonOrTheWindowSystemsCloseOpensTheGameOnce) {
@@ -56,9 +50,7 @@ TEST_F(FenetreSplashTest, ALanguageButtonOrTheWindowSystemsCloseOpensTheGameOnce
     Accueil a;
     if (*c.bouton != '\0') QTest::mouseClick(a.Trouver(c.bouton), Qt::LeftButton);
     a.fenetre->close();
-    EXPECT_EQ(a.ouvertures, 1) << c.bouton;
-    EXPECT_EQ(a.langue, c.langue) << c.bouton;
-    EXPECT_FALSE(a.fenetre->isVisible());
+    EXPECT_EQ(std::tuple(a.ouvertures, a.langue, a.fenetre->isVisible()), std::tuple(1, c.langue, false)) << c.bouton;
   }
 }
 
