@@ -13,9 +13,9 @@
 
 #include "bench/driver/selfplay.h"
 #include "platform/reglages_factices.h"
-#include "windows/fenetre_mirvane.h"
 #include "table/frm_splash.h"
 #include "windows/carte_sav.h"
+#include "windows/fenetre_mirvane.h"
 #include "windows/fenetre_splash.h"
 
 namespace {

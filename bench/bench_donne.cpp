@@ -47,8 +47,7 @@ void BM_DonneAcceptee(benchmark::State& state) {
   state.counters["essais_p99"] = Centile99(essais);
   state.counters["us_moy"] = Moyenne(micro);
   state.counters["us_p99"] = Centile99(micro);
-  state.SetLabel("ForceMain " + std::to_string(state.range(0)) +
-                 (state.range(1) ? ", au moins une prise" : ""));
+  state.SetLabel("ForceMain " + std::to_string(state.range(0)) + (state.range(1) ? ", au moins une prise" : ""));
 }
 
 BENCHMARK(BM_DonneAcceptee)

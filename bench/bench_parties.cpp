@@ -25,11 +25,13 @@ void Parties(benchmark::State& state) {
     chronos.secondesTotal += std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
   }
   state.SetItemsProcessed(state.iterations());
-  state.counters["deals_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["deals_per_s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
   state.counters["passed_share"] = static_cast<double>(passees) / static_cast<double>(state.iterations());
   if (chronometrer) {
     state.counters["deal_us"] = 1e6 * chronos.secondesDonne / static_cast<double>(state.iterations());
-    state.counters["card_us"] = chronos.cartes > 0 ? 1e6 * chronos.secondesChoix / static_cast<double>(chronos.cartes) : 0;
+    state.counters["card_us"] =
+        chronos.cartes > 0 ? 1e6 * chronos.secondesChoix / static_cast<double>(chronos.cartes) : 0;
     // What the table itself costs: everything but dealing and choosing the cards.
     const double total = state.iterations() > 0 ? chronos.secondesTotal : 0;
     state.counters["table_share"] = total > 0 ? 1 - (chronos.secondesDonne + chronos.secondesChoix) / total : 0;
@@ -39,6 +41,12 @@ void Parties(benchmark::State& state) {
 }  // namespace
 
 // Level, then 1 to time the deal and each card (the clock adds a little to the total).
-BENCHMARK(Parties)->ArgNames({"level", "timed"})->Args({4, 0})->Args({4, 1})->Args({1, 0})->Args({3, 0})->Unit(benchmark::kMicrosecond);
+BENCHMARK(Parties)
+    ->ArgNames({"level", "timed"})
+    ->Args({4, 0})
+    ->Args({4, 1})
+    ->Args({1, 0})
+    ->Args({3, 0})
+    ->Unit(benchmark::kMicrosecond);
 
 BENCHMARK_MAIN();

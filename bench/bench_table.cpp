@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "bench/driver/selfplay.h"
-#include "windows/fenetre_mirvane.h"
 #include "windows/carte_sav.h"
+#include "windows/fenetre_mirvane.h"
 
 namespace {
 

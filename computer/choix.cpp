@@ -41,22 +41,18 @@ int16_t NombreCandidats(const Partie& g, int16_t joueur, int16_t couleur) {
 // The cascade in its order: number, rule, off at levels 1 to n (0 never), and whether the
 // cascade calls it even after a choice (rule 190 draws every time it is reached).
 constexpr TableCascade kCascade{{
-    {15, Regle15, 0, false},    {251, Regle251, 0, false}, {191, Regle191, 0, false},
-    {203, Regle203, 2, false},  {21, Regle21, 0, false},   {170, Regle170, 0, false},
-    {8, Regle8, 0, false},      {4, Regle4, 0, false},     {201, Regle201, 0, false},
-    {7, Regle7, 0, false},      {181, Regle181, 0, false}, {118, Regle118, 0, false},
-    {103, Regle103, 0, false},  {104, Regle104, 1, false}, {252, Regle252, 0, false},
-    {172, Regle172, 2, false},  {9, Regle9, 0, false},     {10, Regle10, 0, false},
-    {190, Regle190, 0, true},   {16, Regle16, 3, false},   {204, Regle204, 2, false},
-    {130, Regle130, 1, false},  {11, Regle11, 0, false},   {182, Regle182, 3, false},
-    {180, Regle180, 3, false},  {160, Regle160, 0, false}, {119, Regle119, 0, false},
-    {120, Regle120, 0, false},  {150, Regle150, 0, false}, {151, Regle151, 0, false},
-    {116, Regle116, 1, false},  {115, Regle115, 0, false}, {114, Regle114, 0, false},
-    {113, Regle113, 0, false},  {112, Regle112, 0, false}, {101, Regle101, 0, false},
-    {22, Regle22, 0, false},    {23, Regle23, 0, false},   {19, Regle19, 0, false},
-    {13, Regle13, 0, false},    {18, Regle18, 0, false},   {2, Regle2, 0, false},
-    {3, Regle3, 0, false},      {5, Regle5, 0, false},     {14, Regle14, 0, false},
-    {6, Regle6, 0, false},      {1, Regle1, 0, false},
+    {15, Regle15, 0, false},   {251, Regle251, 0, false}, {191, Regle191, 0, false}, {203, Regle203, 2, false},
+    {21, Regle21, 0, false},   {170, Regle170, 0, false}, {8, Regle8, 0, false},     {4, Regle4, 0, false},
+    {201, Regle201, 0, false}, {7, Regle7, 0, false},     {181, Regle181, 0, false}, {118, Regle118, 0, false},
+    {103, Regle103, 0, false}, {104, Regle104, 1, false}, {252, Regle252, 0, false}, {172, Regle172, 2, false},
+    {9, Regle9, 0, false},     {10, Regle10, 0, false},   {190, Regle190, 0, true},  {16, Regle16, 3, false},
+    {204, Regle204, 2, false}, {130, Regle130, 1, false}, {11, Regle11, 0, false},   {182, Regle182, 3, false},
+    {180, Regle180, 3, false}, {160, Regle160, 0, false}, {119, Regle119, 0, false}, {120, Regle120, 0, false},
+    {150, Regle150, 0, false}, {151, Regle151, 0, false}, {116, Regle116, 1, false}, {115, Regle115, 0, false},
+    {114, Regle114, 0, false}, {113, Regle113, 0, false}, {112, Regle112, 0, false}, {101, Regle101, 0, false},
+    {22, Regle22, 0, false},   {23, Regle23, 0, false},   {19, Regle19, 0, false},   {13, Regle13, 0, false},
+    {18, Regle18, 0, false},   {2, Regle2, 0, false},     {3, Regle3, 0, false},     {5, Regle5, 0, false},
+    {14, Regle14, 0, false},   {6, Regle6, 0, false},     {1, Regle1, 0, false},
 }};
 
 }  // namespace
@@ -93,26 +89,29 @@ void ExclureCouleurSiAutreChoix(Partie& g, int16_t joueur, int16_t couleur) {
 }
 
 void ChercherPlusFortHonneur(const Partie& g, int16_t joueur, int16_t& place) {
-  place = MeilleurCandidat(g, joueur, [](const Carte& c) { return c.EstCouleur() && c.Valeur > 10; }, PlusHaute);
+  place = MeilleurCandidat(
+      g, joueur, [](const Carte& c) { return c.EstCouleur() && c.Valeur > 10; }, PlusHaute);
 }
 
 void ChercherPlusPetitAtout(const Partie& g, int16_t joueur, int16_t& place) {
-  place = MeilleurCandidat(g, joueur, [](const Carte& c) { return c.EstAtout() && c.Valeur > 1; }, PlusBasse);
+  place = MeilleurCandidat(
+      g, joueur, [](const Carte& c) { return c.EstAtout() && c.Valeur > 1; }, PlusBasse);
 }
 
 void ChercherPlusPetiteCarte(const Partie& g, int16_t joueur, int16_t& place) {
-  place = MeilleurCandidat(g, joueur, [](const Carte& c) { return c.EstCouleur(); }, PlusBasse);
+  place = MeilleurCandidat(
+      g, joueur, [](const Carte& c) { return c.EstCouleur(); }, PlusBasse);
 }
 
 void ChercherPlusPetitAtoutPair(const Partie& g, int16_t joueur, int16_t& place) {
   place = MeilleurCandidat(
-      g, joueur, [](const Carte& c) { return c.EstAtout() && c.Valeur > 1 && EstPair(c.Valeur) == 1; },
-      PlusBasse);
+      g, joueur, [](const Carte& c) { return c.EstAtout() && c.Valeur > 1 && EstPair(c.Valeur) == 1; }, PlusBasse);
 }
 
 void ChercherRoiGarde(const Partie& g, int16_t joueur, int16_t couleur, int16_t& place) {
   place = -1;
-  const int16_t roi = PremierCandidat(g, joueur, [=](const Carte& c) { return c.Couleur == couleur && c.Valeur == 14; });
+  const int16_t roi =
+      PremierCandidat(g, joueur, [=](const Carte& c) { return c.Couleur == couleur && c.Valeur == 14; });
   if (roi != -1 && NombreCandidats(g, joueur, couleur) - 1 >= 2) place = roi;
 }
 

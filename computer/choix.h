@@ -46,9 +46,7 @@ void ChercherPetiteCarteCouleurLongue(const Partie& g, int16_t joueur, int16_t c
 void JoueurJoueApres(const Partie& g, int16_t a, int16_t b, int16_t positionA, int16_t& resultat);
 void TrouverCarteGagnante(const Partie& g, int16_t joueur, int16_t& place);
 
-inline bool EstCandidat(const Partie& g, int16_t joueur, int place) {
-  return g.CarteJouable[joueur][place] == 1;
-}
+inline bool EstCandidat(const Partie& g, int16_t joueur, int place) { return g.CarteJouable[joueur][place] == 1; }
 // First (places 1 to 18) and last (18 to 1) candidate whose card satisfies `test`; -1 for none.
 template <class Test>
 int16_t PremierCandidat(const Partie& g, int16_t joueur, Test test) {

@@ -7,11 +7,15 @@ int16_t PoidsCarte(const Carte& carte) {
     return carte.Valeur >= 15 ? 3 : 2;
   }
   switch (carte.Valeur) {
-    case 14: return 12;
-    case 13: return 6;
+    case 14:
+      return 12;
+    case 13:
+      return 6;
     case 12:
-    case 11: return 2;
-    default: return 1;
+    case 11:
+      return 2;
+    default:
+      return 1;
   }
 }
 
@@ -80,10 +84,14 @@ int16_t CalculerEnchereConseillee(Partie& g, int16_t siege) {
   }
 
   const Forme* forme = nullptr;
-  if (bouts == 3) forme = &TroisBouts;
-  else if (bouts == 2) forme = avec21 ? &DeuxBoutsAvec21 : &PetitEtExcuse;
-  else if (bouts == 1) forme = &UnBout;
-  else forme = &SansBout;
+  if (bouts == 3)
+    forme = &TroisBouts;
+  else if (bouts == 2)
+    forme = avec21 ? &DeuxBoutsAvec21 : &PetitEtExcuse;
+  else if (bouts == 1)
+    forme = &UnBout;
+  else
+    forme = &SansBout;
   if (atouts < forme->atoutsMin || hauts < forme->hautsMin) return EncherePasse;
 
   const int d = forme->reference - EvaluerMain(g, siege);

@@ -2,9 +2,9 @@
 // The strategy rules of the card choice, one function each. A rule tests its own condition
 // and acts through the candidate helpers; the cascade (computer/choix.cpp) calls them in
 // order, with level gating, and only while its flag is 1 and no card has been chosen.
-#include "computer/choix.h"
-
 #include <array>
+
+#include "computer/choix.h"
 
 using Regle = void (*)(Partie&, ContexteChoix&);
 

@@ -37,12 +37,10 @@ bool Donner(const Partie& g, const ContexteChoix& c) {
   const int16_t a = Suivant(joueur);
   const int16_t b = Suivant(a);
   const bool atoutsNombreux = g.AtoutsDehors > 18 - g.NumeroPli;
-  if (atoutsNombreux &&
-      (c.PositionDansPli == 2 ||
-       (c.PositionDansPli == 3 && g.CoupesConnues[joueur][a][s] == 1 && g.SansAtout[joueur][a] == 0)))
+  if (atoutsNombreux && (c.PositionDansPli == 2 ||
+                         (c.PositionDansPli == 3 && g.CoupesConnues[joueur][a][s] == 1 && g.SansAtout[joueur][a] == 0)))
     donne = true;
-  if (c.PositionDansPli == 2 && g.SansAtout[joueur][b] == 0 && g.CoupesConnues[joueur][b][s] == 1)
-    donne = true;
+  if (c.PositionDansPli == 2 && g.SansAtout[joueur][b] == 0 && g.CoupesConnues[joueur][b][s] == 1) donne = true;
   return donne;
 }
 
@@ -193,8 +191,7 @@ void Regle112(Partie& g, ContexteChoix& c) {
   if (g.PetitProtege != 0 || (g.AtoutsChien != 0 && g.AtoutsChien != 1) || g.NbAtoutsDonne[joueur] >= 7) return;
   int16_t place = -1;
   ChercherPlusPetitAtoutPair(g, joueur, place);
-  if (place != -1 && g.MainsJoueurs[joueur][place].Valeur <= 12 && Prendre(g, c, place))
-    g.SignalAtoutHumain = joueur;
+  if (place != -1 && g.MainsJoueurs[joueur][place].Valeur <= 12 && Prendre(g, c, place)) g.SignalAtoutHumain = joueur;
 }
 
 void Regle101(Partie& g, ContexteChoix& c) {

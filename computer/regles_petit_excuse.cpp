@@ -90,8 +90,8 @@ void Regle118(Partie& g, ContexteChoix& c) {
 
 void Regle103(Partie& g, ContexteChoix& c) {
   if (c.joueur != g.Preneur || (c.PositionDansPli != 2 && c.PositionDansPli != 3)) return;
-  const bool petitPose = CarteEntame(g).EstPetit() ||
-                         (c.PositionDansPli == 3 && g.PliCourant[Suivant(g.EntameurPli)].EstPetit());
+  const bool petitPose =
+      CarteEntame(g).EstPetit() || (c.PositionDansPli == 3 && g.PliCourant[Suivant(g.EntameurPli)].EstPetit());
   if (petitPose && g.DetenteurAtout[21] == c.joueur) Prendre(g, c, g.PlaceAtout[21]);
 }
 

@@ -17,9 +17,7 @@ int16_t DefenseursAvecAtouts(const Partie& g, const ContexteChoix& c) {
   return n;
 }
 
-bool PreneurEntame(const Partie& g, const ContexteChoix& c) {
-  return c.joueur == g.Preneur && c.PositionDansPli == 1;
-}
+bool PreneurEntame(const Partie& g, const ContexteChoix& c) { return c.joueur == g.Preneur && c.PositionDansPli == 1; }
 
 // Lowest plain card, else lowest trump above the Petit.
 void JouerPetit(Partie& g, ContexteChoix& c) {
@@ -39,8 +37,8 @@ void Regle182(Partie& g, ContexteChoix& c) {
   int16_t candidatsL = 0;
   for (int16_t k = 1; k <= 18; ++k)
     if (EstCandidat(g, p, k) && g.MainsJoueurs[p][k].Couleur == L) ++candidatsL;
-  const bool longueForte = (PreneurDetient(g, L, 14) && candidatsL >= 5) ||
-                           (PreneurDetient(g, L, 13) && PreneurDetient(g, L, 12));
+  const bool longueForte =
+      (PreneurDetient(g, L, 14) && candidatsL >= 5) || (PreneurDetient(g, L, 13) && PreneurDetient(g, L, 12));
   if (!longueForte) return;
   // His sixth highest dealt trump: played ones count, so the rule dies once it has gone.
   int16_t rang = 0;
@@ -149,15 +147,14 @@ void Regle13(Partie& g, ContexteChoix& c) {
   if (place == -1) return;
   const bool d1Coupe = g.CoupesConnues[p][c.Defenseur1][s] == 1;
   const bool d2Coupe = g.CoupesConnues[p][c.Defenseur2][s] == 1;
-  if ((c.PositionDansPli == 3 && !d1Coupe) || (c.PositionDansPli == 2 && !d1Coupe && !d2Coupe))
-    Prendre(g, c, place);
+  if ((c.PositionDansPli == 3 && !d1Coupe) || (c.PositionDansPli == 2 && !d1Coupe && !d2Coupe)) Prendre(g, c, place);
 }
 
 void Regle2(Partie& g, ContexteChoix& c) {
   if (c.JoueurMaitre != g.Preneur || c.PlaceGagnante != -1) return;
   const int16_t pos = c.PositionDansPli;
-  const bool apres = ((c.joueur == c.Defenseur1 || c.joueur == c.Defenseur2) && pos >= 3) ||
-                     (c.joueur == c.Defenseur3 && pos == 4);
+  const bool apres =
+      ((c.joueur == c.Defenseur1 || c.joueur == c.Defenseur2) && pos >= 3) || (c.joueur == c.Defenseur3 && pos == 4);
   if (apres) JouerPetit(g, c);
 }
 

@@ -120,15 +120,16 @@ void PreparerJeuDeLaCarte(Partie& g) {
       }
     }
   for (const Carte& c : g.Chien) {
-    if (c.EstAtout() && c.Valeur >= 2) g.DetenteurAtout[c.Valeur] = 0;
-    else if (c.EstCouleur()) g.DetenteurCarte[c.Couleur][c.Valeur] = 0;
+    if (c.EstAtout() && c.Valeur >= 2)
+      g.DetenteurAtout[c.Valeur] = 0;
+    else if (c.EstCouleur())
+      g.DetenteurCarte[c.Couleur][c.Valeur] = 0;
   }
 
   for (int16_t o = 1; o <= 4; ++o) {
     g.PlusHautAtoutRestant[o] = 21;
     g.PlusHauteCarteRestante[o].Remplir(14);
-    for (int16_t s = 1; s <= 4; ++s)
-      g.NbDehorsCouleur[o][s] = static_cast<int16_t>(14 - g.NbCartesCouleurDonne[o][s]);
+    for (int16_t s = 1; s <= 4; ++s) g.NbDehorsCouleur[o][s] = static_cast<int16_t>(14 - g.NbCartesCouleurDonne[o][s]);
   }
 
   InitialiserConnaissanceCartes(g);

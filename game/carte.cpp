@@ -10,11 +10,16 @@ void CreerJeuCartes(TableDesCartes& table) {
 int16_t ValeurCarte(const Carte& carte) {
   if (carte.Couleur == CouleurAtout) return carte.EstBout() ? 9 : 1;
   switch (carte.Valeur) {
-    case 14: return 9;
-    case 13: return 7;
-    case 12: return 5;
-    case 11: return 3;
-    default: return 1;
+    case 14:
+      return 9;
+    case 13:
+      return 7;
+    case 12:
+      return 5;
+    case 11:
+      return 3;
+    default:
+      return 1;
   }
 }
 

@@ -38,9 +38,7 @@ struct Carte {
   constexpr bool EstExcuse() const { return Couleur == CouleurAtout && Valeur == 0; }
   constexpr bool EstAtout() const { return Couleur == CouleurAtout && Valeur != 0; }  // Excuse excluded
   constexpr bool EstPetit() const { return Couleur == CouleurAtout && Valeur == 1; }
-  constexpr bool EstBout() const {
-    return Couleur == CouleurAtout && (Valeur == 0 || Valeur == 1 || Valeur == 21);
-  }
+  constexpr bool EstBout() const { return Couleur == CouleurAtout && (Valeur == 0 || Valeur == 1 || Valeur == 21); }
   constexpr bool EstCouleur() const { return Couleur >= CouleurPique && Couleur <= CouleurCarreau; }
   // A card the taker may lay in his discard: a plain card other than a King.
   constexpr bool EstEcartable() const { return EstCouleur() && Valeur != 14; }

@@ -33,7 +33,8 @@ void Donner(Partie& g) {
   for (int r = 1; r <= 6; ++r) {
     const int passe = (r - 1) * 13;
     for (int p = 1; p <= 4; ++p)
-      for (int i = 1; i <= 3; ++i) g.PaquetTravail[(p - 1) * 18 + (r - 1) * 3 + i] = g.JeuCourant[passe + (p - 1) * 3 + i];
+      for (int i = 1; i <= 3; ++i)
+        g.PaquetTravail[(p - 1) * 18 + (r - 1) * 3 + i] = g.JeuCourant[passe + (p - 1) * 3 + i];
     g.PaquetTravail[72 + r] = g.JeuCourant[r * 13];
   }
   for (int i = 1; i <= 78; ++i) {
@@ -73,12 +74,18 @@ bool EcartPossiblePourTous(const Partie& g) {
 // The bid the kind of hand asks of the user's seat, -1 when it asks for nothing.
 int16_t EnchereVisee(int16_t forceMain) {
   switch (forceMain) {
-    case 1: return EncherePasse;
-    case 3: return EncherePrise;
-    case 4: return EnchereGarde;
-    case 5: return EnchereGardeSans;
-    case 6: return EnchereGardeContre;
-    default: return EnchereAucune;
+    case 1:
+      return EncherePasse;
+    case 3:
+      return EncherePrise;
+    case 4:
+      return EnchereGarde;
+    case 5:
+      return EnchereGardeSans;
+    case 6:
+      return EnchereGardeContre;
+    default:
+      return EnchereAucune;
   }
 }
 

@@ -8,9 +8,9 @@
 
 using Ligne4 = Tab1<int16_t, 4>;
 using Places4x18 = Tab1<Tab1<int16_t, 18>, 4>;
-using Couleurs4 = Tab1<int16_t, 4>;           // by plain suit 1..4
-using Valeurs14 = Tab1<int16_t, 14>;          // by plain value 1..14
-using SiegeCouleur = Tab1<Couleurs4, 4>;      // [seat][suit]
+using Couleurs4 = Tab1<int16_t, 4>;       // by plain suit 1..4
+using Valeurs14 = Tab1<int16_t, 14>;      // by plain value 1..14
+using SiegeCouleur = Tab1<Couleurs4, 4>;  // [seat][suit]
 
 // Why a card is legal now.
 struct ClasseJeu {
@@ -28,10 +28,10 @@ struct EtatCartes {
   Tab1<Carte, 6> ChienMontre;  // the chien as dealt, sorted, kept after the discard
   int16_t Preneur = 0;         // 0 while nobody has taken
   int16_t JoueurHumain = 1;
-  Ligne4 EnchereJoueur{};      // CodeEnchere by seat, -1 not yet spoken
+  Ligne4 EnchereJoueur{};  // CodeEnchere by seat, -1 not yet spoken
   int16_t NbEncheres = 0;
   int16_t MeilleureEnchere = 0;
-  int16_t PremierJoueur = 3;   // opening seat
+  int16_t PremierJoueur = 3;  // opening seat
   int16_t Donneur = 2;
 
   // Deck and deal tries.
@@ -103,8 +103,8 @@ struct EtatOptions {
   int16_t PourcentJeuReflechi = 100;
   int16_t ForceMain = 2;  // 1 defence hand, 2 no forcing, 3..6 Prise..Garde contre
   int16_t AuMoinsUnePriseActif = 0;
-  int16_t AttenteAuto = 1;       // 1 timed pause between tricks, 0 wait for a click
-  int16_t OptionLeverCartes = 0; // raise the human's legal cards (levels 1 and 2)
+  int16_t AttenteAuto = 1;        // 1 timed pause between tricks, 0 wait for a click
+  int16_t OptionLeverCartes = 0;  // raise the human's legal cards (levels 1 and 2)
 };
 
 // The computer players' bookkeeping of the deal.
@@ -112,7 +112,7 @@ struct EtatSuivi {
   // Where each card is.
   Tab<int16_t, 2, 21> DetenteurAtout{};  // seat, 0 chien or discard, -1 played
   Tab<int16_t, 2, 21> PlaceAtout{};
-  Tab1<Valeurs14, 4> DetenteurCarte{};   // [suit][value]
+  Tab1<Valeurs14, 4> DetenteurCarte{};  // [suit][value]
   Tab1<Valeurs14, 4> PlaceCarte{};
   int16_t DetenteurPetit = -1;
   int16_t PlacePetit = 0;
@@ -127,8 +127,8 @@ struct EtatSuivi {
   int16_t NbAtoutsTombes = 0;
   int16_t AtoutsDehors = 0;
   int16_t AtoutsChien = -1;
-  SiegeCouleur NbDehorsCouleur{};    // [observer][suit]
-  Ligne4 PlusHautAtoutRestant{};     // [observer], 21 for the whole deal
+  SiegeCouleur NbDehorsCouleur{};         // [observer][suit]
+  Ligne4 PlusHautAtoutRestant{};          // [observer], 21 for the whole deal
   SiegeCouleur PlusHauteCarteRestante{};  // [observer][suit], 14 for the whole deal
 
   // Suits and markers.
@@ -150,14 +150,14 @@ struct EtatSuivi {
 
 // Each seat's picture of where the cards lie, by observer.
 struct EtatConnaissance {
-  Tab1<Tab1<Valeurs14, 4>, 4> ConnuDetenteurCouleur{};  // [observer][suit][value]
-  Tab1<Tab<int16_t, 0, 21>, 4> ConnuDetenteurAtout{};   // [observer][value 0..21]
+  Tab1<Tab1<Valeurs14, 4>, 4> ConnuDetenteurCouleur{};              // [observer][suit][value]
+  Tab1<Tab<int16_t, 0, 21>, 4> ConnuDetenteurAtout{};               // [observer][value 0..21]
   Tab1<Tab1<Tab1<Valeurs14, 4>, 4>, 4> PossibleDetenteurCouleur{};  // [observer][seat][suit][value]
   Ligne4 ChienConnu{};
   SiegeCouleur NbCartesCouleurInconnues{};  // [observer][suit]
   Ligne4 NbAtoutsInconnus{};
-  Tab1<SiegeCouleur, 4> CoupesConnues{};    // [observer][seat][suit]
-  Tab1<Ligne4, 4> SansAtout{};              // [observer][seat]
+  Tab1<SiegeCouleur, 4> CoupesConnues{};  // [observer][seat][suit]
+  Tab1<Ligne4, 4> SansAtout{};            // [observer][seat]
   // Suits whose pictures changed since the last update (bit s for suit s, bit 0 for suit 0),
   // so that the update after a card looks at those alone; every suit when unknown.
   int16_t CouleursChangees = ToutesCouleursChangees;

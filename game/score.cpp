@@ -12,10 +12,14 @@ constexpr int16_t PrimePetitAuBout = 10;
 
 int16_t MultiplicateurContrat(int16_t contrat) {
   switch (contrat) {
-    case EnchereGarde: return 2;
-    case EnchereGardeSans: return 4;
-    case EnchereGardeContre: return 6;
-    default: return 1;  // Prise, and anything outside the four contracts
+    case EnchereGarde:
+      return 2;
+    case EnchereGardeSans:
+      return 4;
+    case EnchereGardeContre:
+      return 6;
+    default:
+      return 1;  // Prise, and anything outside the four contracts
   }
 }
 

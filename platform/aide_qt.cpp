@@ -14,18 +14,19 @@ QString Titre(int16_t langue) {
 QString TexteIntrouvable(int16_t langue, const QString& fichier) {
   const QString nom = fichier.isEmpty() ? QStringLiteral("?") : fichier.toHtmlEscaped();
   if (langue == 2)
-    return QStringLiteral("<h2>Help not found</h2><p>The help file <b>%1</b> cannot be read. "
-                          "Mirvane goes on without it.</p>")
+    return QStringLiteral(
+               "<h2>Help not found</h2><p>The help file <b>%1</b> cannot be read. "
+               "Mirvane goes on without it.</p>")
         .arg(nom);
-  return QStringLiteral("<h2>Aide introuvable</h2><p>Le fichier d'aide <b>%1</b> ne peut pas être lu. "
-                        "Mirvane continue sans lui.</p>")
+  return QStringLiteral(
+             "<h2>Aide introuvable</h2><p>Le fichier d'aide <b>%1</b> ne peut pas être lu. "
+             "Mirvane continue sans lui.</p>")
       .arg(nom);
 }
 
 }  // namespace
 
-AideQt::AideQt(int16_t langue, std::function<void(QWidget&)> centrer)
-    : langue_(langue), centrer_(std::move(centrer)) {}
+AideQt::AideQt(int16_t langue, std::function<void(QWidget&)> centrer) : langue_(langue), centrer_(std::move(centrer)) {}
 
 AideQt::~AideQt() = default;
 

@@ -63,6 +63,6 @@ class PlateformeFactice : public Plateforme {
   }
 
   std::vector<MinuterieFactice*> minuteries;  // in creation order
-  std::vector<MessageVu> messages;  // the last ones
-  std::deque<ReponseMessage> reponses;  // answers to the next boxes; then Ok, or No
+  std::vector<MessageVu> messages;            // the last ones
+  std::deque<ReponseMessage> reponses;        // answers to the next boxes; then Ok, or No
 };

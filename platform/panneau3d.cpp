@@ -1,9 +1,10 @@
 #include "platform/panneau3d.h"
 
+#include <qdrawutil.h>
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
-#include <qdrawutil.h>
 
 #include "platform/twips.h"
 

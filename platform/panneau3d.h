@@ -39,7 +39,8 @@ class Panneau3D : public QWidget {
   void Redessiner();
   void Dessiner(QPainter& p);
 
-  QPixmap image_;  QString legende_;
+  QPixmap image_;
+  QString legende_;
   QColor texte_{Qt::black};
   QColor fond_{0xC0, 0xC0, 0xC0};
   int16_t biseau_ = Relief;

@@ -63,7 +63,8 @@ ReponseMessage PlateformeQt::Message(std::string_view texte, std::string_view ti
   --boitesOuvertes_;
   // After the handler that asked has returned.
   if (boitesOuvertes_ == 0 && !retenus_.empty())
-    QMetaObject::invokeMethod(&contexte_, [this] { LivrerRetenus(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &contexte_, [this] { LivrerRetenus(); }, Qt::QueuedConnection);
   return r;
 }
 

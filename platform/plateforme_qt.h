@@ -55,5 +55,5 @@ class PlateformeQt : public Plateforme {
   int boitesOuvertes_ = 0;
   std::vector<MinuterieQt*> retenus_;  // ticks held back while a box is open, in arrival order
   std::function<void()> apres_;
-  QObject contexte_;                   // owner of the queued deliveries
+  QObject contexte_;  // owner of the queued deliveries
 };

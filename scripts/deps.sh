@@ -21,6 +21,7 @@ mirvane_install() {
 
 # What every build needs.
 MIRVANE_BUILD_PKGS=(g++ cmake make pkg-config qt6-base-dev libgl-dev libxrandr-dev fonts-dejavu-core fonts-liberation)
-# The display-mode test runs the program on its own Xvfb, through Qt's xcb plugin.
-MIRVANE_TEST_PKGS=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb qt6-qpa-plugins)
+# The display-mode test runs the program on its own Xvfb, through Qt's xcb plugin; the format
+# of every C++ file is checked with clang-format.
+MIRVANE_TEST_PKGS=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb qt6-qpa-plugins clang-format)
 MIRVANE_PLAY_PKGS=(xvfb xauth imagemagick xdotool libqt6gui6 qt6-qpa-plugins)

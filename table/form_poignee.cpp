@@ -43,10 +43,14 @@ FormPoignee::FormPoignee(Partie& g, Plateforme& plateforme, int16_t decalage, st
 
 int16_t FormPoignee::Taille() const {
   switch (g_.PoigneeAnnoncee) {
-    case 1: return g_.SeuilPoigneeSimple;
-    case 2: return g_.SeuilPoigneeDouble;
-    case 3: return g_.SeuilPoigneeTriple;
-    default: return 0;
+    case 1:
+      return g_.SeuilPoigneeSimple;
+    case 2:
+      return g_.SeuilPoigneeDouble;
+    case 3:
+      return g_.SeuilPoigneeTriple;
+    default:
+      return 0;
   }
 }
 

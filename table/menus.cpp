@@ -43,8 +43,8 @@ constexpr DefinitionMenu Menus[] = {
     {"vispanel", "MenuVoir", "Voir les panneaux gauche et droit", "See left and right panels", "F8"},
 
     {"options", "", "&Options", Aucune, ""},
-    {"MenuMainQuelconqueMinPrise", "options", "Au moins une main quelconque de Prise...",
-     "At least one hand taking...", ""},
+    {"MenuMainQuelconqueMinPrise", "options", "Au moins une main quelconque de Prise...", "At least one hand taking...",
+     ""},
     {"vitessejeu", "options", "Vitesse du jeu de la carte", "Speed of the card throw", ""},
     {"ultrarapide", "vitessejeu", "Très rapide", "Very quick", ""},
     {"rapide", "vitessejeu", "Rapide", "Quick", ""},

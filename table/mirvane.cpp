@@ -107,7 +107,8 @@ void Mirvane::CreerControles() {
     C(id).gras = true;
     return id;
   };
-  auto etiquette = [&](const char* nom, int parent, float x, float y, float w, std::string_view fr, std::string_view en) {
+  auto etiquette = [&](const char* nom, int parent, float x, float y, float w, std::string_view fr,
+                       std::string_view en) {
     const int id = panneau(nom, parent, x, y, w, 255);
     C(id).biseau = BiseauAucun;
     C(id).alignement = AligneGauche;
@@ -660,8 +661,7 @@ int16_t Mirvane::DeterminerPreneur() {
     }
   }
   Contrat = meilleure;
-  if (meilleure >= 1 && meilleure <= 4)
-    Legende(id_.nEnchere, MotEnchere(g.Langue, meilleure, FormeEnchere::Humain));
+  if (meilleure >= 1 && meilleure <= 4) Legende(id_.nEnchere, MotEnchere(g.Langue, meilleure, FormeEnchere::Humain));
   return meilleur;
 }
 
@@ -715,7 +715,8 @@ void Mirvane::MontrerChien() {
     c.visible = true;
     DessinerCarteChien(i);
   }
-  AfficherInfo("Et voici le Chien ! Bon, cliquez pour continuer à jouer ...", "Here is the Dog ! Well, please click anywhere...");
+  AfficherInfo("Et voici le Chien ! Bon, cliquez pour continuer à jouer ...",
+               "Here is the Dog ! Well, please click anywhere...");
   g.AttenteClic = 0;
   g.ChienAffiche = 1;
   for (int16_t i = 1; i <= 18; ++i) C(id_.Carte3d[i]).pointeur = PointeurDefaut;
@@ -796,12 +797,23 @@ void Mirvane::CompterEnchereHumaine() {
 void Mirvane::EvMaMain_Click() {
   if (!C(id_.PanelEnchere).visible) return;
   switch (g.EnchereJoueur[g.JoueurHumain]) {
-    case 0: EncherePasse(); break;
-    case 1: EncherePrise(); break;
-    case 2: EnchereGarde(); break;
-    case 3: EnchereGardeSans(); break;
-    case 4: EnchereGardeContre(); break;
-    default: break;
+    case 0:
+      EncherePasse();
+      break;
+    case 1:
+      EncherePrise();
+      break;
+    case 2:
+      EnchereGarde();
+      break;
+    case 3:
+      EnchereGardeSans();
+      break;
+    case 4:
+      EnchereGardeContre();
+      break;
+    default:
+      break;
   }
 }
 
@@ -981,8 +993,7 @@ void Mirvane::AfficherResultatDonne() {
           "Les points n'ont pas été comptabilisés dans les scores globaux car cette donne a été rejouée", "",
           BoutonsMessage::Ok);
     if (g.Langue == 2)
-      plateforme_.Message("Because you played the deal again, global scores are not modified.", "",
-                          BoutonsMessage::Ok);
+      plateforme_.Message("Because you played the deal again, global scores are not modified.", "", BoutonsMessage::Ok);
   } else {
     AjouterAuScore(g.ScoreTotal[1], R);
     for (int16_t s = 2; s <= 4; ++s)
@@ -995,8 +1006,7 @@ void Mirvane::AfficherResultatDonne() {
   const int32_t enJeu = preneurHumain ? R : 3 * R;
   PointsEnJeu += R < 1 ? -enJeu : enJeu;
   if (R >= 1) PointsGagnes[1] += R;
-  if (PointsEnJeu != 0)
-    C(id_.PanelPourcentScore).legende = Nombre(CInt(PointsGagnes[1] * 100.0 / PointsEnJeu)) + " %";
+  if (PointsEnJeu != 0) C(id_.PanelPourcentScore).legende = Nombre(CInt(PointsGagnes[1] * 100.0 / PointsEnJeu)) + " %";
   std::string message;
   if (g.Langue == 1)
     message = preneurHumain ? (R >= 1 ? "BRAVOOOOOOO, vous avez gagné contre la DEFENSE !"
@@ -1034,7 +1044,8 @@ void Mirvane::scorzero_Click() {
   const std::string titre = TitreAPropos(g.Langue, NumeroVersion).value_or("");
   if (g.Langue == 1)
     r = plateforme_.Message("Voulez-vous réellement remettre les scores à 0 ?", titre, BoutonsMessage::OuiNon);
-  if (g.Langue == 2) r = plateforme_.Message("Do you really want to initialize scores ?", titre, BoutonsMessage::OuiNon);
+  if (g.Langue == 2)
+    r = plateforme_.Message("Do you really want to initialize scores ?", titre, BoutonsMessage::OuiNon);
   if (r != ReponseMessage::Oui) return;
   g.ScoreTotal.Remplir(0);
   DetermineClassementJoueurs(g);

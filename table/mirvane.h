@@ -244,4 +244,3 @@ class Mirvane : public ModeleFenetre, private Affichage {
   };
   std::vector<Etiquette> etiquettes_;
 };
-

@@ -27,22 +27,36 @@ int ModeleFenetre::ChercherMenu(std::string_view nom) const {
 void ModeleFenetre::Associer(int id, Evenement e, Gestionnaire g) {
   Gestionnaires& h = gestionnaires_[static_cast<size_t>(id)];
   switch (e) {
-    case Evenement::Clic: h.clic = std::move(g); break;
-    case Evenement::Bas: h.bas = std::move(g); break;
-    case Evenement::Haut: h.haut = std::move(g); break;
-    case Evenement::Survol: h.survol = std::move(g); break;
+    case Evenement::Clic:
+      h.clic = std::move(g);
+      break;
+    case Evenement::Bas:
+      h.bas = std::move(g);
+      break;
+    case Evenement::Haut:
+      h.haut = std::move(g);
+      break;
+    case Evenement::Survol:
+      h.survol = std::move(g);
+      break;
   }
 }
 
-void ModeleFenetre::AssocierMenu(int id, std::function<void()> g) { actionsMenus_[static_cast<size_t>(id)] = std::move(g); }
+void ModeleFenetre::AssocierMenu(int id, std::function<void()> g) {
+  actionsMenus_[static_cast<size_t>(id)] = std::move(g);
+}
 
 bool ModeleFenetre::AUnGestionnaire(int id, Evenement e) const {
   const Gestionnaires& h = gestionnaires_[static_cast<size_t>(id)];
   switch (e) {
-    case Evenement::Clic: return static_cast<bool>(h.clic);
-    case Evenement::Bas: return static_cast<bool>(h.bas);
-    case Evenement::Haut: return static_cast<bool>(h.haut);
-    case Evenement::Survol: return static_cast<bool>(h.survol);
+    case Evenement::Clic:
+      return static_cast<bool>(h.clic);
+    case Evenement::Bas:
+      return static_cast<bool>(h.bas);
+    case Evenement::Haut:
+      return static_cast<bool>(h.haut);
+    case Evenement::Survol:
+      return static_cast<bool>(h.survol);
   }
   return false;
 }
@@ -74,10 +88,18 @@ void ModeleFenetre::Envoyer(int id, Evenement e) {
   // Copied: a handler may replace handlers while it runs.
   Gestionnaire g;
   switch (e) {
-    case Evenement::Clic: g = h.clic; break;
-    case Evenement::Bas: g = h.bas; break;
-    case Evenement::Haut: g = h.haut; break;
-    case Evenement::Survol: g = h.survol; break;
+    case Evenement::Clic:
+      g = h.clic;
+      break;
+    case Evenement::Bas:
+      g = h.bas;
+      break;
+    case Evenement::Haut:
+      g = h.haut;
+      break;
+    case Evenement::Survol:
+      g = h.survol;
+      break;
   }
   if (g) {
     g(index);

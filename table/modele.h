@@ -29,7 +29,7 @@ struct Controle {
   std::string nom;
   int16_t index = -1;  // element of a control array; -1 for a single control
   GenreControle genre = GenreControle::Panneau;
-  int parent = -1;     // control it lies in (positions are relative to it); -1 the window
+  int parent = -1;  // control it lies in (positions are relative to it); -1 the window
   // Place and size in twips, single precision as the layout computes them.
   float gauche = 0, haut = 0, largeur = 0, hauteur = 0;
   std::string legende;

@@ -40,8 +40,8 @@ enum class Genre { Entier, Booleen };
 struct Cle {
   std::string_view nom;
   Genre genre;
-  int16_t Options::* option;  // null: a variable of the game
-  int16_t EtatOptions::* jeu;
+  int16_t Options::*option;  // null: a variable of the game
+  int16_t EtatOptions::*jeu;
 };
 constexpr Cle ClesAvantScores[] = {
     {"niveau", Genre::Entier, nullptr, &EtatOptions::Niveau},
@@ -93,8 +93,8 @@ constexpr std::array<std::string_view, 5> PanneauxPoints = {"nPointsAttaque", "n
 // The option items and what they do to their variable.
 struct ItemOption {
   std::string_view menu;
-  int16_t Options::* option;  // null: the kind of hand, in the game
-  int16_t valeur;             // ignored by a toggle
+  int16_t Options::*option;  // null: the kind of hand, in the game
+  int16_t valeur;            // ignored by a toggle
   bool bascule;
 };
 constexpr ItemOption ItemsOptions[] = {

@@ -60,9 +60,9 @@ bool ChargerOptions(Options& o, Partie& g, Reglages& r);
 struct EffetsOptions {
   std::vector<std::pair<std::string_view, bool>> coches;       // menu items
   std::vector<std::pair<std::string_view, bool>> visibilites;  // panels
-  std::optional<int> intervalleEntreCarte;                      // none: the timer keeps its own
+  std::optional<int> intervalleEntreCarte;                     // none: the timer keeps its own
   std::optional<int> intervalleTransition;
-  std::optional<std::string_view> legendeNiveau;                // PanelNiveau; none: unchanged
+  std::optional<std::string_view> legendeNiveau;  // PanelNiveau; none: unchanged
 };
 EffetsOptions AppliquerOptions(const Options& o, Partie& g);
 // Carries the effects onto the window's menus and panels (found by name) and the two timers'
@@ -80,8 +80,7 @@ bool ModifierOption(std::string_view menu, Options& o, Partie& g);
 // Every handler sets its variable, applies and saves.
 class OptionsTable {
  public:
-  OptionsTable(Partie& g, ModeleFenetre& f, Minuterie& entreCarte, Minuterie& transition, Reglages& r,
-               Plateforme& p)
+  OptionsTable(Partie& g, ModeleFenetre& f, Minuterie& entreCarte, Minuterie& transition, Reglages& r, Plateforme& p)
       : g_(g), f_(f), entreCarte_(entreCarte), transition_(transition), r_(r), p_(p) {}
 
   Options o;

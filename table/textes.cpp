@@ -141,9 +141,12 @@ std::optional<std::string_view> MotEnchere(int16_t langue, int16_t enchere, Form
   const Langage* l = De(langue);
   if (!l) return std::nullopt;
   switch (forme) {
-    case FormeEnchere::Ordinateur: return Mot(l->ordinateur, enchere, 0);
-    case FormeEnchere::Humain: return Mot(l->humain, enchere, 0);
-    case FormeEnchere::Conseil: return Mot(l->conseil, enchere, 0);
+    case FormeEnchere::Ordinateur:
+      return Mot(l->ordinateur, enchere, 0);
+    case FormeEnchere::Humain:
+      return Mot(l->humain, enchere, 0);
+    case FormeEnchere::Conseil:
+      return Mot(l->conseil, enchere, 0);
   }
   return std::nullopt;
 }

@@ -103,8 +103,9 @@ int main(int argc, char** argv) {
     if (!CreerDossier(dossier)) return 1;
     const bool ok = Ecrire(Planche(QSize(LargeurCarte, HauteurCarte)), dossier.filePath("planche-faces.png")) &&
                     Ecrire(Planche(QSize(30, 50)), dossier.filePath("planche-coins.png"));
-    if (ok) std::printf("%s\n%s\n", qPrintable(dossier.filePath("planche-faces.png")),
-                        qPrintable(dossier.filePath("planche-coins.png")));
+    if (ok)
+      std::printf("%s\n%s\n", qPrintable(dossier.filePath("planche-faces.png")),
+                  qPrintable(dossier.filePath("planche-coins.png")));
     return ok ? 0 : 1;
   }
   if (args.size() != 1 || args[0].startsWith(QLatin1Char('-'))) {

@@ -35,12 +35,18 @@ const FormCarteSav& FormCarteSav::Instance() {
 const QPixmap* FormCarteSav::Image(int16_t couleur, int16_t indice) const {
   if (indice < 1) return nullptr;
   switch (couleur) {
-    case CouleurAtout: return indice <= 22 ? &ImageListAtouts[indice] : nullptr;
-    case CouleurPique: return indice <= 14 ? &ImageListPiques[indice] : nullptr;
-    case CouleurCoeur: return indice <= 14 ? &ImageListCoeurs[indice] : nullptr;
-    case CouleurTrefle: return indice <= 14 ? &ImageListTrefles[indice] : nullptr;
-    case CouleurCarreau: return indice <= 14 ? &ImageListCarreaux[indice] : nullptr;
-    default: return nullptr;
+    case CouleurAtout:
+      return indice <= 22 ? &ImageListAtouts[indice] : nullptr;
+    case CouleurPique:
+      return indice <= 14 ? &ImageListPiques[indice] : nullptr;
+    case CouleurCoeur:
+      return indice <= 14 ? &ImageListCoeurs[indice] : nullptr;
+    case CouleurTrefle:
+      return indice <= 14 ? &ImageListTrefles[indice] : nullptr;
+    case CouleurCarreau:
+      return indice <= 14 ? &ImageListCarreaux[indice] : nullptr;
+    default:
+      return nullptr;
   }
 }
 

@@ -28,14 +28,11 @@ const QColor Peau(0xf6, 0xd5, 0xb5);
 const QColor Cheveux(0x6b, 0x40, 0x1e);
 const QColor Atout(0x3a, 0x2c, 0x6e);  // tab behind a trump's number
 
-QColor CouleurSigne(int16_t couleur) {
-  return couleur == CouleurCoeur || couleur == CouleurCarreau ? Rouge : Noir;
-}
+QColor CouleurSigne(int16_t couleur) { return couleur == CouleurCoeur || couleur == CouleurCarreau ? Rouge : Noir; }
 
 // Kept for the whole run: a font engine must not outlive the application at exit.
 const QRawFont& Police() {
-  static const QRawFont* police =
-      new QRawFont(DossierPolices + PoliceGrasse, 100, QFont::PreferNoHinting);
+  static const QRawFont* police = new QRawFont(DossierPolices + PoliceGrasse, 100, QFont::PreferNoHinting);
   return *police;
 }
 
@@ -131,10 +128,9 @@ QPainterPath FormeSigne(int16_t couleur) {
 }
 
 // A suit sign (or the star, for any other code) `hauteur` pixels tall, centred.
-void Signe(QPainter& p, int16_t couleur, QPointF centre, qreal hauteur, const QColor& c,
-           bool renverse = false) {
-  static const std::array<QPainterPath, 5> formes = {FormeSigne(-1), FormeSigne(1), FormeSigne(2),
-                                                     FormeSigne(3), FormeSigne(4)};
+void Signe(QPainter& p, int16_t couleur, QPointF centre, qreal hauteur, const QColor& c, bool renverse = false) {
+  static const std::array<QPainterPath, 5> formes = {FormeSigne(-1), FormeSigne(1), FormeSigne(2), FormeSigne(3),
+                                                     FormeSigne(4)};
   const QPainterPath& forme = formes[static_cast<std::size_t>(couleur >= 1 && couleur <= 4 ? couleur : 0)];
   QTransform t;
   t.scale(hauteur / forme.boundingRect().height(), hauteur / forme.boundingRect().height());
@@ -142,9 +138,7 @@ void Signe(QPainter& p, int16_t couleur, QPointF centre, qreal hauteur, const QC
   RemplirCentre(p, t.map(forme), centre, c);
 }
 
-void Etoile(QPainter& p, QPointF centre, qreal hauteur, const QColor& c) {
-  Signe(p, -1, centre, hauteur, c);
-}
+void Etoile(QPainter& p, QPointF centre, qreal hauteur, const QColor& c) { Signe(p, -1, centre, hauteur, c); }
 
 // ---- the corner index: the only part of a face the small card boxes show ----
 
@@ -197,9 +191,7 @@ void CadreRempli(QPainter& p, const QColor& fond, const QColor& trait) {
   p.strokePath(Cadre(), QPen(trait, 1));
 }
 
-void LigneMilieu(QPainter& p, const QColor& c) {
-  p.fillRect(QRectF(7, Milieu - 1, 76, 1), c);
-}
+void LigneMilieu(QPainter& p, const QColor& c) { p.fillRect(QRectF(7, Milieu - 1, 76, 1), c); }
 
 // Draws the upper half with `moitie`, then gives the lower half the same picture turned
 // half a turn, pixel for pixel, so a double-ended face reads the same both ways up.
@@ -244,10 +236,14 @@ struct Habit {
 
 Habit HabitCouleur(int16_t couleur) {
   switch (couleur) {
-    case CouleurPique: return {QColor(0x2c, 0x48, 0x7e), Or};
-    case CouleurCoeur: return {QColor(0xb8, 0x1c, 0x2a), Or};
-    case CouleurTrefle: return {QColor(0x2d, 0x6a, 0x3c), Or};
-    default: return {QColor(0x7a, 0x3a, 0x8c), QColor(0xf0, 0x8c, 0x20)};
+    case CouleurPique:
+      return {QColor(0x2c, 0x48, 0x7e), Or};
+    case CouleurCoeur:
+      return {QColor(0xb8, 0x1c, 0x2a), Or};
+    case CouleurTrefle:
+      return {QColor(0x2d, 0x6a, 0x3c), Or};
+    default:
+      return {QColor(0x7a, 0x3a, 0x8c), QColor(0xf0, 0x8c, 0x20)};
   }
 }
 
@@ -452,9 +448,7 @@ QImage CarteFigure(int16_t couleur, int16_t valeur) {
 // ---- trumps ----
 
 // Each trump has its own tint, going round the colour wheel from 1 to 21.
-QColor TeinteAtout(int16_t valeur) {
-  return QColor::fromHsv((valeur - 1) * 17 % 360, 70, 245);
-}
+QColor TeinteAtout(int16_t valeur) { return QColor::fromHsv((valeur - 1) * 17 % 360, 70, 245); }
 
 QImage CarteAtout(int16_t valeur) {
   return DoubleTete([&](QPainter& p) {
@@ -494,9 +488,9 @@ void Mandoline(QPainter& p, QPointF centre, qreal angle) {
   const QColor sombre(0x4a, 0x2a, 0x10);
   p.setPen(QPen(sombre, 0.7));
   p.setBrush(sombre);
-  p.drawRect(QRectF(6, -1.4, 15, 2.8));       // neck
-  p.drawRect(QRectF(20, -2.4, 5, 4.8));       // pegbox
-  QPainterPath caisse;  // a pear-shaped body
+  p.drawRect(QRectF(6, -1.4, 15, 2.8));  // neck
+  p.drawRect(QRectF(20, -2.4, 5, 4.8));  // pegbox
+  QPainterPath caisse;                   // a pear-shaped body
   caisse.moveTo(8, 0);
   caisse.cubicTo(4, -7, -9, -8, -9, 0);
   caisse.cubicTo(-9, 8, 4, 7, 8, 0);

@@ -75,8 +75,8 @@ void FenetreMirvane::CreerMenus() {
   };
   for (size_t id = 0; id < menus.size(); ++id) {
     const ElementMenu& m = menus[id];
-    const bool aDesEnfants = std::any_of(menus.begin(), menus.end(),
-                                         [&](const ElementMenu& e) { return e.parent == static_cast<int>(id); });
+    const bool aDesEnfants =
+        std::any_of(menus.begin(), menus.end(), [&](const ElementMenu& e) { return e.parent == static_cast<int>(id); });
     QMenu* parent = parentDe(id);
     QAction* a = nullptr;
     if (m.parent < 0 || aDesEnfants) {

@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <QRadialGradient>
 
-#include "windows/centrage_qt.h"
 #include "platform/panneau3d.h"
 #include "platform/twips.h"
 #include "windows/carte_sav.h"
+#include "windows/centrage_qt.h"
 
 namespace {
 
@@ -111,10 +111,14 @@ QString NomObjet(const Controle& c) {
 
 Qt::CursorShape Curseur(int16_t pointeur) {
   switch (pointeur) {
-    case PointeurFleche: return Qt::UpArrowCursor;
-    case PointeurSablier: return Qt::WaitCursor;
-    case PointeurInterdit: return Qt::ForbiddenCursor;
-    default: return Qt::ArrowCursor;
+    case PointeurFleche:
+      return Qt::UpArrowCursor;
+    case PointeurSablier:
+      return Qt::WaitCursor;
+    case PointeurInterdit:
+      return Qt::ForbiddenCursor;
+    default:
+      return Qt::ArrowCursor;
   }
 }
 
@@ -145,9 +149,15 @@ void FenetreModele::CreerWidgets() {
         w = p;
         break;
       }
-      case GenreControle::Carte: w = new WidgetCarte(parent); break;
-      case GenreControle::Forme: w = new WidgetForme(parent); break;
-      case GenreControle::Cadre: w = new WidgetCadre(parent); break;
+      case GenreControle::Carte:
+        w = new WidgetCarte(parent);
+        break;
+      case GenreControle::Forme:
+        w = new WidgetForme(parent);
+        break;
+      case GenreControle::Cadre:
+        w = new WidgetCadre(parent);
+        break;
     }
     w->setObjectName(NomObjet(c));
     if (Leger(c.genre)) {
@@ -175,8 +185,7 @@ void FenetreModele::Appliquer(int id, bool tout) {
   QWidget* w = widgets_[static_cast<size_t>(id)];
   if (tout || c.gauche != avant.gauche || c.haut != avant.haut || c.largeur != avant.largeur ||
       c.hauteur != avant.hauteur)
-    w->setGeometry(TwipsEnPixels(c.gauche), TwipsEnPixels(c.haut), TwipsEnPixels(c.largeur),
-                   TwipsEnPixels(c.hauteur));
+    w->setGeometry(TwipsEnPixels(c.gauche), TwipsEnPixels(c.haut), TwipsEnPixels(c.largeur), TwipsEnPixels(c.hauteur));
   if (tout || c.actif != avant.actif) w->setEnabled(c.actif);
   if (tout || c.pointeur != avant.pointeur) {
     if (c.pointeur == PointeurDefaut)
@@ -195,9 +204,15 @@ void FenetreModele::Appliquer(int id, bool tout) {
       p->DefinirAlignement(c.alignement);
       break;
     }
-    case GenreControle::Carte: static_cast<WidgetCarte*>(w)->DefinirCarte(c.carte); break;
-    case GenreControle::Forme: static_cast<WidgetForme*>(w)->DefinirCouleurs(c.couleurTexte, c.couleurFond); break;
-    case GenreControle::Cadre: static_cast<WidgetCadre*>(w)->DefinirCouleur(c.couleurTexte); break;
+    case GenreControle::Carte:
+      static_cast<WidgetCarte*>(w)->DefinirCarte(c.carte);
+      break;
+    case GenreControle::Forme:
+      static_cast<WidgetForme*>(w)->DefinirCouleurs(c.couleurTexte, c.couleurFond);
+      break;
+    case GenreControle::Cadre:
+      static_cast<WidgetCadre*>(w)->DefinirCouleur(c.couleurTexte);
+      break;
   }
   // Shown last, once in place with its contents.
   if (tout || c.visible != avant.visible) w->setVisible(c.visible);
@@ -277,9 +292,7 @@ bool FenetreModele::eventFilter(QObject* objet, QEvent* event) {
   return true;
 }
 
-void FenetreModele::mousePressEvent(QMouseEvent* event) {
-  appuiFond_ = event->button() == Qt::LeftButton;
-}
+void FenetreModele::mousePressEvent(QMouseEvent* event) { appuiFond_ = event->button() == Qt::LeftButton; }
 
 void FenetreModele::mouseReleaseEvent(QMouseEvent* event) {
   const bool clic = appuiFond_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());

@@ -40,11 +40,21 @@ void EvenementsPossibles(Table& t, std::vector<Evenement1>& possibles) {
 
 void Envoyer(Table& t, const Evenement1& e) {
   switch (e.sorte) {
-    case Evenement1::Controle: e.fenetre->Envoyer(e.id, e.genre); break;
-    case Evenement1::Fond: t.m.Form_Click(); break;
-    case Evenement1::Menu: t.m.ChoisirMenu(e.id); break;
-    case Evenement1::Tic: e.minuterie->Tirer(); break;
-    case Evenement1::Rejouer: t.m.PanelRejouerDonne_Click(); break;
+    case Evenement1::Controle:
+      e.fenetre->Envoyer(e.id, e.genre);
+      break;
+    case Evenement1::Fond:
+      t.m.Form_Click();
+      break;
+    case Evenement1::Menu:
+      t.m.ChoisirMenu(e.id);
+      break;
+    case Evenement1::Tic:
+      e.minuterie->Tirer();
+      break;
+    case Evenement1::Rejouer:
+      t.m.PanelRejouerDonne_Click();
+      break;
   }
 }
 
@@ -53,8 +63,8 @@ std::string Etat(Table& t) {
   const Partie& g = t.g();
   return "trick " + std::to_string(g.NumeroPli) + ", cards " + std::to_string(g.NbCartesPli) + ", click " +
          std::to_string(g.AttenteClic) + ", discard " + std::to_string(g.EcartHumainEnCours) + ", user's turn " +
-         std::to_string(g.AttenteJeuHumain) + ", handful offer " + std::to_string(g.OffrePoigneeEnCours) +
-         ", deals " + std::to_string(t.m.DonnesPreparees);
+         std::to_string(g.AttenteJeuHumain) + ", handful offer " + std::to_string(g.OffrePoigneeEnCours) + ", deals " +
+         std::to_string(t.m.DonnesPreparees);
 }
 
 int64_t SommeScores(const Partie& g) {
@@ -83,7 +93,8 @@ void VerifierInvariants(Table& t, std::vector<std::string>& echecs) {
   for (const Carte& c : g.Chien) ++vues[static_cast<size_t>(NumeroCarte(c))];
   for (int n = 1; n <= 78; ++n)
     if (vues[static_cast<size_t>(n)] != 1) {
-      echecs.push_back("card " + std::to_string(n) + " held " + std::to_string(vues[static_cast<size_t>(n)]) + " times");
+      echecs.push_back("card " + std::to_string(n) + " held " + std::to_string(vues[static_cast<size_t>(n)]) +
+                       " times");
       break;
     }
 
@@ -148,8 +159,7 @@ BilanChaos CourirChaos(int64_t n, uint64_t graine, const ParametresPartie& p) {
           ++bilan.echecs;
           if (bilan.premiersEchecs.size() < 20)
             bilan.premiersEchecs.push_back("event " + std::to_string(bilan.evenements) +
-                                           ": sensible play did not end the deal within 500 events (" +
-                                           Etat(t) + ")");
+                                           ": sensible play did not end the deal within 500 events (" + Etat(t) + ")");
           break;
         }
       }

@@ -11,9 +11,9 @@
 
 struct ParametresPartie {
   int16_t niveau = NiveauPro;
-  int16_t forceMain = 2;        // 1 defence hand, 2 none, 3..6 Prise..Garde contre
+  int16_t forceMain = 2;  // 1 defence hand, 2 none, 3..6 Prise..Garde contre
   bool auMoinsUnePrise = false;
-  bool poignees = false;        // seat 1 declares the largest handful it holds
+  bool poignees = false;  // seat 1 declares the largest handful it holds
 };
 
 // The controller on a hand-driven platform, loaded and ready for a first deal.
@@ -68,7 +68,7 @@ struct TraceDonne {
   int16_t pointsAFaire = 0;
   int16_t petitAuBout = 0;
   int16_t poignee = 0;  // the handful seat 1 declared
-  int16_t score = 0;  // the taker's score of the deal
+  int16_t score = 0;    // the taker's score of the deal
   Tab1<int32_t, 4> totaux{};
 };
 
@@ -100,7 +100,7 @@ class Signature {
 struct Bilan {
   int32_t donnes = 0;
   int32_t passees = 0;
-  Tab1<int32_t, 4> jouees{};   // by contract
+  Tab1<int32_t, 4> jouees{};  // by contract
   Tab1<int32_t, 4> reussies{};
   Signature signature;
   void Ajouter(const TraceDonne& t);

@@ -48,13 +48,15 @@ TEST(Connaissance, TheTakerPlacesWhatTheDefendersCannot) {
   for (int16_t o = 1; o <= 4; ++o) {
     EXPECT_EQ((std::array{g.CoupesConnues[o][3][CouleurCoeur], g.CoupesConnues[o][4][CouleurCoeur],
                           g.CoupesConnues[o][1][CouleurCoeur], g.SansAtout[o][3], g.SansAtout[o][4]}),
-              (std::array<int16_t, 5>{1, 1, 0, 1, 0})) << o;
+              (std::array<int16_t, 5>{1, 1, 0, 1, 0}))
+        << o;
     for (int16_t q = 1; q <= 4; ++q) EXPECT_EQ(g.PossibleDetenteurCouleur[o][q][CouleurPique][1], 0);
   }
   // Hearts 4..11 can only be South's in the taker's picture; no defender deduces them.
   for (int16_t v = 4; v <= 11; ++v)
     EXPECT_EQ(std::tuple(g.ConnuDetenteurCouleur[2][CouleurCoeur][v], g.ConnuDetenteurCouleur[3][CouleurCoeur][v]),
-              std::tuple(1, ConnuNonPlace)) << v;
+              std::tuple(1, ConnuNonPlace))
+        << v;
 }
 
 TEST(Connaissance, OnlyTrumpingOrDiscardingOnAPlainLeadRevealsAVoid) {
@@ -63,7 +65,8 @@ TEST(Connaissance, OnlyTrumpingOrDiscardingOnAPlainLeadRevealsAVoid) {
   g.EntameurPli = g.JoueurCourant = 2;  // whoever won the last trick
   Jouer(g, {Pi(14), Pi(2), At(5), Pi(12)});
   EXPECT_EQ((std::array{g.CoupesConnues[1][1][CouleurPique], g.CoupesConnues[2][1][CouleurPique],
-                        g.CoupesConnues[2][4][CouleurPique]}), (std::array<int16_t, 3>{1, 0, 1}));
+                        g.CoupesConnues[2][4][CouleurPique]}),
+            (std::array<int16_t, 3>{1, 0, 1}));
 
   // Spades again: South cannot beat West's 8 and must lay his Petit; East overtrumps. Neither
   // is marked void for the others, but South knows he has no trump left.

@@ -68,7 +68,8 @@ TEST(Evaluation, HighTrumpDraws) {
       int r = 0;
       for (int i = 1; i <= 8; ++i) r = i == 4 ? CInt(2 * temoin.Rnd()) : (temoin.Rnd(), r);
       EXPECT_EQ((std::tuple{CalculerEnchereConseillee(g, 1), g.Rnd()}),
-                std::tuple(quatrieme >= 13 - r ? EncherePrise : EncherePasse, temoin.Rnd())) << graine;
+                std::tuple(quatrieme >= 13 - r ? EncherePrise : EncherePasse, temoin.Rnd()))
+          << graine;
     }
 }
 

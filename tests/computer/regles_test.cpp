@@ -25,7 +25,10 @@ using P = Partie;
 
 void SansAtoutPourTous(P& g) { g.SansAtout[g.Preneur].Remplir(1); }
 void Coupee(P& g) { g.CouleurLonguePreneurCoupee = 1; }
-template <int N> void ChienAtouts(P& g) { g.AtoutsChien = 2, g.NbAtoutsDonne[2] = N; }
+template <int N>
+void ChienAtouts(P& g) {
+  g.AtoutsChien = 2, g.NbAtoutsDonne[2] = N;
+}
 void PiqueEtTrefle(P& g) { g.PremiereCouleurPreneur = CouleurPique, g.SecondeCouleurPreneur = CouleurTrefle; }
 const std::string kNeufAtouts = "A21 A18 A16 A14 A11 A9 A7 A3 A1";
 const std::string kNeufAtoutsLongPique = "A21 A18 A16 A14 A11 A9 A7 A3 A1 P14 P10 P8 P6 P2";

@@ -50,7 +50,8 @@ TEST(Suivi, StartOfPlay) {
   for (int16_t o = 1; o <= 4; ++o)
     for (int16_t s = 1; s <= 4; ++s)
       EXPECT_EQ(std::tuple(g.PasEncoreEntame[o] + g.CouleurNonJouee[o], g.PlusHautAtoutRestant[o],
-                           g.PlusHauteCarteRestante[o][s]), std::tuple(2, 21, 14));
+                           g.PlusHauteCarteRestante[o][s]),
+                std::tuple(2, 21, 14));
 
   // The trumps of the shown chien, the Excuse not counted; none known without a discard.
   Partie h{Aleatoire(11)};

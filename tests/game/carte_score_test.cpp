@@ -41,7 +41,10 @@ TEST(Cartes, SortingHandsAndChien) {
   g.MainsJoueurs[1][4].EnMain = 0;
   const Cartes chien = Lire("T2 A5 P13 Exc T14 A20");
   for (int j = 1; j <= 6; ++j) g.Chien[j] = chien[j - 1u];
-  struct Compteur : Affichage { int n = 0; void DisposerMainJoueur() override { ++n; } } ecran;  // hands shown
+  struct Compteur : Affichage {
+    int n = 0;
+    void DisposerMainJoueur() override { ++n; }
+  } ecran;  // hands shown
   g.ecran = &ecran;
   TrierChien(g);
   TrierMains(g);
@@ -65,7 +68,7 @@ Partie Donne(int16_t contrat, int16_t demiPoints, int16_t pointsAFaire, int16_t 
 // whose half points always come out even; here the halves, to the even integer, and the two ends
 // of the range, in 16 bits.
 TEST(ScoreDonne, RoundingAndTheEnds) {
-  EXPECT_EQ(ScoreDonne(Donne(EncherePrise, 111, 56)), 25 * 3);  // 55.5 -> 56
+  EXPECT_EQ(ScoreDonne(Donne(EncherePrise, 111, 56)), 25 * 3);              // 55.5 -> 56
   EXPECT_EQ(ScoreDonne(Donne(EncherePrise, 109, 56)), (54 - 56 - 25) * 3);  // 54.5 -> 54
   EXPECT_EQ(ScoreDonne(Donne(EnchereGardeContre, 182, 36, 1, 3)), 1740);
   EXPECT_EQ(ScoreDonne(Donne(EnchereGardeContre, 0, 56, 2, 3)), -1758);

@@ -122,8 +122,16 @@ TEST(Distribution, ForcedHandAndAtLeastOneTaker) {
   Ordre dernier = d;
   std::swap_ranges(dernier.begin() + 18, dernier.begin() + 36, dernier.begin() + 54);
   const Ordre fort = Composer({{1, garde}, {2, passe}});
-  for (auto [o, forceMain, source] : {std::tuple{&d, 1, 1}, {&d, 2, 1}, {&d, 0, 1}, {&d, 7, 1}, {&d, 3, 3}, {&d, 4, 2},
-                                      {&d, 5, 0}, {&d, 6, 0}, {&dernier, 4, 4}, {&fort, 1, 2}}) {
+  for (auto [o, forceMain, source] : {std::tuple{&d, 1, 1},
+                                      {&d, 2, 1},
+                                      {&d, 0, 1},
+                                      {&d, 7, 1},
+                                      {&d, 3, 3},
+                                      {&d, 4, 2},
+                                      {&d, 5, 0},
+                                      {&d, 6, 0},
+                                      {&dernier, 4, 4},
+                                      {&fort, 1, 2}}) {
     Partie h = Nouvelle(4, forceMain);
     EXPECT_EQ(Jouer(h, *o), source != 0 ? 1 : 0) << forceMain;
     EXPECT_EQ(Main(h, 1), Main(*o, std::max(source, 1))) << forceMain;

@@ -67,14 +67,14 @@ TEST(Pli, LegalCardsAndEndOfTrick) {
   t.g.CouleurNonJouee[1] = 2, t.g.CouleurNonJouee[2] = 1;
   t.Poser({Pi(1), Pi(2), Pi(3), At(4)});
   // Spades first played in this trick.
-  EXPECT_EQ((std::array{t.g.AttenteClic, t.g.PliAffiche, t.g.NumeroPli, t.g.CouleurNonJouee[1],
-                        t.g.CouleurNonJouee[2]}),
-            (std::array<int16_t, 5>{1, 1, 2, 0, 1}));
+  EXPECT_EQ(
+      (std::array{t.g.AttenteClic, t.g.PliAffiche, t.g.NumeroPli, t.g.CouleurNonJouee[1], t.g.CouleurNonJouee[2]}),
+      (std::array<int16_t, 5>{1, 1, 2, 0, 1}));
   // The end of the first trick opens the last-trick menu.
   EXPECT_EQ(t.journal.appels, (Textes{"jouables1", "timer", "timer", "timer", "menu", "points", "bouts", "cliquez",
                                       "transition", "dessin"}));
   t.journal.appels.clear();
-  t.g.AttenteAuto = 0;  // wait for a click
+  t.g.AttenteAuto = 0;   // wait for a click
   t.g.BoutsPreneur = 3;  // the oudlers all fallen: the target is known before the end
   t.Poser({Co(1), Co(2), Co(3), Co(4)});
   EXPECT_EQ(t.journal.appels, (Textes{"timer", "timer", "timer", "points", "bouts", "contrat", "cliquez", "dessin"}));

@@ -1,7 +1,6 @@
 // The real program on a real X server: its own Xvfb at 1024 x 768, offering 800 x 600 as well.
-#include <poll.h>
-
 #include <gtest/gtest.h>
+#include <poll.h>
 
 #include <QProcess>
 #include <QTemporaryDir>

@@ -1,11 +1,10 @@
 #include "platform/reglages_qt.h"
 
+#include <gtest/gtest.h>
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
@@ -81,9 +80,10 @@ TEST(ReglagesQt, OneSaveIsOneWriteAndALoadParsesTheFileOnceHoweverDamaged) {
     EXPECT_EQ(autre.Lire("mirvane", "option", "score2", "0"), "-120");
   }
 
-  QByteArray fichier("garbage without equals\n\x01\x02\xff\n[option]\ndeja=oui\nniveau=abc\nvitesseJeuCarte=99999\n"
-                     "attenteEntrePli=3\nforceMain=@Variant(\\0\\0\\0\\x7f)\nvisPanneaux=true\nvisPointsPartie=1,2\n"
-                     "score1=-120\nscore2=2147483648\nson=0\n[option\n=\n");
+  QByteArray fichier(
+      "garbage without equals\n\x01\x02\xff\n[option]\ndeja=oui\nniveau=abc\nvitesseJeuCarte=99999\n"
+      "attenteEntrePli=3\nforceMain=@Variant(\\0\\0\\0\\x7f)\nvisPanneaux=true\nvisPointsPartie=1,2\n"
+      "score1=-120\nscore2=2147483648\nson=0\n[option\n=\n");
   // Too many keys for Qt to keep it parsed from one QSettings to the next.
   for (int i = 0; i < 20000; ++i) fichier += "[option]\nc" + QByteArray::number(i) + "=\xfe\n[\xfe\n=\n";
   QFile f(ini);

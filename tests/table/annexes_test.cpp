@@ -43,14 +43,15 @@ TEST(FormScoreDetaille, TheWorkedGardeIsWrittenOutRowByRowAtItsPlaces) {
   Finir(g, 2, EnchereGarde, 88, 2, 2, 1);
   FormScoreDetaille f(g.Langue);
   f.Remplir(g);
-  VerifierLignes(f, "CardinalPreneur EST; PanelNbBouts 2; PanelPointsRealises 44; Panel3D3 -; PanelContrat 41; "
-                    "Panel3D5 =; PanelAuDessusContrat 3; PanelSensPrimePetit -; PanelPrimePetit 10; "
-                    "PanelScoreApresPetit -7; PanelSigneGain +; Panel3D9 25; PanelScoreTmp 18; Panel3D12 x; "
-                    "PanelCoefficientEnchere 2; PanelScoreApresEnchere 36; PanelSensPoignee +; PanelValeurPoignee 20; "
-                    "PanelScoreApresPoignee 56; Panel3D15 x 3 =; PanelScoreFinalPreneur 168; PanelFeuilleScore OK; "
-                    "PanelPreneur Preneur; PanelDefNbBouts Nombre de bouts; PanelPoints Points réalisés; "
-                    "PanelDefContrat Contrat; PanelDefPrimePetit Prime du PETIT au bout; "
-                    "PanelDefPrimePoignee Prime de POIGNEE");
+  VerifierLignes(f,
+                 "CardinalPreneur EST; PanelNbBouts 2; PanelPointsRealises 44; Panel3D3 -; PanelContrat 41; "
+                 "Panel3D5 =; PanelAuDessusContrat 3; PanelSensPrimePetit -; PanelPrimePetit 10; "
+                 "PanelScoreApresPetit -7; PanelSigneGain +; Panel3D9 25; PanelScoreTmp 18; Panel3D12 x; "
+                 "PanelCoefficientEnchere 2; PanelScoreApresEnchere 36; PanelSensPoignee +; PanelValeurPoignee 20; "
+                 "PanelScoreApresPoignee 56; Panel3D15 x 3 =; PanelScoreFinalPreneur 168; PanelFeuilleScore OK; "
+                 "PanelPreneur Preneur; PanelDefNbBouts Nombre de bouts; PanelPoints Points réalisés; "
+                 "PanelDefContrat Contrat; PanelDefPrimePetit Prime du PETIT au bout; "
+                 "PanelDefPrimePoignee Prime de POIGNEE");
   EXPECT_TRUE(f[f.cadrePetit].visible && f[f.cadrePoignee].visible);
   EXPECT_EQ(f.titre, "Score détaillé de la partie");
   // Left and top; inside the two frames, from the frame.
@@ -80,19 +81,21 @@ TEST(FormScoreDetaille, AFailedContractInEnglishAndTheFrames) {
   Finir(g, 4, EnchereGardeContre, 91, 1, 1, 3);
   FormScoreDetaille f(g.Langue);
   f.Remplir(g);
-  VerifierLignes(f, "CardinalPreneur WEST; PanelPointsRealises 46; PanelAuDessusContrat -5; PanelSensPrimePetit +; "
-                    "PanelScoreApresPetit 5; PanelSigneGain -; PanelScoreTmp -20; PanelCoefficientEnchere 6; "
-                    "PanelScoreApresEnchere -120; PanelSensPoignee -; PanelValeurPoignee 40; "
-                    "PanelScoreApresPoignee -160; PanelScoreFinalPreneur -480; PanelPreneur Taker; "
-                    "PanelDefNbBouts Oudlers number; PanelPoints Points; PanelDefContrat Contract; "
-                    "PanelDefPrimePetit Bonus (Petit on last trick); PanelDefPrimePoignee Bonus (POIGNEE)");
+  VerifierLignes(f,
+                 "CardinalPreneur WEST; PanelPointsRealises 46; PanelAuDessusContrat -5; PanelSensPrimePetit +; "
+                 "PanelScoreApresPetit 5; PanelSigneGain -; PanelScoreTmp -20; PanelCoefficientEnchere 6; "
+                 "PanelScoreApresEnchere -120; PanelSensPoignee -; PanelValeurPoignee 40; "
+                 "PanelScoreApresPoignee -160; PanelScoreFinalPreneur -480; PanelPreneur Taker; "
+                 "PanelDefNbBouts Oudlers number; PanelPoints Points; PanelDefContrat Contract; "
+                 "PanelDefPrimePetit Bonus (Petit on last trick); PanelDefPrimePoignee Bonus (POIGNEE)");
   EXPECT_EQ(f.titre, "Score détaillé de la partie");
   g.Langue = 1;
   Finir(g, 1, EncherePrise, 111, 0, 0, 0);
   f.Remplir(g);
   EXPECT_FALSE(f[f.cadrePetit].visible || f[f.cadrePoignee].visible);
-  VerifierLignes(f, "CardinalPreneur SUD; PanelPointsRealises 56; PanelAuDessusContrat 0; PanelSigneGain +; "
-                    "PanelScoreTmp 25; PanelCoefficientEnchere 1; PanelScoreFinalPreneur 75");
+  VerifierLignes(f,
+                 "CardinalPreneur SUD; PanelPointsRealises 56; PanelAuDessusContrat 0; PanelSigneGain +; "
+                 "PanelScoreTmp 25; PanelCoefficientEnchere 1; PanelScoreFinalPreneur 75");
 }
 
 // Over every contract and handful, as the rules state the score.
@@ -193,8 +196,8 @@ TEST(FormMains, TheFourHandsTheChienAndTheDiscard) {
   FormMains f(g);
   VerifierMains(f, g);
   EXPECT_EQ(f.titre + f[f.panelChien].legende + f[f.panelEcart].legende, "Les Quatre Mains et Le Chien...CHIENECART");
-  for (const auto& [k, gauche, haut] : {std::tuple<int16_t, float, float>{1, 60, 60}, {9, 4140, 60}, {10, 60, 870},
-                                        {18, 4140, 870}}) {
+  for (const auto& [k, gauche, haut] :
+       {std::tuple<int16_t, float, float>{1, 60, 60}, {9, 4140, 60}, {10, 60, 870}, {18, 4140, 870}}) {
     const Controle& c = f[f.PicMain(3, k)];
     EXPECT_EQ((std::array{c.gauche, c.haut, c.largeur, c.hauteur}), (std::array<float, 4>{gauche, haut, 480, 780}));
     EXPECT_EQ(f[c.parent].nom, "PanelMainNord");

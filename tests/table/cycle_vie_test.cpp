@@ -1,5 +1,7 @@
 // The program's life cycle: the start screen, the display switched at load and put back at the
 // end, the help file of the language, the confirmed quit and the close box.
+#include "table/cycle_vie.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,7 +14,6 @@
 #include "platform/factice_ecran.h"
 #include "platform/reglages_factices.h"
 #include "table/centrer_feuille.h"
-#include "table/cycle_vie.h"
 #include "table/frm_splash.h"
 #include "table/mirvane.h"
 
@@ -118,10 +119,11 @@ TEST(ResolutionEcran, SwitchesTo800x600UnlessTheWidthIs800OrTheHeight600AndPutsT
     std::vector<TailleEcran> modes;
     bool demande;
   } cas[] = {
-      {{1024, 768}, ModesCourants, true},  {{1920, 1080}, ModesCourants, true}, {{640, 480}, ModesCourants, true},
-      {{800, 600}, ModesCourants, false},  {{800, 480}, ModesCourants, false},  {{1024, 600}, ModesCourants, false},
-      {{800, 1280}, ModesCourants, false}, {{1366, 600}, ModesCourants, false}, {{1920, 1080}, {{1024, 768}}, true},
-      {{1920, 1080}, {}, true},
+      {{1024, 768}, ModesCourants, true},  {{1920, 1080}, ModesCourants, true},
+      {{640, 480}, ModesCourants, true},   {{800, 600}, ModesCourants, false},
+      {{800, 480}, ModesCourants, false},  {{1024, 600}, ModesCourants, false},
+      {{800, 1280}, ModesCourants, false}, {{1366, 600}, ModesCourants, false},
+      {{1920, 1080}, {{1024, 768}}, true}, {{1920, 1080}, {}, true},
   };
   for (const auto& c : cas) {
     SCOPED_TRACE(testing::Message() << c.depart.largeur << "x" << c.depart.hauteur << " " << c.modes.size());
@@ -161,9 +163,9 @@ TEST(FrmSplash, LoadsInFrenchAndEachWayOutOpensTheGameOnceInItsLanguage) {
     f.Form_Load();
     EXPECT_EQ(std::to_string(f.Langue + f.ModeDebug) + f.TitreLogiciel, "1Mirvane pour Windows 95");
     EXPECT_EQ(f[f.lblVersion].legende, std::string("Version ") + MIRVANE_VERSION);
-    EXPECT_EQ(f[f.lblCompanyProduct].legende + "|" + f[f.CommandStartEnglish].legende + "|" +
-                  f[f.CommandStartFrench].legende,
-              "Mirvane pour Windows 95|ENGLISH VERSION|VERSION FRANCAISE");
+    EXPECT_EQ(
+        f[f.lblCompanyProduct].legende + "|" + f[f.CommandStartEnglish].legende + "|" + f[f.CommandStartFrench].legende,
+        "Mirvane pour Windows 95|ENGLISH VERSION|VERSION FRANCAISE");
     EXPECT_NE(f[f.lblWarning].legende.find("droit d'auteur"), std::string::npos);
     EXPECT_EQ(f[f.Picture2].parent, f.Frame1);
     EXPECT_EQ((std::array{f[f.Image2].largeur, f[f.Image2].hauteur}), (std::array<float, 2>{95 * 15, 129 * 15}));
@@ -195,7 +197,8 @@ TEST(CentrerFeuille, CentresOnTheScreenHalvesKeptAndLargerWindowsGoNegative) {
   for (const auto& c : cas) {
     Feuille f{111, 222, c.largeur, c.hauteur};
     CentrerFeuille(f, 12000, 9000);  // 800 x 600 pixels
-    EXPECT_EQ((std::array{f.gauche, f.haut, f.largeur, f.hauteur}), (std::array{c.gauche, c.haut, c.largeur, c.hauteur}));
+    EXPECT_EQ((std::array{f.gauche, f.haut, f.largeur, f.hauteur}),
+              (std::array{c.gauche, c.haut, c.largeur, c.hauteur}));
   }
 }
 

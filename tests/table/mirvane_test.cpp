@@ -153,7 +153,11 @@ TEST(Controleur, OpenersDealersAndTheReplay) {
 
 // Speaking fourth, the user's bid ends the auction; a pass is always taken.
 TEST(Controleur, UserBidsAgainstTheBestBid) {
-  struct Cas { int16_t meilleure; int bouton; bool pris; };  // bouton 1..4: Prise..Garde contre
+  struct Cas {
+    int16_t meilleure;
+    int bouton;
+    bool pris;
+  };  // bouton 1..4: Prise..Garde contre
   const Cas cas[] = {{0, 1, true}, {2, 1, false}, {2, 2, false}, {2, 3, true}, {3, 4, true}, {4, 4, false}};
   for (const Cas& c : cas) {
     SCOPED_TRACE(std::to_string(c.meilleure) + " " + std::to_string(c.bouton));
@@ -195,9 +199,15 @@ void Finir(Mirvane& m, int16_t preneur, int16_t demiPoints) {
 // The words of bids 0..4 as a computer seat announces them, and on the user's buttons and the
 // advice; French, English.
 using Mots = std::array<const char*, 2>;
-const Mots Annonces[] = {{"Passe", "Pass"}, {"PRISE ", "TAKE "}, {"GARDE", "GUARD"}, {"GARDE SANS", "GUARD WITHOUT"},
+const Mots Annonces[] = {{"Passe", "Pass"},
+                         {"PRISE ", "TAKE "},
+                         {"GARDE", "GUARD"},
+                         {"GARDE SANS", "GUARD WITHOUT"},
                          {"GARDE CONTRE", "GUARD AGAINST"}};
-const Mots Boutons[] = {{"Passe", "Pass"}, {"Prise", "Take"}, {"Garde", "Guard"}, {"Garde sans", "Guard without"},
+const Mots Boutons[] = {{"Passe", "Pass"},
+                        {"Prise", "Take"},
+                        {"Garde", "Guard"},
+                        {"Garde sans", "Guard without"},
                         {"Garde contre", "Guard against"}};
 
 // Seat 1 holds the Excuse and the `atouts` highest trumps; East takes with a Garde contre and the
@@ -287,8 +297,8 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
                 "|Click here to start playing !|New deal|Help|Quit"));
     // West opens, North deals.
     Clic(t, id.PanelLancement);
-    EXPECT_EQ(Lu(id.info),
-              T("Veuillez patienter durant le chargement de la partie ...", "Please wait while the game is loading..."));
+    EXPECT_EQ(Lu(id.info), T("Veuillez patienter durant le chargement de la partie ...",
+                             "Please wait while the game is loading..."));
     EXPECT_EQ(Lu(id.PanelDonneur), T("NORD", "NORTH"));
     EXPECT_EQ(Survol(id.PanelDonneur), T("Ce panneau indique le Donneur", "This panel indicates the Dealer"));
     EXPECT_EQ(Survol(id.PanelGauche), "");
@@ -323,7 +333,8 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
                              "Here is the Dog ! Well, please click anywhere..."));
     EXPECT_EQ(Lu(id.nEnchere) + " " + Lu(id.PanelPreneur), T("PRISE SUD", "TAKE SOUTH"));
     EXPECT_EQ(Survol(id.PanelPreneur), T("Ce panneau indique le Preneur", "This panel indicates the Taker"));
-    EXPECT_EQ(Survol(id.nEnchere), T("Ce panneau indique l'enchère du Preneur", "This panel indicates the bid of the Taker"));
+    EXPECT_EQ(Survol(id.nEnchere),
+              T("Ce panneau indique l'enchère du Preneur", "This panel indicates the bid of the Taker"));
     const Controle& cadre = C(t, id.CadrePreneur[1]);
     EXPECT_TRUE(cadre.visible);
     EXPECT_EQ((std::array{cadre.gauche, cadre.haut, cadre.largeur, cadre.hauteur}),
@@ -410,27 +421,27 @@ TEST(Controleur, ADealWalkedInEachLanguageShowsTheTextsOfEachState) {
     const std::array<float, 2> places[] = {{1695, 2925}, {3225, 1560}, {1695, 135}, {150, 1560}};
     for (int16_t s = 1; s <= 4; ++s) {
       const Controle& c = dernier[dernier.CarteLastPli(s)];
-      EXPECT_EQ((std::array{c.gauche, c.haut, c.largeur, c.hauteur}), (std::array{places[s - 1][0], places[s - 1][1], 1350.f, 2280.f}));
+      EXPECT_EQ((std::array{c.gauche, c.haut, c.largeur, c.hauteur}),
+                (std::array{places[s - 1][0], places[s - 1][1], 1350.f, 2280.f}));
     }
     // Until the card step gives him the turn, his clicks play nothing.
     JouerJusqua(t, [&] { return g.JoueurCourant == 1 && EntreCarte(t).Active(); });
     const Main tenues = g.MainsJoueurs[1];
     for (int16_t k = 1; k <= 18; ++k) Clic(t, id.Carte3d[k]);
     EXPECT_EQ(g.MainsJoueurs[1], tenues);
-    for (auto [panneau, fr, en] : {std::tuple{id.nPointsAttaque, "Ce panneau indique le score du Preneur",
-                                               "This panel indicates the score of the Taker"},
-                                   {id.nPointsDefense, "Ce panneau indique le score de la Défense",
-                                    "This panel indicates the score of the Defense"},
-                                   {id.nBoutsPreneur, "Ce panneau indique le nombre de bouts joués par le Preneur",
-                                    "This panel indicates the number of oudlers played by the Taker"},
-                                   {id.nBoutsDefense, "Ce panneau indique le nombre de bouts joués par la Défense",
-                                    "This panel indicates the number of oudlers played by the Defense"},
-                                   {id.nContrat,
-                                    "Ce panneau indique le nombre de points (contrat) que le Preneur doit faire",
-                                    "This panel indicates the number of points (contract) the Taker has to make"},
-                                   {id.PanelAtExt,
-                                    "Ce panneau indique le nombre d'atouts restant en dehors de votre propre main",
-                                    "This panel indicates the number of trumps left outside your hand"}})
+    for (auto [panneau, fr, en] :
+         {std::tuple{id.nPointsAttaque, "Ce panneau indique le score du Preneur",
+                     "This panel indicates the score of the Taker"},
+          {id.nPointsDefense, "Ce panneau indique le score de la Défense",
+           "This panel indicates the score of the Defense"},
+          {id.nBoutsPreneur, "Ce panneau indique le nombre de bouts joués par le Preneur",
+           "This panel indicates the number of oudlers played by the Taker"},
+          {id.nBoutsDefense, "Ce panneau indique le nombre de bouts joués par la Défense",
+           "This panel indicates the number of oudlers played by the Defense"},
+          {id.nContrat, "Ce panneau indique le nombre de points (contrat) que le Preneur doit faire",
+           "This panel indicates the number of points (contract) the Taker has to make"},
+          {id.PanelAtExt, "Ce panneau indique le nombre d'atouts restant en dehors de votre propre main",
+           "This panel indicates the number of trumps left outside your hand"}})
       EXPECT_EQ(Survol(panneau), T(fr, en));
     EXPECT_EQ(Survol(id.PanelDroite), "");
 
@@ -514,10 +525,16 @@ TEST(Controleur, ANewDealFromAnyStatePutsEverythingBack) {
                   id.PanelPreneur, id.PanelAtExt})
       EXPECT_EQ(C(t, c).legende, "") << C(t, c).nom;
     EXPECT_EQ(C(t, id.PanelDonneur).legende, (std::array{"SUD", "EST", "NORD", "OUEST"}[g.Donneur - 1u]));
-    for (auto [nom, valeur] : {std::pair{"offer", g.OffrePoigneeEnCours}, {"handful", g.PoigneeAnnoncee},
-                               {"discard", g.EcartHumainEnCours}, {"click", g.AttenteClic},
-                               {"user's card", g.AttenteJeuHumain}, {"chien", g.ChienAffiche}, {"trick", g.PliAffiche},
-                               {"trick number", g.NumeroPli}, {"bids", g.NbEncheres}, {"taker", g.Preneur}})
+    for (auto [nom, valeur] : {std::pair{"offer", g.OffrePoigneeEnCours},
+                               {"handful", g.PoigneeAnnoncee},
+                               {"discard", g.EcartHumainEnCours},
+                               {"click", g.AttenteClic},
+                               {"user's card", g.AttenteJeuHumain},
+                               {"chien", g.ChienAffiche},
+                               {"trick", g.PliAffiche},
+                               {"trick number", g.NumeroPli},
+                               {"bids", g.NbEncheres},
+                               {"taker", g.Preneur}})
       EXPECT_EQ(valeur, 0) << nom;
     EXPECT_FALSE(m.Menu(id.MenuLastPli).disponible);
     EXPECT_EQ(m.IndexHistorique, (m.DonnesPreparees - 1) % 10 + 1);
@@ -624,7 +641,10 @@ TEST(Controleur, WholeDealsAsTakerOfEachContractAndAsDefender) {
 
 // The offer by the number of suit-0 cards (the Excuse counted).
 TEST(Controleur, HandfulOfferAndWindow) {
-  struct Cas { int16_t atouts, langue; bool simple, double_, triple; };
+  struct Cas {
+    int16_t atouts, langue;
+    bool simple, double_, triple;
+  };
   const Cas cas[] = {
       {8, 1, false, false, false}, {9, 2, true, false, false}, {12, 1, true, true, false}, {14, 2, true, true, true}};
   for (const Cas& c : cas) {
@@ -652,7 +672,8 @@ TEST(Controleur, HandfulOfferAndWindow) {
     Clic(t, c.triple ? id.PanelPoigneeTriple : id.PanelPoigneeSimple);
     FormPoignee* f = m.Poignee();
     ASSERT_TRUE(f && !m.actif);
-    EXPECT_EQ(f->titre, T("Sélectionnez les cartes à mettre dans la poignée.", "Choose the cards to put in the Poignée"));
+    EXPECT_EQ(f->titre,
+              T("Sélectionnez les cartes à mettre dans la poignée.", "Choose the cards to put in the Poignée"));
     EXPECT_EQ((*f)[f->PanelBoutonParesseux()].legende + (*f)[f->PanelAnnulerPoignee()].legende +
                   (*f)[f->PanelOKPoignee()].legende,
               T("Bouton paresseux...Annuler la poignée...OK", "Lazy button...Cancel the Poignée...OK"));
@@ -724,14 +745,30 @@ TEST(Controleur, ResultsRunningScoresAndPercentage) {
   // A defender's win of 50, then the user's win of 75: 125 won of 225 at stake; then a
   // defender's loss (150 more at stake) and a taker's loss (180 more).
   const Cas cas[] = {
-      {2, 52, -150, {"BRAVO, vous avez bien défendu et fait chuter le PRENEUR !", "BRAVO to you and the Defense !"},
-       {50, -150, 50, 50}, "33 %"},
-      {1, 102, 75, {"BRAVOOOOOOO, vous avez gagné contre la DEFENSE !", "BRAVOOOOOOO, you WIN against the Defense !"},
-       {125, -175, 25, 25}, "56 %"},
-      {2, 152, 150, {"AIE, vous n'avez pas pu faire chuter le PRENEUR !", "OW, your Defense was not very good..."},
-       {75, -25, -25, -25}, "33 %"},
-      {1, 32, -180, {"AIIIIIIIIE, la DEFENSE vous a fait chuter !", "OWWWWWWWWW, you LOSE against the Defense !"},
-       {-105, 35, 35, 35}, "23 %"},
+      {2,
+       52,
+       -150,
+       {"BRAVO, vous avez bien défendu et fait chuter le PRENEUR !", "BRAVO to you and the Defense !"},
+       {50, -150, 50, 50},
+       "33 %"},
+      {1,
+       102,
+       75,
+       {"BRAVOOOOOOO, vous avez gagné contre la DEFENSE !", "BRAVOOOOOOO, you WIN against the Defense !"},
+       {125, -175, 25, 25},
+       "56 %"},
+      {2,
+       152,
+       150,
+       {"AIE, vous n'avez pas pu faire chuter le PRENEUR !", "OW, your Defense was not very good..."},
+       {75, -25, -25, -25},
+       "33 %"},
+      {1,
+       32,
+       -180,
+       {"AIIIIIIIIE, la DEFENSE vous a fait chuter !", "OWWWWWWWWW, you LOSE against the Defense !"},
+       {-105, 35, 35, 35},
+       "23 %"},
   };
   for (int16_t langue : {1, 2}) {
     Banc banc(51);
@@ -745,8 +782,9 @@ TEST(Controleur, ResultsRunningScoresAndPercentage) {
       ASSERT_EQ(ScoreDonne(g), c.S);
       somme10 += c.preneur == 1 ? c.S : -c.S / 3;
       EXPECT_EQ(m.ResultatsDonnes[m.IndexHistorique], c.preneur == 1 ? c.S : -c.S / 3);
-      EXPECT_EQ(C(t, id.PanelTexteResultat).legende, (langue == 1 ? "Résultat du Preneur : " : "Results for the Taker : ") +
-                                                         std::to_string(c.S) + " points.\n" + c.message[langue - 1]);
+      EXPECT_EQ(C(t, id.PanelTexteResultat).legende,
+                (langue == 1 ? "Résultat du Preneur : " : "Results for the Taker : ") + std::to_string(c.S) +
+                    " points.\n" + c.message[langue - 1]);
       EXPECT_EQ(C(t, id.Score10Panel).legende + " " + C(t, id.PanelPourcentScore).legende,
                 std::to_string(somme10) + " " + c.pourcent);
       for (int16_t s = 1; s <= 4; ++s) {
@@ -772,7 +810,11 @@ TEST(Controleur, ResultsRunningScoresAndPercentage) {
 // in order, and the score panels and the next save hold the same numbers.
 TEST(Controleur, RunningScoresStopAtTheEndsOfTheirRange) {
   constexpr int32_t haut = std::numeric_limits<int32_t>::max(), bas = std::numeric_limits<int32_t>::min();
-  struct Cas { int16_t preneur, demiPoints; std::array<int32_t, 4> lus, totaux; std::array<int16_t, 4> rangs; };
+  struct Cas {
+    int16_t preneur, demiPoints;
+    std::array<int32_t, 4> lus, totaux;
+    std::array<int16_t, 4> rangs;
+  };
   const Cas cas[] = {
       // East goes down with -150: the user and the other defenders +50, East -150.
       {2, 52, {haut, bas, haut - 10, -5}, {haut, bas, haut, 45}, {1, 3, 1, 2}},

@@ -52,8 +52,13 @@ struct TableOptions : ::testing::Test {
   void Choisir(std::string_view menu) { f.ChoisirMenu(f.ChercherMenu(menu)); }
   // Level, kind of hand, the two intervals, the automatic pause, at least one taker, reasoned play.
   std::vector<int> Valeurs() const {
-    return {g.Niveau, g.ForceMain, entreCarte.Intervalle(), transition.Intervalle(), g.AttenteAuto,
-            g.AuMoinsUnePriseActif, g.PourcentJeuReflechi};
+    return {g.Niveau,
+            g.ForceMain,
+            entreCarte.Intervalle(),
+            transition.Intervalle(),
+            g.AttenteAuto,
+            g.AuMoinsUnePriseActif,
+            g.PourcentJeuReflechi};
   }
 
   Partie g;
@@ -76,8 +81,8 @@ TEST_F(TableOptions, AFirstRunWritesTheDefaultsInTheirOrderThenTheMarkerAndPlays
   EXPECT_EQ(store.ecritures,
             (std::vector<std::string>{"niveau=4", "vitesseJeuCarte=3", "attenteEntrePli=2", "forceMain=2",
                                       "visConseilEnchere=true", "visPointsPartie=true", "visAtoutsDehors=true",
-                                      "visPanneaux=true", "auMoinsUnePrise=false", "score1=0", "score2=0",
-                                      "score3=0", "score4=0", "son=true", "deja=1"}));
+                                      "visPanneaux=true", "auMoinsUnePrise=false", "score1=0", "score2=0", "score3=0",
+                                      "score4=0", "son=true", "deja=1"}));
   EXPECT_EQ(g.ScoreTotal, (Tab1<int32_t, 4>{}));
   EXPECT_EQ(Valeurs(), (std::vector<int>{NiveauPro, 2, 200, 2000, 1, 0, 100}));
   EXPECT_EQ(Coches(ItemsNiveau) + " " + Panneau("PanelNiveau").legende, "MenuPro Pro");
@@ -92,10 +97,21 @@ TEST_F(TableOptions, AFirstRunWritesTheDefaultsInTheirOrderThenTheMarkerAndPlays
 }
 
 TEST_F(TableOptions, StoredValuesAreReadBackAndSavedInTheSameTextForms) {
-  Stocker({{"deja", "oui"}, {"niveau", "1"}, {"vitesseJeuCarte", "1"}, {"attenteEntrePli", "3"}, {"forceMain", "6"},
-           {"visConseilEnchere", "false"}, {"visPointsPartie", "0"}, {"visAtoutsDehors", "-1"},
-           {"visPanneaux", "TRUE"}, {"auMoinsUnePrise", "true"}, {"score1", "-1758"}, {"score2", "2147483647"},
-           {"score3", "-2147483648"}, {"score4", "40"}, {"son", "False"}});
+  Stocker({{"deja", "oui"},
+           {"niveau", "1"},
+           {"vitesseJeuCarte", "1"},
+           {"attenteEntrePli", "3"},
+           {"forceMain", "6"},
+           {"visConseilEnchere", "false"},
+           {"visPointsPartie", "0"},
+           {"visAtoutsDehors", "-1"},
+           {"visPanneaux", "TRUE"},
+           {"auMoinsUnePrise", "true"},
+           {"score1", "-1758"},
+           {"score2", "2147483647"},
+           {"score3", "-2147483648"},
+           {"score4", "40"},
+           {"son", "False"}});
   options.ChargerOptions();
   EXPECT_EQ(options.o, (Options{1, 3, OptionFaux, OptionFaux, OptionVrai, OptionVrai, OptionVrai, OptionFaux}));
   EXPECT_EQ(std::vector<int32_t>(g.ScoreTotal.begin(), g.ScoreTotal.end()),
@@ -109,19 +125,24 @@ TEST_F(TableOptions, StoredValuesAreReadBackAndSavedInTheSameTextForms) {
   EXPECT_EQ(store.ecritures,
             (std::vector<std::string>{"niveau=1", "vitesseJeuCarte=1", "attenteEntrePli=3", "forceMain=6",
                                       "visConseilEnchere=false", "visPointsPartie=false", "visAtoutsDehors=true",
-                                      "visPanneaux=true", "auMoinsUnePrise=true", "score1=-1758",
-                                      "score2=2147483647", "score3=-2147483648", "score4=40", "son=false"}));
+                                      "visPanneaux=true", "auMoinsUnePrise=true", "score1=-1758", "score2=2147483647",
+                                      "score3=-2147483648", "score4=40", "son=false"}));
 }
 
 TEST(TextesDuStore, ATextThatIsNotANumberOrDoesNotFitItsVariableReadsAsMissing) {
-  struct Cas { const char* texte; int16_t entier16; int32_t entier32; int16_t booleen; };
+  struct Cas {
+    const char* texte;
+    int16_t entier16;
+    int32_t entier32;
+    int16_t booleen;
+  };
   const Cas cas[] = {
-      {"4", 4, 4, OptionVrai},        {"+3", 3, 3, OptionVrai},        {"-32768", -32768, -32768, OptionVrai},
-      {"32768", 0, 32768, OptionVrai}, {"-32769", 0, -32769, OptionVrai}, {"2147483648", 0, 0, OptionVrai},
-      {"-2147483649", 0, 0, OptionVrai}, {"0", 0, 0, OptionFaux},       {"", 0, 0, OptionFaux},
-      {"abc", 0, 0, OptionFaux},      {"4.5", 0, 0, OptionFaux},       {"4 ", 0, 0, OptionFaux},
-      {"0x10", 0, 0, OptionFaux},     {"+-3", 0, 0, OptionFaux},       {"--3", 0, 0, OptionFaux},
-      {"true", 0, 0, OptionVrai},     {"False", 0, 0, OptionFaux},     {"yes", 0, 0, OptionFaux},
+      {"4", 4, 4, OptionVrai},           {"+3", 3, 3, OptionVrai},          {"-32768", -32768, -32768, OptionVrai},
+      {"32768", 0, 32768, OptionVrai},   {"-32769", 0, -32769, OptionVrai}, {"2147483648", 0, 0, OptionVrai},
+      {"-2147483649", 0, 0, OptionVrai}, {"0", 0, 0, OptionFaux},           {"", 0, 0, OptionFaux},
+      {"abc", 0, 0, OptionFaux},         {"4.5", 0, 0, OptionFaux},         {"4 ", 0, 0, OptionFaux},
+      {"0x10", 0, 0, OptionFaux},        {"+-3", 0, 0, OptionFaux},         {"--3", 0, 0, OptionFaux},
+      {"true", 0, 0, OptionVrai},        {"False", 0, 0, OptionFaux},       {"yes", 0, 0, OptionFaux},
   };
 
   for (const Cas& c : cas) {
@@ -134,7 +155,11 @@ TEST(TextesDuStore, ATextThatIsNotANumberOrDoesNotFitItsVariableReadsAsMissing) 
 
 TEST_F(TableOptions, AMissingKeyReadsAsZeroOrFalseAndAnOutOfRangeValueChecksNothingAndChangesNothing) {
   // "attenteEntrePli" missing: the click mode.
-  Stocker({{"deja", "1"}, {"niveau", "7"}, {"vitesseJeuCarte", "x"}, {"forceMain", "-2"}, {"visPanneaux", "oui"},
+  Stocker({{"deja", "1"},
+           {"niveau", "7"},
+           {"vitesseJeuCarte", "x"},
+           {"forceMain", "-2"},
+           {"visPanneaux", "oui"},
            {"son", "1"}});
   f[f.Chercher("PanelNiveau")].legende = "avant";
   options.ChargerOptions();
@@ -214,17 +239,34 @@ TEST_F(TableOptions, TheLevelIsRefusedDuringTricksOneToEighteenOnly) {
 
 TEST_F(TableOptions, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeStore) {
   options.ChargerOptions();
-  struct Cas { const char *item, *cle, *valeur; };
+  struct Cas {
+    const char *item, *cle, *valeur;
+  };
   const Cas cas[] = {
-      {"jeudef", "forceMain", "1"}, {"jeudegardecontre", "forceMain", "6"}, {"jeudegardesans", "forceMain", "5"},
-      {"jeudegarde", "forceMain", "4"}, {"jeudeprise", "forceMain", "3"}, {"jeunormal", "forceMain", "2"},
-      {"MenuAmateur", "niveau", "2"}, {"MenuBon", "niveau", "3"}, {"MenuPro", "niveau", "4"},
-      {"voirench", "visConseilEnchere", "false"}, {"voirench", "visConseilEnchere", "true"},
-      {"voiratext", "visAtoutsDehors", "false"}, {"vispanel", "visPanneaux", "false"},
-      {"MenuMainQuelconqueMinPrise", "auMoinsUnePrise", "true"}, {"ultralente", "vitesseJeuCarte", "1"},
-      {"lente", "vitesseJeuCarte", "2"}, {"rapide", "vitesseJeuCarte", "4"}, {"ultrarapide", "vitesseJeuCarte", "5"},
-      {"normale", "vitesseJeuCarte", "3"}, {"auto1s", "attenteEntrePli", "1"}, {"auto5s", "attenteEntrePli", "3"},
-      {"clickobli", "attenteEntrePli", "0"}, {"auto2s", "attenteEntrePli", "2"}, {"voircours", "visPointsPartie", "false"},
+      {"jeudef", "forceMain", "1"},
+      {"jeudegardecontre", "forceMain", "6"},
+      {"jeudegardesans", "forceMain", "5"},
+      {"jeudegarde", "forceMain", "4"},
+      {"jeudeprise", "forceMain", "3"},
+      {"jeunormal", "forceMain", "2"},
+      {"MenuAmateur", "niveau", "2"},
+      {"MenuBon", "niveau", "3"},
+      {"MenuPro", "niveau", "4"},
+      {"voirench", "visConseilEnchere", "false"},
+      {"voirench", "visConseilEnchere", "true"},
+      {"voiratext", "visAtoutsDehors", "false"},
+      {"vispanel", "visPanneaux", "false"},
+      {"MenuMainQuelconqueMinPrise", "auMoinsUnePrise", "true"},
+      {"ultralente", "vitesseJeuCarte", "1"},
+      {"lente", "vitesseJeuCarte", "2"},
+      {"rapide", "vitesseJeuCarte", "4"},
+      {"ultrarapide", "vitesseJeuCarte", "5"},
+      {"normale", "vitesseJeuCarte", "3"},
+      {"auto1s", "attenteEntrePli", "1"},
+      {"auto5s", "attenteEntrePli", "3"},
+      {"clickobli", "attenteEntrePli", "0"},
+      {"auto2s", "attenteEntrePli", "2"},
+      {"voircours", "visPointsPartie", "false"},
   };
 
   for (const Cas& c : cas) {
@@ -267,8 +309,12 @@ TEST(ControleurOptions, TheLoadReadsTheStoreAfterTheTextsAndTheMenusReachTheOpti
     Mirvane m{plateforme, Aleatoire(7), &store};
     m.g.Langue = langue;
     // The display keys missing: every panel the options show is hidden.
-    for (auto [cle, valeur] : {std::pair{"deja", "1"}, {"niveau", "2"}, {"vitesseJeuCarte", "1"},
-                               {"attenteEntrePli", "3"}, {"score1", "-35"}, {"score2", "35"}})
+    for (auto [cle, valeur] : {std::pair{"deja", "1"},
+                               {"niveau", "2"},
+                               {"vitesseJeuCarte", "1"},
+                               {"attenteEntrePli", "3"},
+                               {"score1", "-35"},
+                               {"score2", "35"}})
       store.valeurs[ReglagesFactices::Cle("mirvane", "option", cle)] = valeur;
     m.Form_Load();
     const Mirvane::Ids& id = m.Id();
@@ -301,7 +347,8 @@ TEST(ControleurOptions, TheLoadReadsTheStoreAfterTheTextsAndTheMenusReachTheOpti
     EXPECT_TRUE(store.ecritures.empty());
     m.ChoisirMenu(id.apropos);
     ASSERT_EQ(plateforme.messages.size(), 1u);
-    EXPECT_EQ(plateforme.messages[0].titre, "Mirvane " + m.NumeroVersion + (autre == 1 ? " pour Windows" : " for Windows"));
+    EXPECT_EQ(plateforme.messages[0].titre,
+              "Mirvane " + m.NumeroVersion + (autre == 1 ? " pour Windows" : " for Windows"));
     EXPECT_EQ(plateforme.messages[0].boutons, BoutonsMessage::Ok);
   }
 }

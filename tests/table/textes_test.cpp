@@ -29,7 +29,9 @@ struct Fenetre {
     c.legende = "?";
     f.Ajouter(c);
   }
-  const std::string& Legende(std::string_view nom, int16_t index = -1) const { return f[f.Chercher(nom, index)].legende; }
+  const std::string& Legende(std::string_view nom, int16_t index = -1) const {
+    return f[f.Chercher(nom, index)].legende;
+  }
   ModeleFenetre f;
   Partie g;
 };
@@ -84,7 +86,8 @@ TEST(Textes, TheDealUnderWayIsShownAgainInTheLanguageNothingBeforeTheFirstDealNo
     EXPECT_EQ(w.f.Controles(), avant);
     EXPECT_EQ(w.f.Menus(), menus);
     EXPECT_EQ(w.f.titre, "Mirvane 1.0 for Windows");
-    EXPECT_FALSE(TitreLogiciel(langue) || NomSiege(langue, 1) || NomNiveau(langue, 4) || TexteEchecSauvegarde(langue, "x"));
+    EXPECT_FALSE(TitreLogiciel(langue) || NomSiege(langue, 1) || NomNiveau(langue, 4) ||
+                 TexteEchecSauvegarde(langue, "x"));
   }
 }
 

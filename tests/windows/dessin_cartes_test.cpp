@@ -90,7 +90,8 @@ TEST_F(DessinCartes, NoTwoFacesOrCornersAreAlikeAndFacesReadTheSameBothWaysUpWit
     }
     // Transparent only outside the rounded corners.
     EXPECT_EQ(std::pair(qAlpha(f.image.pixel(0, 0)), qAlpha(f.image.pixel(LargeurCarte / 2, HauteurCarte / 2))),
-              std::pair(0, 255)) << nom;
+              std::pair(0, 255))
+        << nom;
     if (f.couleur == CouleurAtout) continue;
     // The index, clear of the border and of any frame: red for hearts and diamonds, else black.
     int rouges = 0, noirs = 0;

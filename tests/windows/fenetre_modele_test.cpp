@@ -91,7 +91,8 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
     QWidget* w = Trouver(nom);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(std::tuple(w->geometry(), w->parentWidget()->objectName(), w->isVisible()),
-              std::tuple(place, QString::fromLatin1(parent ? parent : ""), true)) << nom;
+              std::tuple(place, QString::fromLatin1(parent ? parent : ""), true))
+        << nom;
   }
   EXPECT_EQ(std::tuple(fenetre.sizeHint(), fenetre.windowTitle(), fenetre.palette().color(QPalette::Window)),
             std::tuple(QSize(600, 400), QStringLiteral("Essai"), QColor(0x0B, 0x5D, 0x2A)));
@@ -106,10 +107,10 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
   modele[modele.passe].visible = modele[modele.garde].actif = false;
   modele[modele.info].legende = "Prise", modele.titre = "Autre";
   fenetre.Synchroniser();
-  EXPECT_EQ(std::tuple(Trouver("Carte3d_1")->pos(), Trouver("ButtonPasse")->isVisible(),
-                       Trouver("ButtonGarde")->isEnabled(), Trouver<Panneau3D>("PanelInfo")->Legende(),
-                       fenetre.windowTitle()),
-            std::tuple(QPoint(100, 0), false, false, QStringLiteral("Prise"), QStringLiteral("Autre")));
+  EXPECT_EQ(
+      std::tuple(Trouver("Carte3d_1")->pos(), Trouver("ButtonPasse")->isVisible(), Trouver("ButtonGarde")->isEnabled(),
+                 Trouver<Panneau3D>("PanelInfo")->Legende(), fenetre.windowTitle()),
+      std::tuple(QPoint(100, 0), false, false, QStringLiteral("Prise"), QStringLiteral("Autre")));
 
   // Only what changed is redone: a widget the model did not touch is left as it stands.
   Trouver("Carte3d_2")->move(0, 0);

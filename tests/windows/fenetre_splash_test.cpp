@@ -27,7 +27,9 @@ struct Accueil {
     fenetre->show();
   }
   template <class W = QWidget>
-  W* Trouver(const char* nom) const { return fenetre->findChild<W*>(QString::fromUtf8(nom)); }
+  W* Trouver(const char* nom) const {
+    return fenetre->findChild<W*>(QString::fromUtf8(nom));
+  }
 };
 
 TEST_F(FenetreSplashTest, ShowsTheTextsInTheirFacesThePicturesAndNoCloseButton) {
