@@ -10,7 +10,10 @@ Controle Panneau(std::string nom, int parent, float gauche, float haut, float la
   Controle c;
   c.nom = std::move(nom);
   c.parent = parent;
-  c.gauche = gauche, c.haut = haut, c.largeur = largeur, c.hauteur = hauteur;
+  c.gauche = gauche;
+  c.haut = haut;
+  c.largeur = largeur;
+  c.hauteur = hauteur;
   return c;
 }
 
@@ -25,7 +28,8 @@ int AjouterBoite(ModeleFenetre& f, std::string nom, int16_t index, int parent, f
 FormMains::FormMains(const Partie& g) {
   titre = SelonLangue(g.Langue, "Les Quatre Mains et Le Chien...", "The Four Hands and The Dog...",
                       "Les 4 mains et le chien !");
-  largeur = 9810, hauteur = 6270;
+  largeur = 9810;
+  hauteur = 6270;
 
   // Seat 1 South, 2 East, 3 North, 4 West: two rows of nine.
   static constexpr const char* cadres[] = {"PanelMainSud", "PanelMainEst", "PanelMainNord", "PanelMainOuest"};
@@ -68,7 +72,8 @@ void FormMains::AppelDessinMains(const Partie& g) {
 
 FormLastPli::FormLastPli(int16_t langue) {
   titre = SelonLangue(langue, "LE DERNIER PLI...", "THE LAST TRICK...", "LE DERNIER PLI");
-  largeur = 4770, hauteur = 5340;
+  largeur = 4770;
+  hauteur = 5340;
   couleurFond = 0x008000;
   static constexpr float gauches[] = {1695, 3225, 1695, 150};
   static constexpr float hauts[] = {2925, 1560, 135, 1560};

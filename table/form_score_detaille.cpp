@@ -17,7 +17,10 @@ Controle Panneau(std::string nom, int parent, float gauche, float haut, float la
   Controle c;
   c.nom = std::move(nom);
   c.parent = parent;
-  c.gauche = gauche, c.haut = haut, c.largeur = largeur, c.hauteur = Hauteur;
+  c.gauche = gauche;
+  c.haut = haut;
+  c.largeur = largeur;
+  c.hauteur = Hauteur;
   c.legende = texte;
   c.biseau = biseau;
   return c;
@@ -49,7 +52,8 @@ std::string_view PlusMoins(bool plus) { return plus ? "+" : "-"; }
 
 FormScoreDetaille::FormScoreDetaille(int16_t langue) {
   titre = "Score détaillé de la partie";
-  largeur = 7980, hauteur = 6450;
+  largeur = 7980;
+  hauteur = 6450;
   const auto texte = [langue](std::string_view fr, std::string_view en) { return SelonLangue(langue, fr, en); };
 
   feuille = Ajouter(Etiquette("PanelScoreDetaille", -1, 0, 0, 7980, 6450, ""));

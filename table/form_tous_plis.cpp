@@ -10,7 +10,10 @@ constexpr float LargeurCarte = 30, HauteurCarte = 50;
 Controle Panneau(std::string nom, float gauche, float haut, float largeur, float hauteur) {
   Controle c;
   c.nom = std::move(nom);
-  c.gauche = Twips(gauche), c.haut = Twips(haut), c.largeur = Twips(largeur), c.hauteur = Twips(hauteur);
+  c.gauche = Twips(gauche);
+  c.haut = Twips(haut);
+  c.largeur = Twips(largeur);
+  c.hauteur = Twips(hauteur);
   return c;
 }
 }  // namespace
@@ -18,7 +21,8 @@ Controle Panneau(std::string nom, float gauche, float haut, float largeur, float
 FormTousPlis::FormTousPlis(const Partie& g) {
   const int16_t langue = g.Langue;
   titre = SelonLangue(langue, "Voici les 18 plis de la partie !", "Here are the 18 tricks of the deal");
-  largeur = Twips(648), hauteur = Twips(405);
+  largeur = Twips(648);
+  hauteur = Twips(405);
   couleurFond = 0xC0C0C0;
 
   for (int16_t n = 1; n <= 72; ++n) {
@@ -74,7 +78,8 @@ void FormTousPlis::AppelDessinPlis(const Partie& g) {
       Controle& image = (*this)[imagePli_[n]];
       image.gauche = Twips(x + dx[s - 1]);
       image.haut = Twips(y + dy[s - 1]);
-      image.largeur = Twips(LargeurCarte), image.hauteur = Twips(HauteurCarte);
+      image.largeur = Twips(LargeurCarte);
+      image.hauteur = Twips(HauteurCarte);
       MontrerFace(image, g.MainsJoueurs[s][g.CarteJoueeParPli[s][t]]);
       encadree_[n] = 0;
       if (s == g.EntameurParPli[t]) {
