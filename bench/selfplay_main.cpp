@@ -1,5 +1,6 @@
 // mirvane-selfplay: whole deals played by four computer seats, with figures, a signature of
 // the run and, on request, a trace of every deal.
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -30,6 +31,15 @@ long long Entier(const char* texte, long long min, long long max, const char* no
   const long long v = std::strtoll(texte, &fin, 10);
   if (fin == texte || *fin != '\0' || v < min || v > max) Usage((std::string("bad value for ") + nom).c_str());
   return v;
+}
+
+// The printed report (the run's signature included) is the run's result: lost on a full standard
+// output, the run failed. std::cout stays synchronised with stdio, so stdout's flush covers both.
+int Terminer(int statut) {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return statut;
+  const int erreur = errno;
+  std::cerr << "mirvane-selfplay: cannot write the standard output: " << std::strerror(erreur) << '\n';
+  return 1;
 }
 
 }  // namespace
@@ -68,7 +78,7 @@ int main(int argc, char** argv) {
       if (fichierTrace.empty()) Usage("--trace needs a file name");
     } else if (a == "--help" || a == "-h") {
       std::cout << kUsage;
-      return 0;
+      return Terminer(0);
     } else {
       Usage(("unknown argument " + a).c_str());
     }
@@ -81,7 +91,7 @@ int main(int argc, char** argv) {
     for (const std::string& e : b.premiersEchecs) std::cout << e << '\n';
     std::cout << "deals finished: " << b.donnesFinies << '\n';
     std::cout << "chaos: " << b.evenements << " events, " << b.echecs << " invariant failures\n";
-    return b.echecs > 0 ? 1 : 0;
+    return Terminer(b.echecs > 0 ? 1 : 0);
   }
   if (donnes < 0 || graine < 0 || !niveauDonne) Usage("--deals, --seed and --level are required");
 
@@ -120,5 +130,5 @@ int main(int argc, char** argv) {
     std::printf("%-13s played %8d, made %6.2f %%\n", contrats[c], n, n > 0 ? 100.0 * bilan.reussies[c] / n : 0.0);
   }
   std::printf("signature: %016llx\n", static_cast<unsigned long long>(bilan.signature.Valeur()));
-  return 0;
+  return Terminer(0);
 }

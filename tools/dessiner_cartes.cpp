@@ -5,11 +5,13 @@
 //   mirvane-cartes --planches DOSSIER    DOSSIER/planche-faces.png and DOSSIER/planche-coins.png
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QSaveFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -17,19 +19,37 @@
 
 namespace {
 
-// QImage::save to a file does not see a full disk: the PNG is made in memory, then its writing
-// (a large one goes straight to the disk) and its closing (a small one waits in the file's buffer
-// until then) are each checked.
+bool Echec(const QString& chemin, const QString& raison) {
+  std::fprintf(stderr, "mirvane-cartes: cannot write %s: %s\n", qPrintable(chemin), qPrintable(raison));
+  return false;
+}
+
+// Each file is written whole or not at all: into a new file beside it, renamed over it once
+// complete. Unbuffered, so that a write that fails is seen at the write with the system's reason
+// (Qt 6.4 renames even when the flush at closing failed); a short write is followed by another,
+// whose failure gives the reason. Anything but a regular file in the way is refused: a FIFO or a
+// device, or a link to one (the new file would replace the link's target).
 bool Ecrire(const QImage& image, const QString& chemin) {
+  const QFileInfo existant(chemin);
+  if (existant.exists() && !existant.isFile()) return Echec(chemin, QStringLiteral("not a regular file"));
   QByteArray png;
   QBuffer tampon(&png);
-  QFile fichier(chemin);
-  if (tampon.open(QIODevice::WriteOnly) && image.save(&tampon, "PNG") && fichier.open(QIODevice::WriteOnly) &&
-      fichier.write(png) == png.size()) {
-    fichier.close();  // keeps the error of the last flush
-    if (fichier.error() == QFileDevice::NoError) return true;
+  if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG")) {
+    return Echec(chemin, QStringLiteral("the PNG could not be made"));
   }
-  std::fprintf(stderr, "mirvane-cartes: cannot write %s: %s\n", qPrintable(chemin), qPrintable(fichier.errorString()));
+  QSaveFile fichier(chemin);
+  if (!fichier.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return Echec(chemin, fichier.errorString());
+  qint64 ecrits = 0;
+  qint64 n = 0;
+  while (ecrits < png.size() && (n = fichier.write(png.constData() + ecrits, png.size() - ecrits)) > 0) ecrits += n;
+  if (ecrits < png.size() || !fichier.commit()) return Echec(chemin, fichier.errorString());
+  return true;
+}
+
+// The printed report is the run's result: lost on a full standard output, the run failed.
+bool SortieEcrite() {
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+  std::fprintf(stderr, "mirvane-cartes: cannot write the standard output: %s\n", std::strerror(errno));
   return false;
 }
 
@@ -103,10 +123,10 @@ int main(int argc, char** argv) {
     if (!CreerDossier(dossier)) return 1;
     const bool ok = Ecrire(Planche(QSize(LargeurCarte, HauteurCarte)), dossier.filePath("planche-faces.png")) &&
                     Ecrire(Planche(QSize(30, 50)), dossier.filePath("planche-coins.png"));
-    if (ok)
-      std::printf("%s\n%s\n", qPrintable(dossier.filePath("planche-faces.png")),
-                  qPrintable(dossier.filePath("planche-coins.png")));
-    return ok ? 0 : 1;
+    if (!ok) return 1;
+    std::printf("%s\n%s\n", qPrintable(dossier.filePath("planche-faces.png")),
+                qPrintable(dossier.filePath("planche-coins.png")));
+    return SortieEcrite() ? 0 : 1;
   }
   if (args.size() != 1 || args[0].startsWith(QLatin1Char('-'))) {
     std::fprintf(stderr, "usage: mirvane-cartes DOSSIER | --planches DOSSIER\n");
@@ -115,5 +135,5 @@ int main(int argc, char** argv) {
   const QDir dossier(args[0]);
   if (!CreerDossier(dossier) || !DessinerTout(dossier)) return 1;
   std::printf("faces, icon and start picture written into %s\n", qPrintable(dossier.absolutePath()));
-  return 0;
+  return SortieEcrite() ? 0 : 1;
 }
