@@ -1,13 +1,17 @@
 #include "platform/reglages_qt.h"
 
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <sys/inotify.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QTemporaryDir>
 
 #include "game/partie.h"
@@ -15,11 +19,25 @@
 
 namespace {
 
+// The settings folder <dossier>/mirvane, made, and its file's path.
+QString DossierMirvane(const QTemporaryDir& dossier) {
+  QDir().mkpath(dossier.path() + "/mirvane");
+  return dossier.path() + "/mirvane/mirvane.ini";
+}
+
+void EcrireOctets(const QString& chemin, const QByteArray& octets) {
+  QFile f(chemin);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << chemin.toStdString();
+  ASSERT_EQ(f.write(octets), octets.size()) << chemin.toStdString();
+}
+
 // Only a regular file is a settings file; nothing else at its path is read, waited on or
-// replaced, whoever runs the tests (permissions do not stop root).
+// replaced, whoever runs the tests (permissions do not stop root). A path that cannot be looked
+// at is not a missing file either: its defaults are read, and saves fail.
 TEST(ReglagesQt, AnyOtherPlaceGivesDefaultsAndFailedWritesAndIsLeftAsItWas) {
   QTemporaryDir dossier;
-  const QString d = dossier.path(), fifo = d + "/fifo/mirvane/mirvane.ini";
+  const QString d = dossier.path();
+  const QString fifo = d + "/fifo/mirvane/mirvane.ini";
   for (const char* chemin : {"/dossier/mirvane/mirvane.ini", "/fifo/mirvane", "/peripherique/mirvane"})
     QDir().mkpath(d + chemin);
   ASSERT_EQ(mkfifo(qPrintable(fifo), 0600), 0);
@@ -27,19 +45,23 @@ TEST(ReglagesQt, AnyOtherPlaceGivesDefaultsAndFailedWritesAndIsLeftAsItWas) {
   const QString peripherique =
       mknod(qPrintable(d + "/null"), S_IFCHR | 0666, makedev(1, 3)) == 0 ? d + "/null" : "/dev/null";
   ASSERT_EQ(symlink(qPrintable(peripherique), qPrintable(d + "/peripherique/mirvane/mirvane.ini")), 0);
-  // A FIFO where a folder should be; a folder, a FIFO and a device where the file should be.
-  for (const QString& racine : {fifo, d + "/dossier", d + "/fifo", d + "/peripherique"}) {
+  ASSERT_EQ(symlink("boucle", qPrintable(d + "/boucle")), 0);
+  // A FIFO and a link to itself where a folder should be; a folder, a FIFO and a device where the file should be.
+  for (const QString& racine : {fifo, d + "/dossier", d + "/fifo", d + "/peripherique", d + "/boucle"}) {
     SCOPED_TRACE(racine.toStdString());
     ReglagesQt r(racine.toStdString());
-    EXPECT_TRUE(r.Lire("mirvane", "option", "niveau", "0") == "0" && !r.Ecrire("mirvane", "option", "niveau", "4"));
+    EXPECT_EQ(r.Lire("mirvane", "option", "niveau", "0"), "0") << "the default is read";
+    EXPECT_FALSE(r.Ecrire("mirvane", "option", "niveau", "4")) << "the save fails";
   }
   struct stat s {};
-  EXPECT_TRUE(stat(qPrintable(fifo), &s) == 0 && S_ISFIFO(s.st_mode));
-  EXPECT_TRUE(stat(qPrintable(peripherique), &s) == 0 && S_ISCHR(s.st_mode));
+  ASSERT_EQ(stat(qPrintable(fifo), &s), 0);
+  EXPECT_TRUE(S_ISFIFO(s.st_mode)) << "the FIFO stays";
+  ASSERT_EQ(stat(qPrintable(peripherique), &s), 0);
+  EXPECT_TRUE(S_ISCHR(s.st_mode)) << "the device stays";
 }
 
-// The opens of the settings file, and its writes: QSettings writes a new file and puts it in
-// place. Closes are watched too, or the kernel would merge the opens that follow each other.
+// The opens of the settings file, and its writes: it is written as a new file put in place.
+// Closes are watched too, or the kernel would merge the opens that follow each other.
 struct Espion {
   explicit Espion(const QString& dossier) : fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
     inotify_add_watch(fd, qPrintable(dossier), IN_OPEN | IN_CLOSE | IN_CREATE | IN_MOVED_TO);
@@ -56,13 +78,14 @@ struct Espion {
       }
     return *this;
   }
-  int fd, ouvertures = 0, ecritures = 0;
+  int fd;
+  int ouvertures = 0;
+  int ecritures = 0;
 };
 
 TEST(ReglagesQt, OneSaveIsOneWriteAndALoadParsesTheFileOnceHoweverDamaged) {
   QTemporaryDir dossier;
-  const QString ini = dossier.path() + "/mirvane/mirvane.ini";
-  QDir().mkpath(dossier.path() + "/mirvane");
+  const QString ini = DossierMirvane(dossier);
   Options o;
   Partie g;
   {
@@ -74,29 +97,90 @@ TEST(ReglagesQt, OneSaveIsOneWriteAndALoadParsesTheFileOnceHoweverDamaged) {
     EXPECT_TRUE(ChargerOptions(o, g, r));  // the first run: the defaults, then the marker
     g.ScoreTotal[2] = -120;
     EXPECT_TRUE(SauverOptions(o, g, r));
-    avant.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", avant);
+    qputenv("XDG_CONFIG_HOME", avant);  // an empty one is an unset one
     EXPECT_EQ(espion.Compter().ecritures, 3);
     ReglagesQt autre(dossier.path().toStdString());
     EXPECT_EQ(autre.Lire("mirvane", "option", "score2", "0"), "-120");
+    ReglagesQt neuf(dossier.path().toStdString() + "/neuf");
+    EXPECT_TRUE(neuf.Ecrire("mirvane", "option", "deja", "1")) << "a folder not made yet";
   }
 
-  QByteArray fichier(
+  const QByteArray fichier(
       "garbage without equals\n\x01\x02\xff\n[option]\ndeja=oui\nniveau=abc\nvitesseJeuCarte=99999\n"
       "attenteEntrePli=3\nforceMain=@Variant(\\0\\0\\0\\x7f)\nvisPanneaux=true\nvisPointsPartie=1,2\n"
       "score1=-120\nscore2=2147483648\nson=0\n[option\n=\n");
-  // Too many keys for Qt to keep it parsed from one QSettings to the next.
-  for (int i = 0; i < 20000; ++i) fichier += "[option]\nc" + QByteArray::number(i) + "=\xfe\n[\xfe\n=\n";
-  QFile f(ini);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(fichier) == fichier.size());
-  f.close();
+  EcrireOctets(ini, fichier);
   Espion espion(dossier.path() + "/mirvane");
   ReglagesQt r(dossier.path().toStdString());
   EXPECT_TRUE(ChargerOptions(o, g, r));
   EXPECT_EQ(espion.Compter().ouvertures, 1);
   // The good keys are read; the rest are missing ones.
-  EXPECT_EQ((std::vector<int>{g.Niveau, o.VitesseJeuCarte, o.AttenteEntrePli, g.ForceMain, o.VisPanneaux,
-                              o.VisPointsPartie, g.ScoreTotal[1], g.ScoreTotal[2], o.Son}),
-            (std::vector<int>{0, 0, 3, 0, OptionVrai, OptionFaux, -120, 0, OptionFaux}));
+  EXPECT_EQ(g.Niveau, 0) << "niveau=abc";
+  EXPECT_EQ(o.VitesseJeuCarte, 0) << "vitesseJeuCarte=99999";
+  EXPECT_EQ(o.AttenteEntrePli, 3) << "attenteEntrePli=3";
+  EXPECT_EQ(g.ForceMain, 0) << "forceMain=@Variant(...)";
+  EXPECT_EQ(o.VisPanneaux, OptionVrai) << "visPanneaux=true";
+  EXPECT_EQ(o.VisPointsPartie, OptionFaux) << "visPointsPartie=1,2";
+  EXPECT_EQ(g.ScoreTotal[1], -120) << "score1=-120";
+  EXPECT_EQ(g.ScoreTotal[2], 0) << "score2=2147483648";
+  EXPECT_EQ(o.Son, OptionFaux) << "son=0";
+}
+
+// Another program's lock fails the save after a short wait; what no program could have left at
+// the lock's path (where QLockFile would wait for ever on a FIFO) fails it at once. The store
+// then goes on: a lock left behind by a program that is gone is taken over.
+TEST(ReglagesQt, ALockThatCannotBeTakenFailsTheSaveAndTheStoreGoesOn) {
+  QTemporaryDir dossier;
+  const std::string verrou = DossierMirvane(dossier).toStdString() + ".lock";
+  ReglagesQt r(dossier.path().toStdString());
+  Options o;
+  Partie g;
+  QLockFile autre(QString::fromStdString(verrou));
+  ASSERT_TRUE(autre.tryLock(0));
+  EXPECT_FALSE(ChargerOptions(o, g, r)) << "a first run under another program's lock";
+  autre.unlock();
+  ASSERT_EQ(mkdir(verrou.c_str(), 0700), 0);
+  EXPECT_FALSE(SauverOptions(o, g, r)) << "a folder at the lock's path";
+  ASSERT_EQ(rmdir(verrou.c_str()), 0);
+  ASSERT_EQ(mkfifo(verrou.c_str(), 0600), 0);
+  EXPECT_FALSE(SauverOptions(o, g, r)) << "a FIFO at the lock's path";
+  ASSERT_EQ(unlink(verrou.c_str()), 0);
+  // The lock of a process that cannot exist; QLockFile locks its removal beside it.
+  EcrireOctets(QString::fromStdString(verrou), "999999999\n");
+  ASSERT_EQ(mkfifo((verrou + ".rmlock").c_str(), 0600), 0);
+  EXPECT_FALSE(SauverOptions(o, g, r)) << "a FIFO where a lock left behind is removed";
+  ASSERT_EQ(unlink((verrou + ".rmlock").c_str()), 0);
+  EXPECT_TRUE(ChargerOptions(o, g, r)) << "a lock left behind";
+}
+
+// A link to a regular file is followed: read, and written through so that the link stays. A
+// write that the target's place refuses is a failed save, however damaged the file was.
+TEST(ReglagesQt, ALinkIsFollowedAndStaysALinkAndAFailedWriteIsReportedAfterADamagedRead) {
+  QTemporaryDir dossier;
+  const std::string d = dossier.path().toStdString();
+  const QString lien = DossierMirvane(dossier);
+  const QString ailleurs = dossier.path() + "/ailleurs";
+  QDir().mkpath(ailleurs);
+  const QByteArray abime("garbage without equals\n[option]\nniveau=3\n[option\n");
+  EcrireOctets(ailleurs + "/reel.ini", abime);
+  ASSERT_EQ(symlink("../ailleurs/reel.ini", qPrintable(lien)), 0);
+  ReglagesQt r(d);
+  EXPECT_EQ(r.Lire("mirvane", "option", "niveau", "0"), "3") << "read through the link";
+  EXPECT_TRUE(r.Ecrire("mirvane", "option", "niveau", "2")) << "a damaged file saved";
+  EXPECT_TRUE(QFileInfo(lien).isSymLink()) << "the link stays a link";
+  EXPECT_EQ(ReglagesQt(d).Lire("mirvane", "option", "niveau", "0"), "2") << "written through the link";
+
+  // The target's place: a file system of one page, seen by this test alone.
+  const bool monte = unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                     mount("mirvane", qPrintable(ailleurs), "tmpfs", 0, "size=4k") == 0;
+  if (!monte) GTEST_SKIP() << "this machine does not let the test mount a file system of its own";
+  EcrireOctets(ailleurs + "/reel.ini", abime);  // the page taken
+  EXPECT_FALSE(ReglagesQt(d).Ecrire("mirvane", "option", "niveau", "2")) << "a full place";
+  ASSERT_EQ(mount(nullptr, qPrintable(ailleurs), nullptr, MS_REMOUNT, "size=1m"), 0);
+  EcrireOctets(ailleurs + "/reel.ini", abime + "\n");  // another length: no parse of the last one is kept
+  ASSERT_EQ(mount(nullptr, qPrintable(ailleurs), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+  EXPECT_FALSE(ReglagesQt(d).Ecrire("mirvane", "option", "niveau", "2")) << "a read-only place";
+  umount2(qPrintable(ailleurs), MNT_DETACH);
 }
 
 }  // namespace
