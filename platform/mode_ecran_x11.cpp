@@ -86,15 +86,17 @@ ModeEcranX11::~ModeEcranX11() {
 
 TailleEcran ModeEcranX11::Taille() const {
   if (affichage_ == nullptr) return tailleHorsX11_;
+  TailleEcran taille = TailleRacine(affichage_);
   const Ressources r(affichage_);
   if (r.res != nullptr) {
     if (const RROutput sortie = Sortie(affichage_, r.res)) {
       const SortieInfo info(XRRGetOutputInfo(affichage_, r.res, sortie));
       const CrtcInfo crtc(XRRGetCrtcInfo(affichage_, r.res, info->crtc));
-      if (crtc) return {static_cast<int>(crtc->width), static_cast<int>(crtc->height)};
+      if (crtc) taille = {static_cast<int>(crtc->width), static_cast<int>(crtc->height)};
     }
   }
-  return TailleRacine(affichage_);
+  if (!change_) trouvee_ = taille;
+  return taille;
 }
 
 std::vector<TailleEcran> ModeEcranX11::Modes() const {
@@ -116,6 +118,7 @@ std::vector<TailleEcran> ModeEcranX11::Modes() const {
 
 bool ModeEcranX11::Changer(TailleEcran taille) {
   if (affichage_ == nullptr) return false;
+  if (!change_ && taille == trouvee_) return true;
   Display* d = affichage_;
   const Ressources r(d);
   if (r.res == nullptr) return false;
@@ -183,5 +186,7 @@ bool ModeEcranX11::Changer(TailleEcran taille) {
   XUngrabServer(d);
   XSync(d, False);
   XSetErrorHandler(ancien);
-  return etat == RRSetConfigSuccess && erreursX == 0;
+  const bool fait = etat == RRSetConfigSuccess && erreursX == 0;
+  change_ = change_ || fait;
+  return fait;
 }

@@ -2,6 +2,10 @@
 // The display mode through XRandR on an X11 display: the output's mode of exactly the asked
 // size, for this session only. Anywhere else (Wayland, the offscreen platform, no DISPLAY)
 // every switch is refused and the size is the one the window system gave.
+// Only a program that switched the screen puts it back: asked for the size it last read before
+// it switched anything, it leaves the screen alone, since another program may have switched it
+// meanwhile (two games at once: the second finds 800 x 600 and must not set it again after the
+// first has put the screen back).
 #include <string_view>
 
 #include "platform/mode_ecran.h"
@@ -25,4 +29,6 @@ class ModeEcranX11 : public ModeEcran {
  private:
   _XDisplay* affichage_ = nullptr;
   TailleEcran tailleHorsX11_;
+  mutable TailleEcran trouvee_;  // the size last read before a switch of ours
+  bool change_ = false;          // a mode of ours has been set
 };

@@ -5,15 +5,24 @@
 
 #include <QSocketNotifier>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 
 namespace {
 
-// A signal handler has no context but process-wide state: the pipe's writing end.
+// A signal handler has no context but process-wide state: the pipe's writing end, and whether
+// a signal written there still waits for the event loop.
 volatile sig_atomic_t tubeEcriture = -1;
+volatile sig_atomic_t enAttente = 0;
 
 void SurSignal(int signal) {
   const int sauve = errno;
+  if (enAttente) {
+    // Delivered with its default action as soon as this handler returns.
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+  }
+  enAttente = 1;
   const unsigned char octet = static_cast<unsigned char>(signal);
   if (tubeEcriture >= 0) {
     [[maybe_unused]] const ssize_t n = write(tubeEcriture, &octet, 1);
@@ -35,19 +44,22 @@ SignauxQt::SignauxQt(std::function<void(int)> action, QObject* parent) : QObject
   sa.sa_handler = SurSignal;
   sigemptyset(&sa.sa_mask);
   sa.sa_flags = SA_RESTART;
-  for (int i = 0; i < 3; ++i) sigaction(Signaux[i], &sa, &anciens_[i]);
+  for (size_t i = 0; i < std::size(Signaux); ++i) sigaction(Signaux[i], &sa, &anciens_[i]);
 }
 
 SignauxQt::~SignauxQt() {
   if (tube_[0] < 0) return;
-  for (int i = 0; i < 3; ++i) sigaction(Signaux[i], &anciens_[i], nullptr);
+  for (size_t i = 0; i < std::size(Signaux); ++i) sigaction(Signaux[i], &anciens_[i], nullptr);
   tubeEcriture = -1;
+  enAttente = 0;
   close(tube_[0]);
   close(tube_[1]);
 }
 
 void SignauxQt::Lire() {
   unsigned char octet = 0;
-  while (read(tube_[0], &octet, 1) == 1)
+  while (read(tube_[0], &octet, 1) == 1) {
+    enAttente = 0;
     if (action_) action_(octet);
+  }
 }

@@ -24,17 +24,21 @@ TEST_F(AideQtTest, AMissingFileIsReportedThenEachHelpFileOpensAtItsContentsWithT
     AideQt aide(c.langue);
     aide.AfficherIndex("/nulle/part/mirvane.html");
     QTextBrowser* fenetre = aide.Fenetre();
-    ASSERT_TRUE(fenetre != nullptr && fenetre->isVisible());
+    ASSERT_NE(fenetre, nullptr);
+    EXPECT_TRUE(fenetre->isVisible());
     EXPECT_EQ(fenetre->windowTitle(), QString::fromUtf8(c.titre));
     const QString absent = fenetre->toPlainText();
-    EXPECT_TRUE(absent.contains(c.introuvable) && absent.contains("/nulle/part/mirvane.html")) << c.fichier;
+    EXPECT_TRUE(absent.contains(c.introuvable)) << c.fichier;
+    EXPECT_TRUE(absent.contains("/nulle/part/mirvane.html")) << c.fichier;
 
     aide.AfficherIndex(MIRVANE_DOSSIER_SOURCE "/pictures/" + std::string(c.fichier));
     ASSERT_EQ(aide.Fenetre(), fenetre);
     EXPECT_EQ(fenetre->source().fileName(), QString::fromUtf8(c.fichier));
-    const QString texte = fenetre->toPlainText(), html = fenetre->document()->toHtml();
-    EXPECT_TRUE(!texte.contains(c.introuvable) && texte.contains(c.sommaire) && texte.contains("3 × 56 = 168"))
-        << c.fichier;
+    const QString texte = fenetre->toPlainText();
+    const QString html = fenetre->document()->toHtml();
+    EXPECT_FALSE(texte.contains(c.introuvable)) << c.fichier;
+    EXPECT_TRUE(texte.contains(c.sommaire)) << c.fichier;
+    EXPECT_TRUE(texte.contains("3 × 56 = 168")) << c.fichier;
     int liens = 0;
     for (auto m = QRegularExpression(QStringLiteral("href=\"#([a-z]+)\"")).globalMatch(html); m.hasNext(); ++liens) {
       const QString ancre = m.next().captured(1);

@@ -47,7 +47,10 @@ TEST_F(BoucleQt, TicksDuringABoxWaitUntilTheHandlerThatOpenedItAndTheOuterBoxHav
   echeance(0);  // outside a box: the handler, then the windows redrawn
   plateforme.pendantBoite = [&] {
     journal.push_back("boite");
-    echeance(1), echeance(0), echeance(1);  // one held tick per timer
+    // One held tick per timer.
+    echeance(1);
+    echeance(0);
+    echeance(1);
   };
   // The windows show the model before the question.
   plateforme.Message("Rejouer ?", "", BoutonsMessage::OuiNon);
@@ -67,7 +70,8 @@ TEST_F(BoucleQt, TicksDuringABoxWaitUntilTheHandlerThatOpenedItAndTheOuterBoxHav
 
   // A timer turned off while the box was open says nothing afterwards, nor one destroyed.
   plateforme.pendantBoite = [&] {
-    echeance(0), echeance(1);
+    echeance(0);
+    echeance(1);
     minuteries[0]->DefinirActive(false);
     minuteries[1].reset();
   };
@@ -77,7 +81,7 @@ TEST_F(BoucleQt, TicksDuringABoxWaitUntilTheHandlerThatOpenedItAndTheOuterBoxHav
 }
 
 // The whole way out, the screen put back, is run by the X server test; here, what it cannot see.
-TEST_F(BoucleQt, TheSignalsActionRunsInTheEventLoopNotInTheHandlerAndTheEarlierHandlersComeBack) {
+TEST_F(BoucleQt, TheSignalsActionRunsInTheEventLoopASecondSignalUnreadEndsAtOnceAndTheEarlierHandlersComeBack) {
   for (const int signal : SignauxQt::Signaux) {
     std::vector<int> recus;
     {
@@ -85,10 +89,20 @@ TEST_F(BoucleQt, TheSignalsActionRunsInTheEventLoopNotInTheHandlerAndTheEarlierH
       ASSERT_EQ(std::raise(signal), 0);
       EXPECT_TRUE(recus.empty());
       QCoreApplication::processEvents();
-      EXPECT_EQ(recus, std::vector<int>{signal});
+      ASSERT_EQ(std::raise(signal), 0);  // once read, the next one goes through the loop too
+      QCoreApplication::processEvents();
+      EXPECT_EQ(recus, (std::vector<int>{signal, signal}));
     }
     EXPECT_EQ(std::signal(signal, SIG_DFL), SIG_DFL);
   }
+  // A loop that is stuck never reads the first one.
+  EXPECT_EXIT(
+      {
+        SignauxQt signaux([](int) {});
+        std::raise(SIGTERM);
+        std::raise(SIGTERM);
+      },
+      testing::KilledBySignal(SIGTERM), "");
 }
 
 }  // namespace
