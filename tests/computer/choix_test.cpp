@@ -4,7 +4,7 @@
 #include <array>
 #include <set>
 #include <string>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "support/cartes.h"
@@ -31,34 +31,55 @@ TEST(Candidats, ExclureEtChercher) {
   // Trumps above 10 are no honours, the Excuse is no plain card, the Petit is no "lowest
   // trump", and cards that are not candidates do not count.
   p.Main(Lire("A15 A8 A5 A2 A1 Exc P14 P2 Co14 Co11 T3 Ca13 Ca1"));
-  g.CarteJouable[2][PlaceDe(g, 2, Ca(1))] = g.CarteJouable[2][PlaceDe(g, 2, At(2))] = 0;
-  EXPECT_EQ(Trouve(p, ChercherPlusFortHonneur) + Trouve(p, ChercherPlusPetiteCarte) +
-                Trouve(p, ChercherPlusPetitAtout) + Trouve(p, ChercherPlusPetitAtoutPair),
-            "P14P2A5A8");
+  g.CarteJouable[2][PlaceDe(g, 2, Ca(1))] = 0;
+  g.CarteJouable[2][PlaceDe(g, 2, At(2))] = 0;
+  EXPECT_EQ(Trouve(p, ChercherPlusFortHonneur), "P14");
+  EXPECT_EQ(Trouve(p, ChercherPlusPetiteCarte), "P2");
+  EXPECT_EQ(Trouve(p, ChercherPlusPetitAtout), "A5");
+  EXPECT_EQ(Trouve(p, ChercherPlusPetitAtoutPair), "A8");
 
   // A King with two more candidates of its suit; a low card of a long suit with an honour.
   p.Main(Lire("Co14 Co9 Co4 T14 T6 Ca13 Ca10 Ca8 Ca7 Ca5 P12 P9 P8 P7 P3"));
-  auto roi = [&](int16_t s) { return Trouve(p, ChercherRoiGarde, s); };
-  auto petite = [&](int16_t s) { return Trouve(p, ChercherPetiteCarteCouleurLongue, s); };
-  EXPECT_EQ(roi(CouleurCoeur) + roi(CouleurTrefle) + roi(CouleurCarreau), "Co14--");
-  EXPECT_EQ(petite(CouleurCarreau) + petite(CouleurPique) + petite(CouleurCoeur), "Ca5--");
-  g.CarteJouable[2][PlaceDe(g, 2, Co(4))] = g.CarteJouable[2][PlaceDe(g, 2, Ca(5))] = 0;
-  EXPECT_EQ(roi(CouleurCoeur) + petite(CouleurCarreau), "--");
+  const std::pair<int16_t, const char*> rois[] = {{CouleurCoeur, "Co14"}, {CouleurTrefle, "-"}, {CouleurCarreau, "-"}};
+  for (const auto& [s, roi] : rois) EXPECT_EQ(Trouve(p, ChercherRoiGarde, s), roi) << "suit " << s;
+  const std::pair<int16_t, const char*> petites[] = {{CouleurCarreau, "Ca5"}, {CouleurPique, "-"}, {CouleurCoeur, "-"}};
+  for (const auto& [s, petite] : petites) EXPECT_EQ(Trouve(p, ChercherPetiteCarteCouleurLongue, s), petite) << s;
+  // One candidate fewer in each suit.
+  g.CarteJouable[2][PlaceDe(g, 2, Co(4))] = 0;
+  g.CarteJouable[2][PlaceDe(g, 2, Ca(5))] = 0;
+  EXPECT_EQ(Trouve(p, ChercherRoiGarde, CouleurCoeur), "-");
+  EXPECT_EQ(Trouve(p, ChercherPetiteCarteCouleurLongue, CouleurCarreau), "-");
 }
 
-// Whether b plays after a in the trick, a at each position.
-TEST(Candidats, JoueurJoueApres) {
+// Whether b plays after a in the trick, a at each position: b is among the next 4 - position
+// seats. AFTER: the taker has laid his card in the trick, or is himself last; by seat order from
+// the taker (he, then his three defenders), at positions 1 to 4.
+TEST(Candidats, JoueurJoueApresEtApresLePreneur) {
   Partie g{Aleatoire(1)};
   for (int16_t a = 1; a <= 4; ++a)
-    for (int16_t pos = 1; pos <= 4; ++pos) {
-      std::set<int16_t> apres;  // the next 4 - pos seats
-      for (int16_t i = 0, s = a; i < 4 - pos; ++i) apres.insert(s = Suivant(s));
+    for (int16_t pos = 1; pos <= 4; ++pos)
       for (int16_t b = 1; b <= 4; ++b) {
+        const int pas = (b - a + 4) % 4;  // b is the seat `pas` places after a
         int16_t r = -1;
         JoueurJoueApres(g, a, b, pos, r);
-        EXPECT_EQ(r, apres.count(b) ? 1 : 0) << a << " " << b << " " << pos;
+        EXPECT_EQ(r, pas >= 1 && pas <= 4 - pos ? 1 : 0) << a << " " << b << " " << pos;
       }
-    }
+
+  const bool apres[4][4] = {
+      {false, false, false, true},  // the taker, last
+      {false, true, true, true},
+      {false, false, true, true},
+      {false, false, false, true},
+  };
+  for (int16_t preneur = 1; preneur <= 4; ++preneur)
+    for (int rang = 0; rang < 4; ++rang)
+      for (int16_t position = 1; position <= 4; ++position) {
+        const auto joueur = static_cast<int16_t>((preneur + rang - 1) % 4 + 1);
+        Position p(preneur);
+        p.Pli(static_cast<int16_t>((joueur - position + 4) % 4 + 1), {});
+        EXPECT_EQ(ApresPreneur(p.g, CalculerContexteChoix(p.g, joueur)), apres[rang][position - 1])
+            << "seat " << rang << " after the taker " << preneur << ", position " << position;
+      }
 }
 
 // The cascade, place by place: the rule's number and the highest level that switches it off.
@@ -71,10 +92,12 @@ TEST(Choix, CascadeEtNiveaux) {
       {18, 0},  {2, 0},   {3, 0},   {5, 0},   {14, 0},  {6, 0},   {1, 0}};
   for (size_t i = 0; i < 47; ++i) {
     const EntreeCascade& e = CascadeRegles()[i];
-    EXPECT_EQ(std::pair(e.numero, e.eteinteJusquAuNiveau), ordre[i]) << "place " << i + 1;
+    EXPECT_EQ(e.numero, ordre[i].first) << "place " << i + 1;
+    EXPECT_EQ(e.eteinteJusquAuNiveau, ordre[i].second) << "rule " << e.numero;
     EXPECT_EQ(e.toujoursAtteinte, e.numero == 190) << e.numero;
   }
   // The cascade switches off, at each level, the rules of the table: 9, 6, 3, then none.
+  const size_t eteintes[] = {0, 9, 6, 3, 0};
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
     Position p(2);
     p.g.Niveau = niveau;
@@ -84,7 +107,8 @@ TEST(Choix, CascadeEtNiveaux) {
       if (p.g.ReglesActives[i] == 0) off.insert(i);
     for (const auto& [numero, jusqua] : ordre)
       if (niveau <= jusqua) attendu.insert(numero);
-    EXPECT_EQ(std::tuple(off, off.size()), std::tuple(attendu, std::array<size_t, 5>{0, 9, 6, 3, 0}[niveau])) << niveau;
+    EXPECT_EQ(off, attendu) << "level " << niveau;
+    EXPECT_EQ(off.size(), eteintes[niveau]) << "level " << niveau;
   }
 }
 
@@ -106,7 +130,9 @@ TEST(Choix, PanneauTiragesEtCartePosee) {
   Aleatoire temoin = p.g.alea;
   ChoisirCarteOrdinateur(p.g, 3);
   temoin.Rnd();
-  EXPECT_EQ(std::tuple(p.g.Rnd(), p.g.RegleAffichee[3], p.g.ReglesActives[15]), std::tuple(temoin.Rnd(), 15, 1));
+  EXPECT_EQ(p.g.Rnd(), temoin.Rnd()) << "rule 190's draw only";
+  EXPECT_EQ(p.g.RegleAffichee[3], 15);
+  EXPECT_EQ(p.g.ReglesActives[15], 1);
   // Through the level draw, the panel is cleared first.
   ecran.legendes.clear();
   EXPECT_EQ(ChoisirPlaceOrdinateur(p.Main({Exc(), Pi(6)}).g, 3), p.g.PlaceExcuse);
@@ -121,8 +147,10 @@ TEST(Choix, PanneauTiragesEtCartePosee) {
   do k = static_cast<int16_t>(CInt(temoin.Rnd() * 17) + 1);
   while (k != p.g.PlaceExcuse);
   EXPECT_EQ(ChoisirPlaceOrdinateur(p.g, 3), k);
-  EXPECT_EQ(std::tuple(p.g.Rnd(), ecran.legendes.size(), p.g.ReglesActives[251], p.g.RegleAffichee[3]),
-            std::tuple(temoin.Rnd(), 0u, 9, 0));
+  EXPECT_EQ(p.g.Rnd(), temoin.Rnd()) << "the final draw only";
+  EXPECT_TRUE(ecran.legendes.empty());
+  EXPECT_EQ(p.g.ReglesActives[251], 9) << "no cascade";
+  EXPECT_EQ(p.g.RegleAffichee[3], 0);
 
   // The card chosen is recorded and laid on the table.
   p.g.NumeroPli = 1;
@@ -132,12 +160,11 @@ TEST(Choix, PanneauTiragesEtCartePosee) {
 
 TEST(Choix, TirageDuNiveau) {
   // The reasoned choice runs when CInt(100 u) <= 80, 90, 100, 100 at levels 1 to 4, checked
-  // draw by draw; the user's playable cards are raised at levels 1 and 2.
+  // draw by draw.
   const std::array<int16_t, 5> seuil{0, 80, 90, 100, 100};
   for (int16_t niveau = 1; niveau <= 4; ++niveau) {
     Position p(2, 4);
     AppliquerNiveau(p.g, niveau);
-    EXPECT_EQ(p.g.OptionLeverCartes, niveau <= 2 ? 1 : 0) << "level " << niveau;
     for (int i = 0; i < 300; ++i) {
       p.Pli(3, {}).Main({At(1), Pi(6), Co(7)});
       p.g.ReglesActives[251] = 9;  // any cascade sets it back
@@ -147,11 +174,6 @@ TEST(Choix, TirageDuNiveau) {
       ASSERT_EQ(p.g.ReglesActives[251] != 9, reflechi) << "level " << niveau << ", choice " << i;
     }
   }
-  // Another level is kept and changes nothing else.
-  Partie g{Aleatoire(3)};
-  AppliquerNiveau(g, 1);
-  AppliquerNiveau(g, 0);
-  EXPECT_EQ((std::array{g.Niveau, g.PourcentJeuReflechi, g.OptionLeverCartes}), (std::array<int16_t, 3>{0, 80, 1}));
 }
 
 }  // namespace

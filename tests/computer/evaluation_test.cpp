@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -13,14 +12,50 @@ namespace {
 
 // Seat 1: the given suit-0 cards, then so many Kings, Queens and Knights, then small cards.
 void Poser(Partie& g, const std::vector<int16_t>& atouts, int rois, int dames = 0, int cavaliers = 0) {
-  int j = 1;
-  for (int16_t v : atouts) g.MainsJoueurs[1][j++] = At(v);
-  for (int k = 0; j <= 18; ++k, ++j) {
+  const int premiere = static_cast<int>(atouts.size()) + 1;
+  for (int j = 1; j < premiere; ++j) g.MainsJoueurs[1][j] = At(atouts[j - 1u]);
+  for (int j = premiere; j <= 18; ++j) {
+    const int k = j - premiere;
     const int16_t v = k < rois                       ? 14
                       : k < rois + dames             ? 13
                       : k < rois + dames + cavaliers ? 12
                                                      : static_cast<int16_t>(k / 4 + 1);
     g.MainsJoueurs[1][j] = Carte{v, static_cast<int16_t>(k % 4 + 1), 1, 0};
+  }
+}
+
+// The weight of each kind of card; plain rows hold for each of the four suits.
+struct Poids {
+  const char* nom;
+  bool atout;
+  int16_t de, a, poids;
+};
+const Poids kPoids[] = {
+    {"the Excuse", true, 0, 0, 8},        {"the Petit", true, 1, 1, 12},  {"trumps 2 to 14", true, 2, 14, 2},
+    {"trumps 15 to 20", true, 15, 20, 3}, {"trump 21", true, 21, 21, 12}, {"plain 1 to 10", false, 1, 10, 1},
+    {"Jack, Knight", false, 11, 12, 2},   {"Queen", false, 13, 13, 6},    {"King", false, 14, 14, 12},
+};
+// The bonus by the number of suit-0 cards held, 0 to 18.
+const int16_t kBonus[19] = {0, 0, 0, 0, 0, 0, 2, 4, 6, 9, 12, 12, 12, 12, 12, 12, 12, 12, 12};
+
+TEST(Evaluation, WeightOfEveryCardAndLengthBonus) {
+  Partie g{Aleatoire(1)};
+  // Each card beside 17 small spades (1 each): the hand scores its weight and 17.
+  int cartes = 0;
+  for (const Poids& p : kPoids)
+    for (int16_t s = p.atout ? CouleurAtout : CouleurPique; s <= (p.atout ? CouleurAtout : CouleurCarreau); ++s)
+      for (int16_t v = p.de; v <= p.a; ++v) {
+        g.MainsJoueurs[1].Remplir(Pi(1));
+        g.MainsJoueurs[1][1] = Carte{v, s, 1, 0};
+        EXPECT_EQ(EvaluerMain(g, 1) - 17, p.poids) << p.nom << ": " << Nom(g.MainsJoueurs[1][1]);
+        ++cartes;
+      }
+  EXPECT_EQ(cartes, 78);
+  // The Excuse and n - 1 trumps 2 (weights 8 and 2), then small spades: the Excuse counts in n.
+  for (int n = 1; n <= 18; ++n) {
+    g.MainsJoueurs[1].Remplir(Pi(1));
+    for (int j = 1; j <= n; ++j) g.MainsJoueurs[1][j] = j == 1 ? Exc() : At(2);
+    EXPECT_EQ(EvaluerMain(g, 1), 8 + 2 * (n - 1) + (18 - n) + kBonus[n]) << n << " suit-0 cards";
   }
 }
 
@@ -51,7 +86,8 @@ TEST(Evaluation, ShapesAndScoreBands) {
     for (const auto& [rois, dames, s, attendu, cavaliers] : mains) {
       Partie g(Aleatoire(3));
       Poser(g, atouts, rois, dames, cavaliers);
-      EXPECT_EQ((std::tuple{EvaluerMain(g, 1), CalculerEnchereConseillee(g, 1)}), std::tuple(s, attendu)) << s;
+      EXPECT_EQ(EvaluerMain(g, 1), s);
+      EXPECT_EQ(CalculerEnchereConseillee(g, 1), attendu) << "S = " << s;
     }
 }
 
@@ -65,11 +101,11 @@ TEST(Evaluation, HighTrumpDraws) {
       Poser(g, {13, 14, 15, quatrieme, 2, 3, 4, 5}, 4, 0);
       ASSERT_EQ(EvaluerMain(g, 1), 77);
       Aleatoire temoin = g.alea;
-      int r = 0;
-      for (int i = 1; i <= 8; ++i) r = i == 4 ? CInt(2 * temoin.Rnd()) : (temoin.Rnd(), r);
-      EXPECT_EQ((std::tuple{CalculerEnchereConseillee(g, 1), g.Rnd()}),
-                std::tuple(quatrieme >= 13 - r ? EncherePrise : EncherePasse, temoin.Rnd()))
-          << graine;
+      for (int i = 1; i <= 3; ++i) temoin.Rnd();  // trumps 13 to 15, in hand order
+      const int r = CInt(2 * temoin.Rnd());
+      for (int i = 5; i <= 8; ++i) temoin.Rnd();
+      EXPECT_EQ(CalculerEnchereConseillee(g, 1), quatrieme >= 13 - r ? EncherePrise : EncherePasse) << graine;
+      EXPECT_EQ(g.Rnd(), temoin.Rnd()) << "one draw per suit-0 card, seed " << graine;
     }
 }
 

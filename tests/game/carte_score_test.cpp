@@ -1,36 +1,26 @@
-// The card table, seats and small helpers, sorting, the rounding and ends of the score of a deal and
-// the ranking of the seats. The random generator and its rounding: distribution_test.cpp, through
-// the shuffle; the worked score sheet: tests/table/form_score_detaille_test.cpp.
+// The card numbers, parity, sorting, the rounding and ends of the score of a deal and the ranking of
+// the seats. Card values: the counts of random deals (tests/computer/donnes_aleatoires_test.cpp);
+// the random generator and its rounding: distribution_test.cpp, through the shuffle; the worked
+// score sheet: tests/table/form_score_detaille_test.cpp.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <utility>
 
 #include "game/score.h"
 #include "support/cartes.h"
-#include "support/regles_jeu.h"
 
 namespace {
 
-TEST(Cartes, TableHalfPointsAndSeats) {
+TEST(Cartes, NumbersAndParity) {
   TableDesCartes t;
   CreerJeuCartes(t);
   // Card numbers: (suit - 1) * 14 + value, then 57 + value for suit 0.
-  EXPECT_EQ((std::array{t[1], t[43], t[57], t[78]}),
-            (std::array<Carte, 4>{{{1, 1, 0, 0}, {1, 4, 0, 0}, {0, 0, 0, 0}, {21, 0, 0, 0}}}));
-  for (int16_t n = 1; n <= 78; ++n) {
-    EXPECT_EQ(NumeroCarte(t[n]), n);
-    int16_t d = -1;
-    CalculerValeurCarte(t[n], d);
-    EXPECT_EQ(d, regles::DemiPoints(t[n])) << Nom(t[n]);
-  }
-
-  int16_t s = 0, p = 0;
-  JoueurSuivant(4, s), JoueurPrecedent(1, p);
-  EXPECT_EQ(s * 10 + p, 14);
+  const std::pair<int16_t, const char*> numeros[] = {{1, "P1"}, {43, "Ca1"}, {57, "Exc"}, {78, "A21"}};
+  for (const auto& [n, nom] : numeros) EXPECT_EQ(Nom(t[n]), nom) << n;
+  for (int16_t n = 1; n <= 78; ++n) EXPECT_EQ(NumeroCarte(t[n]), n);
   // 1 or 0; the remainder keeps the sign.
-  EXPECT_EQ(EstImpair(-3) + 10 * EstImpair(3) + 100 * EstImpair(0), 10);
-  EXPECT_EQ(EstPair(-4) + 10 * EstPair(-3) + 100 * EstPair(0), 101);
-  EXPECT_EQ(Maximum(-2, 7) + Maximum(7, -2), 14);
+  EXPECT_EQ(EstImpair(-3), 0);
+  EXPECT_EQ(EstPair(-4), 1);
 }
 
 TEST(Cartes, SortingHandsAndChien) {
@@ -48,19 +38,22 @@ TEST(Cartes, SortingHandsAndChien) {
   g.ecran = &ecran;
   TrierChien(g);
   TrierMains(g);
-  EXPECT_EQ(ecran.n * 10 + g.MainsJoueurs[1][4].EnMain, 10);
-  EXPECT_EQ(Nom(g.MainsJoueurs[1][1]) + Nom(g.MainsJoueurs[1][2]) + Nom(g.MainsJoueurs[1][18]), "ExcP14Ca1");
-  std::string c, montre;
-  for (int j = 1; j <= 6; ++j) c += Nom(g.Chien[j]), montre += Nom(g.ChienMontre[j]);
-  EXPECT_EQ(c + " " + montre, "A20A5ExcP13T14T2 A20A5ExcP13T14T2");
+  EXPECT_EQ(ecran.n, 1);
+  EXPECT_EQ(g.MainsJoueurs[1][4].EnMain, 0);
+  EXPECT_EQ(Noms(g.MainsJoueurs[1]), "Exc P14 P9 P5 P2 P1 Co14 Co10 Co4 Co3 T12 T11 T6 T1 Ca13 Ca7 Ca2 Ca1");
+  EXPECT_EQ(Noms(g.Chien), "A20 A5 Exc P13 T14 T2");
+  EXPECT_EQ(Noms(g.ChienMontre), "A20 A5 Exc P13 T14 T2");
 }
 
 // A finished deal as the score reads it.
 Partie Donne(int16_t contrat, int16_t demiPoints, int16_t pointsAFaire, int16_t petitAuBout = 0, int16_t poignee = 0) {
   Partie g{Aleatoire(1)};
   DonnerContrat(g, 3, contrat);
-  g.DemiPointsPreneur = demiPoints, g.DemiPointsDefense = static_cast<int16_t>(182 - demiPoints);
-  g.PointsAFaire = pointsAFaire, g.PetitAuBout = petitAuBout, g.PoigneeAnnoncee = poignee;
+  g.DemiPointsPreneur = demiPoints;
+  g.DemiPointsDefense = static_cast<int16_t>(182 - demiPoints);
+  g.PointsAFaire = pointsAFaire;
+  g.PetitAuBout = petitAuBout;
+  g.PoigneeAnnoncee = poignee;
   return g;
 }
 
@@ -74,19 +67,26 @@ TEST(ScoreDonne, RoundingAndTheEnds) {
   EXPECT_EQ(ScoreDonne(Donne(EnchereGardeContre, 0, 56, 2, 3)), -1758);
 }
 
+// Running scores of seats 1 to 4 and the dense ranks they give.
+struct Rangs {
+  int32_t scores[4];
+  int16_t rangs[4];
+};
+const Rangs kRangs[] = {
+    {{0, 0, 0, 0}, {1, 1, 1, 1}},
+    {{100, -20, 100, -80}, {1, 2, 1, 3}},
+    {{-70, 10, 30, 30}, {3, 2, 1, 1}},
+    {{100000, -100000, 5, 4}, {1, 4, 2, 3}},  // running scores are 32-bit
+};
+
 TEST(Classement, DenseRanks) {
   Partie g{Aleatoire(2)};
-  auto rangs = [&](int32_t a, int32_t b, int32_t c, int32_t d) {
-    g.ScoreTotal[1] = a, g.ScoreTotal[2] = b, g.ScoreTotal[3] = c, g.ScoreTotal[4] = d;
+  for (const Rangs& r : kRangs) {
+    for (int16_t s = 1; s <= 4; ++s) g.ScoreTotal[s] = r.scores[s - 1];
     DetermineClassementJoueurs(g);
-    return g.Classement[1] * 1000 + g.Classement[2] * 100 + g.Classement[3] * 10 + g.Classement[4];
-  };
-  EXPECT_EQ(rangs(0, 0, 0, 0), 1111);
-  EXPECT_EQ(rangs(100, -20, 100, -80), 1213);
-  EXPECT_EQ(rangs(-70, 10, 30, 30), 3211);
-  EXPECT_EQ(rangs(100000, -100000, 5, 4), 1423);  // running scores are 32-bit
-  EXPECT_EQ(g.OrdreClassement[1] * 1000 + g.OrdreClassement[2] * 100 + g.OrdreClassement[3] * 10 + g.OrdreClassement[4],
-            1342);
+    for (int16_t s = 1; s <= 4; ++s)
+      EXPECT_EQ(g.Classement[s], r.rangs[s - 1]) << "seat " << s << ", row " << &r - kRangs;
+  }
 }
 
 }  // namespace

@@ -13,20 +13,10 @@
 
 namespace {
 
-using Ordre = Tab1<int16_t, 78>;  // a deal in dealt order: seats 1..4 by 18, then the chien
+using Ordre = OrdreDonne;
 using Liste = std::vector<int16_t>;
 
 int16_t N(const Carte& c) { return NumeroCarte(c); }
-
-// The deal that `Donner` makes of these hands, in dealt order.
-Ordre Composer(const std::map<int16_t, Cartes>& mains) {
-  Partie g{Aleatoire(1)};
-  Donner(g, mains);
-  Ordre d;
-  for (int i = 1; i <= 78; ++i)
-    d[i] = N(i <= 72 ? g.MainsJoueurs[(i - 1) / 18 + 1][(i - 1) % 18 + 1] : g.Chien[i - 72]);
-  return d;
-}
 
 // Seat p: plain suit p from 1 to the Queen and five trumps, 21..17 for seat 1 down to 6..2
 // for seat 4; the chien: the four Kings, the Excuse and the Petit. Nobody can bid.
@@ -44,10 +34,7 @@ void Echanger(Ordre& d, const Carte& a, const Carte& b) {
 
 // Deals d exactly, as the replay of a saved deck, and returns the verdict.
 int16_t Jouer(Partie& g, const Ordre& d) {
-  for (int r = 1; r <= 6; ++r) {
-    for (int i = 1; i <= 12; ++i) g.JeuSauve[(r - 1) * 13 + i] = d[(i - 1) / 3 * 18 + (r - 1) * 3 + (i - 1) % 3 + 1];
-    g.JeuSauve[r * 13] = d[72 + r];
-  }
+  g.JeuSauve = JeuQuiDonne(d);
   g.NumeroDonne = 10;
   g.RejouerDonne = 1;
   return DistribuerDonne(g);
@@ -62,12 +49,12 @@ Liste Main(const Ordre& d, int p) { return {d.begin() + (p - 1) * 18, d.begin() 
 
 Partie Nouvelle(uint64_t graine, int forceMain = 2, int auMoinsUnePrise = 0) {
   Partie g{Aleatoire(graine)};
-  g.ForceMain = static_cast<int16_t>(forceMain), g.AuMoinsUnePriseActif = static_cast<int16_t>(auMoinsUnePrise);
+  g.ForceMain = static_cast<int16_t>(forceMain);
+  g.AuMoinsUnePriseActif = static_cast<int16_t>(auMoinsUnePrise);
   return g;
 }
 
-// Packets of three from seat 1 and one card to the chien per pass. The first deal of a run
-// starts from 1..78: ShuffleDrawByDraw.
+// Packets of three from seat 1 and one card to the chien per pass.
 TEST(Distribution, PacketsAndTheDeck) {
   Ordre identite;
   for (int16_t i = 1; i <= 78; ++i) identite[i] = i;
@@ -79,12 +66,21 @@ TEST(Distribution, PacketsAndTheDeck) {
   EXPECT_EQ(Main(g, 4), (Liste{10, 11, 12, 23, 24, 25, 36, 37, 38, 49, 50, 51, 62, 63, 64, 75, 76, 77}));
   for (int j = 1; j <= 6; ++j) EXPECT_EQ(N(g.Chien[j]), 13 * j);
 
-  // Later deals shuffle the order held; at the top of its range the count of tries stays
-  // there rather than wrap back to the first deal, which would reset the deck.
+  // Later deals shuffle the order held, the first deal of a run 1..78 whatever is held; at the
+  // top of its range the count of tries stays there rather than wrap back to the first deal.
+  g.RejouerDonne = 0;
   Partie h = g;
   h.PaquetTravail = identite;
-  for (Partie* p : {&g, &h}) p->NumeroDonne = 32767, p->RejouerDonne = 0, DistribuerDonne(*p);
-  EXPECT_TRUE(g.NumeroDonne == 32767 && g.JeuCourant != h.JeuCourant);
+  Partie premiere = g;
+  premiere.NumeroDonne = 0;
+  for (Partie* p : {&g, &h}) {
+    p->NumeroDonne = 32767;
+    DistribuerDonne(*p);
+  }
+  DistribuerDonne(premiere);
+  EXPECT_EQ(g.NumeroDonne, 32767);
+  EXPECT_NE(g.JeuCourant, h.JeuCourant) << "the order held is shuffled, not 1..78";
+  EXPECT_EQ(premiere.JeuCourant, h.JeuCourant) << "the first deal shuffles 1..78";
 }
 
 TEST(Distribution, PetitSecAndDiscardableCards) {
@@ -110,8 +106,9 @@ TEST(Distribution, PetitSecAndDiscardableCards) {
 }
 
 TEST(Distribution, ForcedHandAndAtLeastOneTaker) {
-  const Cartes passe = Lire("A5 A6 A7"), garde = Lire("Exc A21 A20 A19 A18 P14 Co14"),
-               prise = Lire("A1 A17 A16 A2 A3 A4 T14 Ca14 P13");
+  const Cartes passe = Lire("A5 A6 A7");
+  const Cartes garde = Lire("Exc A21 A20 A19 A18 P14 Co14");
+  const Cartes prise = Lire("A1 A17 A16 A2 A3 A4 T14 Ca14 P13");
   const Ordre d = Composer({{1, passe}, {2, garde}, {3, prise}});
   Partie g = Nouvelle(4);
   ASSERT_EQ(Jouer(g, d), 1);
@@ -164,7 +161,9 @@ TEST(Distribution, ForcedHandAndAtLeastOneTaker) {
   // The exchange moves Valeur and Couleur place by place; EnMain stays with its place.
   g.MainsJoueurs[1][3].EnMain = 0;
   EchangerMains(g, 1, 2);
-  EXPECT_EQ(std::tuple(Main(g, 1), Main(g, 2), g.MainsJoueurs[1][3].EnMain), std::tuple(Main(d, 2), Main(d, 1), 0));
+  EXPECT_EQ(Main(g, 1), Main(d, 2));
+  EXPECT_EQ(Main(g, 2), Main(d, 1));
+  EXPECT_EQ(g.MainsJoueurs[1][3].EnMain, 0);
 }
 
 // Accepted deals under every option, and two replays of each: sorted hands, and seat 1 holding
@@ -181,7 +180,9 @@ TEST(Distribution, AcceptedDealsAndTheirReplays) {
     }
     DistribuerDonneAcceptee(g);
     if (!g.RejouerDonne) avant = g;
-    EXPECT_EQ(std::tie(g.NumeroDonne, g.JeuSauve, g.Chien), std::tie(avant.NumeroDonne, avant.JeuSauve, avant.Chien));
+    EXPECT_EQ(g.NumeroDonne, avant.NumeroDonne) << i;
+    EXPECT_EQ(g.JeuSauve, avant.JeuSauve) << i;
+    EXPECT_EQ(g.Chien, avant.Chien) << i;
     EXPECT_TRUE(std::is_permutation(g.MainsJoueurs.begin(), g.MainsJoueurs.end(), avant.MainsJoueurs.begin()));
     for (const auto& m : g.MainsJoueurs) EXPECT_TRUE(std::is_sorted(m.begin(), m.end(), AvantDansLeTri)) << i;
     // Without trump 11 or 12 the advice draws on nothing: it must be the bid asked.
@@ -196,30 +197,11 @@ TEST(Distribution, AcceptedDealsAndTheirReplays) {
   EXPECT_GT(verifiees, 900);
 }
 
-// The shuffle from a copy of the generator: n = CInt(1400 u) + 313 exchanges of the places
-// CInt(CInt(7699 u) / 100) + 1, on 1..78 for the first deal; nothing else draws when no
-// advice is asked. Each seed deals its own deck; reseeded from the clock at every try, two
-// games seeded alike deal apart.
-TEST(Distribution, ShuffleDrawByDraw) {
-  Ordre precedent{};
-  for (uint64_t graine = 1; graine <= 20; ++graine) {
-    Partie g = Nouvelle(graine);
-    Aleatoire temoin = g.alea;
-    Ordre paquet;
-    for (int16_t i = 1; i <= 78; ++i) paquet[i] = i;
-    const int n = CInt(temoin.Rnd() * 1400) + 313;
-    auto place = [&] { return CInt(CInt(temoin.Rnd() * 7699) / 100.0) + 1; };
-    for (int k = 0; k < n; ++k) {
-      const int a = place();
-      std::swap(paquet[a], paquet[place()]);
-    }
-    DistribuerDonne(g);
-    EXPECT_EQ(std::tuple(g.JeuSauve, g.Rnd()), std::tuple(paquet, temoin.Rnd())) << graine;
-    EXPECT_NE(g.JeuSauve, precedent) << graine;
-    precedent = g.JeuSauve;
-  }
+// Reseeded from the clock at every try, two games seeded alike deal apart.
+TEST(Distribution, ReseededAtEveryTry) {
   Partie a{Aleatoire(7, true)}, b{Aleatoire(7, true)};
-  DistribuerDonne(a), DistribuerDonne(b);
+  DistribuerDonne(a);
+  DistribuerDonne(b);
   EXPECT_NE(a.JeuSauve, b.JeuSauve);
 }
 

@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "support/cartes.h"
@@ -22,7 +20,10 @@ struct Journal : Affichage {
   double attaque = -1;
   void MarquerCartesJouables(int16_t j) override { appels.push_back("jouables" + std::to_string(j)); }
   void ActiverTimerEntreCarte() override { appels.push_back("timer"); }
-  void AfficherPoints(double a, double) override { attaque = a, appels.push_back("points"); }
+  void AfficherPoints(double a, double) override {
+    attaque = a;
+    appels.push_back("points");
+  }
   void AfficherBouts(int16_t, int16_t) override { appels.push_back("bouts"); }
   void AfficherPointsAFaire(int16_t) override { appels.push_back("contrat"); }
   void ActiverMenuLastPli() override { appels.push_back("menu"); }
@@ -59,17 +60,20 @@ TEST(Pli, LegalCardsAndEndOfTrick) {
   Table t(1);
   // Only the human seat's legal cards are shown; every seat's classes are reset, another seat's
   // row stays as it was.
-  t.g.MainsJoueurs[1][1] = Pi(1), t.g.MainsJoueurs[2][1] = Pi(2);
+  t.g.MainsJoueurs[1][1] = Pi(1);
+  t.g.MainsJoueurs[2][1] = Pi(2);
   t.g.ClasseCarte[3][5].Classe = 4;
   DeterminerCartesJouables(t.g, 2);
   DeterminerCartesJouables(t.g, 1);
-  EXPECT_EQ(std::tuple(t.g.CarteJouable[2][1], t.g.ClasseCarte[3][5].Classe), std::tuple(1, -1));
-  t.g.CouleurNonJouee[1] = 2, t.g.CouleurNonJouee[2] = 1;
+  EXPECT_EQ(t.g.CarteJouable[2][1], 1);
+  EXPECT_EQ(t.g.ClasseCarte[3][5].Classe, -1);
+  t.g.CouleurNonJouee[1] = 2;
+  t.g.CouleurNonJouee[2] = 1;
   t.Poser({Pi(1), Pi(2), Pi(3), At(4)});
-  // Spades first played in this trick.
-  EXPECT_EQ(
-      (std::array{t.g.AttenteClic, t.g.PliAffiche, t.g.NumeroPli, t.g.CouleurNonJouee[1], t.g.CouleurNonJouee[2]}),
-      (std::array<int16_t, 5>{1, 1, 2, 0, 1}));
+  EXPECT_EQ(t.g.AttenteClic, 1);
+  EXPECT_EQ(t.g.PliAffiche, 1);
+  EXPECT_EQ(t.g.CouleurNonJouee[1], 0) << "spades, first played in this trick";
+  EXPECT_EQ(t.g.CouleurNonJouee[2], 1);
   // The end of the first trick opens the last-trick menu.
   EXPECT_EQ(t.journal.appels, (Textes{"jouables1", "timer", "timer", "timer", "menu", "points", "bouts", "cliquez",
                                       "transition", "dessin"}));
@@ -84,7 +88,8 @@ TEST(Pli, LegalCardsAndEndOfTrick) {
   Table d(1, 18);
   d.Poser({Pi(1), Pi(2), Pi(3), Pi(4)});
   EXPECT_EQ(d.journal.appels, (Textes{"timer", "timer", "timer", "points", "bouts", "resultat", "dessin"}));
-  EXPECT_EQ(std::tuple(d.g.NumeroPli, d.journal.attaque), std::tuple(19, 3.0));  // the chien, to the taker
+  EXPECT_EQ(d.g.NumeroPli, 19);
+  EXPECT_EQ(d.journal.attaque, 3.0) << "the chien's half points, to the taker";
 }
 
 }  // namespace

@@ -180,3 +180,20 @@ struct Position {
     return (c.ChoixFait == 1 ? "=" : "") + Candidats();
   }
 };
+
+// The deal that `Donner` makes of these hands and chien, in dealt order.
+inline OrdreDonne Composer(const std::map<int16_t, Cartes>& mains, const Cartes& chien = {}) {
+  Partie g{Aleatoire(1)};
+  Donner(g, mains, chien);
+  OrdreDonne d;
+  for (int i = 1; i <= 78; ++i)
+    d[i] = NumeroCarte(i <= 72 ? g.MainsJoueurs[(i - 1) / 18 + 1][(i - 1) % 18 + 1] : g.Chien[i - 72]);
+  return d;
+}
+
+// The names of the cards in their order, separated by spaces.
+inline std::string Noms(const auto& cartes) {
+  std::string t;
+  for (const Carte& c : cartes) t += (t.empty() ? "" : " ") + Nom(c);
+  return t;
+}

@@ -62,3 +62,16 @@ inline int16_t JouerAuHasard(Partie& g) {
   JouerPlace(g, k);
   return k;
 }
+
+// A deal in dealt order, as card numbers: seats 1 to 4 by 18 cards, then the chien's six.
+using OrdreDonne = Tab1<int16_t, 78>;
+
+// The deck that deals `d`: packets of three to seats 1 to 4 in turn, then one card to the chien.
+inline OrdreDonne JeuQuiDonne(const OrdreDonne& d) {
+  OrdreDonne jeu;
+  for (int r = 1; r <= 6; ++r) {
+    for (int i = 1; i <= 12; ++i) jeu[(r - 1) * 13 + i] = d[(i - 1) / 3 * 18 + (r - 1) * 3 + (i - 1) % 3 + 1];
+    jeu[r * 13] = d[72 + r];
+  }
+  return jeu;
+}

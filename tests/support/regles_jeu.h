@@ -12,6 +12,8 @@ namespace regles {
 inline bool Excuse(const Carte& c) { return c.Couleur == 0 && c.Valeur == 0; }
 inline bool Atout(const Carte& c) { return c.Couleur == 0 && c.Valeur > 0; }
 inline bool Bout(const Carte& c) { return c.Couleur == 0 && (c.Valeur == 0 || c.Valeur == 1 || c.Valeur == 21); }
+// What the taker may lay aside: a plain card below the King.
+inline bool Ecartable(const Carte& c) { return c.Couleur != 0 && c.Valeur < 14; }
 
 // King 9, Queen 7, Knight 5, Jack 3, an oudler 9, any other card 1.
 inline int DemiPoints(const Carte& c) {
@@ -59,13 +61,12 @@ inline std::size_t Gagnant(const std::vector<Carte>& posees) {
   int16_t couleur = -1;
   for (const Carte& c : posees)
     if (couleur == -1 && !Excuse(c)) couleur = c.Couleur;
+  auto force = [&](const Carte& c) {
+    return Atout(c) ? 100 + c.Valeur : c.Couleur == couleur && !Excuse(c) ? c.Valeur : -1;
+  };
   std::size_t gagnant = 0;
-  int meilleur = -1;
-  for (std::size_t i = 0; i < posees.size(); ++i) {
-    const Carte& c = posees[i];
-    const int force = Atout(c) ? 100 + c.Valeur : c.Couleur == couleur && !Excuse(c) ? c.Valeur : -1;
-    if (force > meilleur) meilleur = force, gagnant = i;
-  }
+  for (std::size_t i = 1; i < posees.size(); ++i)
+    if (force(posees[i]) > force(posees[gagnant])) gagnant = i;
   return gagnant;
 }
 
