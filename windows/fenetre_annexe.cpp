@@ -8,9 +8,13 @@
 #include "windows/centrage_qt.h"
 
 namespace {
+// Dialogs, the only kind the window system keeps above the main window they are transient for,
+// with the title-bar buttons asked for and no others. A title and no button tells X11 window
+// managers that the window may be moved, and nothing else.
 Qt::WindowFlags Drapeaux(FenetreAnnexe::Bordure bordure) {
-  if (bordure == FenetreAnnexe::Bordure::Reglable) return Qt::Window;
-  return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  const Qt::WindowFlags titre = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+  if (bordure == FenetreAnnexe::Bordure::Fixe) return titre;
+  return titre | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
 }
 }  // namespace
 
@@ -24,6 +28,11 @@ FenetreAnnexe::FenetreAnnexe(ModeleFenetre& modele, Bordure bordure, int sortie)
 }
 
 void FenetreAnnexe::closeEvent(QCloseEvent* event) {
+  // The program closes its windows as it ends: nothing may hold it.
+  if (!event->spontaneous()) {
+    event->accept();
+    return;
+  }
   // The model alone hides the window, so that the two never part.
   event->ignore();
   if (sortie_ >= 0) Transmettre(sortie_, Evenement::Clic);

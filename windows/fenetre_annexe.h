@@ -1,8 +1,9 @@
 #pragma once
 // A window of its own beside the main one (the start screen too), drawn from its model,
-// centred on the screen. A fixed one has no close box: its own buttons are the ways out, so a
-// close request from the window system (a title-bar button some window managers draw anyway,
-// Alt+F4) is taken as a click on its way out, or refused when it has none.
+// centred on the screen, kept above the main window by its owner. A fixed one has no title-bar
+// button: its own buttons are the ways out, so a close request from the window system (a button
+// some window managers draw anyway, Alt+F4) is taken as a click on its way out, or refused when
+// it has none. The program's own close (QWidget::close, Qt's quit) always closes it.
 #include "windows/fenetre_modele.h"
 
 class FormLastPli;

@@ -28,6 +28,7 @@ FenetreSplash::FenetreSplash(FrmSplash& modele) : FenetreAnnexe(modele, Bordure:
 }
 
 void FenetreSplash::closeEvent(QCloseEvent* event) {
-  splash_.Form_Unload();
+  // The program closing it as it ends opens nothing.
+  if (event->spontaneous()) splash_.Form_Unload();
   event->accept();
 }

@@ -4,7 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QWidget>
+#include <QWindow>
+#include <string>
 
 // The fixture of every test that needs the application.
 struct TestQt : ::testing::Test {
@@ -16,21 +19,32 @@ struct TestQt : ::testing::Test {
   }
 };
 
-// A window of fixed size with no control box, or a sizable one with the usual title-bar buttons.
-inline bool Fixe(const QWidget& w) {
-  return !(w.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint)) &&
-         w.minimumSize() == w.maximumSize();
+// What the window system is told of a window beside the main one: a dialog (kept above the window
+// it is transient for) with a title bar, fixed with no button on it, or sizable with the usual ones.
+inline void VerifierDecor(const QWidget& w, bool reglable) {
+  const std::string nom = w.windowTitle().toStdString();
+  EXPECT_EQ(w.windowType(), Qt::Dialog) << nom;
+  EXPECT_TRUE(w.windowFlags() & Qt::WindowTitleHint) << nom << ": title bar";
+  EXPECT_TRUE(w.windowFlags() & Qt::CustomizeWindowHint) << nom << ": no button but those asked for";
+  const Qt::WindowFlags boutons = Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+  EXPECT_EQ((w.windowFlags() & boutons).toInt(), reglable ? boutons.toInt() : 0) << nom << ": title-bar buttons";
+  EXPECT_EQ(w.minimumSize() != w.maximumSize(), reglable) << nom << ": sizable";
 }
-inline bool Reglable(const QWidget& w) {
-  return (w.windowFlags() & Qt::WindowCloseButtonHint) && w.minimumSize() != w.maximumSize();
+
+// A close request of the window system (title-bar button, Alt+F4); whether the window took it.
+inline bool DemanderFermeture(QWidget& w) {
+  QCloseEvent demande;
+  QCoreApplication::sendEvent(w.windowHandle(), &demande);
+  return demande.isAccepted();
 }
 
 // The widget shows the face from its top-left corner, unscaled, cut by the widget's size: every
-// opaque pixel of the face it covers is on screen at the same place.
+// opaque pixel of the face it covers is on screen at the same place. Each picture is read in its
+// own format: an opaque pixel reads the same from either, with no rounding.
 inline void VerifierFace(QWidget* w, const QPixmap& face) {
   ASSERT_NE(w, nullptr);
-  const QImage vu = w->grab().toImage().convertToFormat(QImage::Format_ARGB32);
-  const QImage attendu = face.toImage().convertToFormat(QImage::Format_ARGB32);
+  const QImage vu = w->grab().toImage();
+  const QImage attendu = face.toImage();
   const int largeur = std::min(vu.width(), attendu.width()), hauteur = std::min(vu.height(), attendu.height());
   int comparees = 0;
   for (int y = 0; y < hauteur; ++y)
