@@ -9,6 +9,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "computer/regles.h"
@@ -111,10 +112,13 @@ inline void Recenser(Partie& g) {
         g.NbCartesCouleur[p][c.Couleur] += tenue;
       }
       if (!tenue) continue;
-      if (c.EstPetit()) g.DetenteurPetit = p, g.PlacePetit = k;
-      if (c.EstExcuse()) g.DetenteurExcuse = p, g.PlaceExcuse = k;
-      if (c.EstAtout() && c.Valeur >= 2) g.DetenteurAtout[c.Valeur] = p, g.PlaceAtout[c.Valeur] = k;
-      if (c.EstCouleur()) g.DetenteurCarte[c.Couleur][c.Valeur] = p, g.PlaceCarte[c.Couleur][c.Valeur] = k;
+      const std::tuple<int16_t, int16_t> detenteurEtPlace(p, k);
+      if (c.EstPetit()) std::tie(g.DetenteurPetit, g.PlacePetit) = detenteurEtPlace;
+      if (c.EstExcuse()) std::tie(g.DetenteurExcuse, g.PlaceExcuse) = detenteurEtPlace;
+      if (c.EstAtout() && c.Valeur >= 2)
+        std::tie(g.DetenteurAtout[c.Valeur], g.PlaceAtout[c.Valeur]) = detenteurEtPlace;
+      if (c.EstCouleur())
+        std::tie(g.DetenteurCarte[c.Couleur][c.Valeur], g.PlaceCarte[c.Couleur][c.Valeur]) = detenteurEtPlace;
     }
     g.CouleurLongue[p] = 1;  // the first of the longest suits dealt
     for (int16_t s = 2; s <= 4; ++s)
@@ -148,7 +152,7 @@ struct Position {
     for (const Carte& c : posees) {
       g.PliCourant[g.JoueurCourant] = Carte{c.Valeur, c.Couleur, 0, 0};
       if (g.NbCartesPli == 0 || (g.NbCartesPli == 1 && g.PliCourant[entameur].EstExcuse()))
-        g.CouleurDemandee = c.Couleur, g.ValeurEntame = c.Valeur;
+        std::tie(g.CouleurDemandee, g.ValeurEntame) = std::tuple(c.Couleur, c.Valeur);
       if (c.EstAtout()) g.PlusHautAtoutPli = std::max(g.PlusHautAtoutPli, c.Valeur);
       ++g.NbCartesPli;
       g.JoueurCourant = Suivant(g.JoueurCourant);

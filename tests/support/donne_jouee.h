@@ -14,7 +14,8 @@ inline std::vector<CartePosee> JouerDonneAuHasard(Partie& g, int16_t preneur, in
   CommencerJeu(g);
   std::vector<CartePosee> posees;
   while (g.NumeroPli <= 18) {
-    const int16_t pli = g.NumeroPli, siege = g.JoueurCourant;
+    const int16_t pli = g.NumeroPli;
+    const int16_t siege = g.JoueurCourant;
     const int16_t k = JouerAuHasard(g);
     posees.push_back({pli, siege, g.MainsJoueurs[siege][k]});
   }

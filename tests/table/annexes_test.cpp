@@ -18,7 +18,8 @@ void VerifierLignes(const FormScoreDetaille& f, const std::string& lignes) {
   std::istringstream flux(lignes);
   std::string ligne;
   while (std::getline(flux, ligne, ';')) {
-    const size_t debut = ligne.find_first_not_of(' '), blanc = ligne.find(' ', debut);
+    const size_t debut = ligne.find_first_not_of(' ');
+    const size_t blanc = ligne.find(' ', debut);
     const std::string nom = ligne.substr(debut, blanc - debut);
     ASSERT_GE(f.Chercher(nom), 0) << nom;
     EXPECT_EQ(f[f.Chercher(nom)].legende, ligne.substr(blanc + 1)) << nom;
@@ -52,7 +53,8 @@ TEST(FormScoreDetaille, TheWorkedGardeIsWrittenOutRowByRowAtItsPlaces) {
                  "PanelPreneur Preneur; PanelDefNbBouts Nombre de bouts; PanelPoints Points réalisés; "
                  "PanelDefContrat Contrat; PanelDefPrimePetit Prime du PETIT au bout; "
                  "PanelDefPrimePoignee Prime de POIGNEE");
-  EXPECT_TRUE(f[f.cadrePetit].visible && f[f.cadrePoignee].visible);
+  EXPECT_TRUE(f[f.cadrePetit].visible);
+  EXPECT_TRUE(f[f.cadrePoignee].visible);
   EXPECT_EQ(f.titre, "Score détaillé de la partie");
   // Left and top; inside the two frames, from the frame.
   std::istringstream places(
@@ -70,7 +72,8 @@ TEST(FormScoreDetaille, TheWorkedGardeIsWrittenOutRowByRowAtItsPlaces) {
     const Controle& c = f[f.Chercher(nom)];
     EXPECT_EQ((std::array{c.gauche, c.haut}), (std::array{gauche, haut})) << nom;
   }
-  EXPECT_EQ((std::array{f[f.cadrePoignee].largeur, f[f.cadrePoignee].hauteur}), (std::array<float, 2>{3975, 1140}));
+  EXPECT_EQ(f[f.cadrePoignee].largeur, 3975);
+  EXPECT_EQ(f[f.cadrePoignee].hauteur, 1140);
 }
 
 // A failed Garde contre in English, the taker's Petit at the end, a triple handful; 91 half
@@ -92,7 +95,8 @@ TEST(FormScoreDetaille, AFailedContractInEnglishAndTheFrames) {
   g.Langue = 1;
   Finir(g, 1, EncherePrise, 111, 0, 0, 0);
   f.Remplir(g);
-  EXPECT_FALSE(f[f.cadrePetit].visible || f[f.cadrePoignee].visible);
+  EXPECT_FALSE(f[f.cadrePetit].visible);
+  EXPECT_FALSE(f[f.cadrePoignee].visible);
   VerifierLignes(f,
                  "CardinalPreneur SUD; PanelPointsRealises 56; PanelAuDessusContrat 0; PanelSigneGain +; "
                  "PanelScoreTmp 25; PanelCoefficientEnchere 1; PanelScoreFinalPreneur 75");
@@ -103,7 +107,8 @@ TEST(FormScoreDetaille, TheLastRowIsTheDealsScore) {
   Partie g{Aleatoire(13)};
   FormScoreDetaille f(g.Langue);
   for (int n = 0; n < 2000; ++n) {
-    const int16_t preneur = static_cast<int16_t>(1 + n % 4), contrat = static_cast<int16_t>(1 + n / 4 % 4);
+    const int16_t preneur = static_cast<int16_t>(1 + n % 4);
+    const int16_t contrat = static_cast<int16_t>(1 + n / 4 % 4);
     JouerDonneAuHasard(g, preneur, contrat);
     g.PoigneeAnnoncee = static_cast<int16_t>(n / 16 % 4);
     f.Remplir(g);
@@ -131,7 +136,8 @@ TEST(FormTousPlis, TheReplayShowsTheCardsInTheOrderTheyWereLaidTheLeadersFramed)
     posees = JouerDonneAuHasard(g, 2, EnchereGarde);
   } while (std::set<int16_t>(g.EntameurParPli.begin(), g.EntameurParPli.end()).size() < 4);
   FormTousPlis f(g);
-  EXPECT_EQ((std::array{Montrees(f).size(), Encadres(f).size()}), (std::array<size_t, 2>{72, 18}));
+  EXPECT_EQ(Montrees(f).size(), 72u);
+  EXPECT_EQ(Encadres(f).size(), 18u);
   for (int16_t t = 1; t <= 18; ++t) {
     const Controle& cadre = f[f.CadreEntame(t)];
     const Controle& entame = f[f.ImagePli(static_cast<int16_t>((t - 1) * 4 + g.EntameurParPli[t]))];
@@ -165,13 +171,17 @@ TEST(FormTousPlis, TheThreeStatesOfTheReplay) {
   Cliquer(f.panelPasAPas);  // clears the full window first
   EXPECT_EQ(Montrees(f), premiere);
   Cliquer(f.panelPasAPas, 9);
-  EXPECT_EQ(std::to_string(f.EtapePasAPas) + " " + std::to_string(Montrees(f).size()), "11 10");
+  EXPECT_EQ(f.EtapePasAPas, 11);
+  EXPECT_EQ(Montrees(f).size(), 10u);
   Cliquer(f.panelVoir);
-  EXPECT_EQ(std::to_string(f.EtapePasAPas) + " " + std::to_string(Montrees(f).size()), "73 72");
+  EXPECT_EQ(f.EtapePasAPas, 73);
+  EXPECT_EQ(Montrees(f).size(), 72u);
   Cliquer(f.panelPasAPas);
   EXPECT_EQ(Montrees(f).size(), 72u);
   Cliquer(f.panelEffacer);
-  EXPECT_TRUE(Montrees(f).empty() && Encadres(f).empty() && f.EtapePasAPas == 1);
+  EXPECT_TRUE(Montrees(f).empty());
+  EXPECT_TRUE(Encadres(f).empty());
+  EXPECT_EQ(f.EtapePasAPas, 1);
   Cliquer(f.panelPasAPas, 2);  // mid-replay too, "Effacer tout" starts it over
   Cliquer(f.panelEffacer);
   Cliquer(f.panelPasAPas);
@@ -182,9 +192,10 @@ void VerifierMains(const FormMains& f, const Partie& g) {
   for (int16_t s = 1; s <= 4; ++s)
     for (int16_t k = 1; k <= 18; ++k)
       EXPECT_TRUE(Meme(f[f.PicMain(s, k)].carte, g.MainsJoueurs[s][k])) << "seat " << s << " place " << k;
-  for (int16_t i = 1; i <= 6; ++i)
-    EXPECT_TRUE(Meme(f[f.PicChienAvant(i)].carte, g.ChienMontre[i]) && Meme(f[f.PicChienApres(i)].carte, g.Chien[i]))
-        << i;
+  for (int16_t i = 1; i <= 6; ++i) {
+    EXPECT_TRUE(Meme(f[f.PicChienAvant(i)].carte, g.ChienMontre[i])) << i;
+    EXPECT_TRUE(Meme(f[f.PicChienApres(i)].carte, g.Chien[i])) << i;
+  }
 }
 
 // The four hands, the chien and the discard; boxes of 32 x 52 pixels in two rows of nine,
@@ -195,7 +206,9 @@ TEST(FormMains, TheFourHandsTheChienAndTheDiscard) {
   ASSERT_NE(g.ChienMontre, g.Chien);  // the taker discarded
   FormMains f(g);
   VerifierMains(f, g);
-  EXPECT_EQ(f.titre + f[f.panelChien].legende + f[f.panelEcart].legende, "Les Quatre Mains et Le Chien...CHIENECART");
+  EXPECT_EQ(f.titre, "Les Quatre Mains et Le Chien...");
+  EXPECT_EQ(f[f.panelChien].legende, "CHIEN");
+  EXPECT_EQ(f[f.panelEcart].legende, "ECART");
   for (const auto& [k, gauche, haut] :
        {std::tuple<int16_t, float, float>{1, 60, 60}, {9, 4140, 60}, {10, 60, 870}, {18, 4140, 870}}) {
     const Controle& c = f[f.PicMain(3, k)];
@@ -222,7 +235,12 @@ TEST(FenetresAnnexes, OkAndANewDeal) {
   FormScoreDetaille* s = annexes.ScoreDetaille();
   FormTousPlis* p = annexes.TousPlis();
   FormMains* m = annexes.Mains();
-  ASSERT_TRUE(s && p && m && s->visible && p->visible && m->visible);
+  ASSERT_NE(s, nullptr);
+  ASSERT_NE(p, nullptr);
+  ASSERT_NE(m, nullptr);
+  EXPECT_TRUE(s->visible);
+  EXPECT_TRUE(p->visible);
+  EXPECT_TRUE(m->visible);
   g.PoigneeAnnoncee = 0;
   annexes.PanelScoreDetaille_Click(g);
   EXPECT_EQ(annexes.ScoreDetaille(), s);
@@ -235,35 +253,50 @@ TEST(FenetresAnnexes, OkAndANewDeal) {
   EXPECT_EQ(annexes.ScoreDetaille(), nullptr);
 
   EXPECT_EQ(p->titre, "Here are the 18 tricks of the deal");
-  EXPECT_EQ((*p)[p->panelPreneur].legende + (*p)[p->panelPasAPas].legende, "WESTStep by step");
+  EXPECT_EQ((*p)[p->panelPreneur].legende, "WEST");
+  EXPECT_EQ((*p)[p->panelPasAPas].legende, "Step by step");
   for (int i = 0; i < 5; ++i) p->Envoyer(p->panelPasAPas, Evenement::Clic);
   const std::set<int16_t> vues = Montrees(*p);
   p->Envoyer(p->panelPlisOk, Evenement::Clic);
   m->Envoyer(m->panelMainsOk, Evenement::Clic);
-  EXPECT_FALSE(p->visible || m->visible);
+  EXPECT_FALSE(p->visible);
+  EXPECT_FALSE(m->visible);
   g.Langue = 1;
   annexes.PanelVoirPlis_Click(g);
   annexes.PanelVoirMains_Click(g);
-  ASSERT_TRUE(annexes.TousPlis() == p && annexes.Mains() == m && p->visible && m->visible);
+  EXPECT_EQ(annexes.TousPlis(), p);
+  EXPECT_EQ(annexes.Mains(), m);
+  EXPECT_TRUE(p->visible);
+  EXPECT_TRUE(m->visible);
   EXPECT_EQ(Montrees(*p), vues);
   EXPECT_EQ((*p)[p->panelPreneur].legende, "WEST");
   VerifierMains(*m, g);
 
   annexes.DechargerALaNouvelleDonne();
-  EXPECT_FALSE(annexes.ScoreDetaille() || annexes.TousPlis() || annexes.Mains());
+  EXPECT_EQ(annexes.ScoreDetaille(), nullptr);
+  EXPECT_EQ(annexes.TousPlis(), nullptr);
+  EXPECT_EQ(annexes.Mains(), nullptr);
   g.Langue = 2;
   JouerDonneAuHasard(g, 2, EnchereGardeContre);
   annexes.PanelScoreDetaille_Click(g);
   annexes.PanelVoirMains_Click(g);
   g.Langue = 1;
   annexes.PanelVoirPlis_Click(g);
-  ASSERT_TRUE((s = annexes.ScoreDetaille()) && (p = annexes.TousPlis()) && (m = annexes.Mains()));
+  s = annexes.ScoreDetaille();
+  p = annexes.TousPlis();
+  m = annexes.Mains();
+  ASSERT_NE(s, nullptr);
+  ASSERT_NE(p, nullptr);
+  ASSERT_NE(m, nullptr);
   EXPECT_EQ((*s)[s->cardinalPreneur].legende, "EAST");
-  EXPECT_EQ(std::to_string(p->EtapePasAPas) + " " + std::to_string(Montrees(*p).size()), "1 72");
-  EXPECT_EQ((*p)[p->panelPreneur].legende + (*p)[p->panelPasAPas].legende, "ESTPas à pas");
+  EXPECT_EQ(p->EtapePasAPas, 1);
+  EXPECT_EQ(Montrees(*p).size(), 72u);
+  EXPECT_EQ((*p)[p->panelPreneur].legende, "EST");
+  EXPECT_EQ((*p)[p->panelPasAPas].legende, "Pas à pas");
   VerifierMains(*m, g);  // no discard: the chien itself
-  EXPECT_EQ(m->titre + (*m)[m->panelChien].legende + (*m)[m->panelEcart].legende,
-            "The Four Hands and The Dog...DOGDISCARD");
+  EXPECT_EQ(m->titre, "The Four Hands and The Dog...");
+  EXPECT_EQ((*m)[m->panelChien].legende, "DOG");
+  EXPECT_EQ((*m)[m->panelEcart].legende, "DISCARD");
 }
 
 }  // namespace

@@ -64,7 +64,8 @@ TEST(CycleTable, LoadSwitchesTheDisplayEntersTheProgramsFolderAndPicksTheHelpFil
     t.m.ChoisirMenu(t.m.ChercherMenu("som"));
     EXPECT_EQ(t.aide.ouvertures, (std::vector<std::string>{fichier, fichier}));
   }
-  EXPECT_EQ(FichierAide(dossier, 3) + FichierAide(dossier, 0), "");
+  EXPECT_EQ(FichierAide(dossier, 3), "");
+  EXPECT_EQ(FichierAide(dossier, 0), "");
 }
 
 // No: the game goes on where it was. Yes, by the button or the menu: goodbye, then the save,
@@ -90,9 +91,13 @@ TEST(CycleTable, TheQuitQuestion) {
     const size_t avant = t.store.ecritures.size();
     t.plateforme.reponses = {c.reponse};
     if (c.par == 1) t.m.ChoisirMenu(t.m.ChercherMenu("quitter"));
-    if (c.par == 2) t.m.Form_Unload(), t.m.Form_Unload();
+    if (c.par == 2) {
+      t.m.Form_Unload();
+      t.m.Form_Unload();
+    }
     if (c.par != 1) t.m.Envoyer(t.m.Id().PanelQuit, Evenement::Clic);  // after the close box, reaches nothing
-    const bool quitte = c.textes.size() == 2, fin = quitte || c.par == 2;
+    const bool quitte = c.textes.size() == 2;
+    const bool fin = quitte || c.par == 2;
     std::vector<std::string> textes;
     for (const auto& message : t.plateforme.messages) {
       textes.push_back(message.texte);
@@ -105,8 +110,10 @@ TEST(CycleTable, TheQuitQuestion) {
     EXPECT_EQ(t.store.ecritures.size() > avant, quitte);
     EXPECT_EQ(t.m.C(t.m.Id().Carte3d[1]).visible, !quitte);  // the card pictures unloaded
     EXPECT_EQ(t.ecran.Taille(), fin ? (TailleEcran{1024, 768}) : (TailleEcran{800, 600}));
-    EXPECT_EQ((std::array<int, 4>{static_cast<int>(t.ecran.demandes.size()), t.fins, t.m.Decharge(), t.Armee()}),
-              (std::array<int, 4>{fin ? 2 : 1, fin, fin, !fin}));
+    EXPECT_EQ(t.ecran.demandes.size(), fin ? 2u : 1u);
+    EXPECT_EQ(t.fins, fin ? 1 : 0);
+    EXPECT_EQ(t.m.Decharge(), fin);
+    EXPECT_EQ(t.Armee(), !fin);
   }
 }
 
@@ -161,18 +168,22 @@ TEST(FrmSplash, LoadsInFrenchAndEachWayOutOpensTheGameOnceInItsLanguage) {
     SCOPED_TRACE(c.bouton);
     FrmSplash f;
     f.Form_Load();
-    EXPECT_EQ(std::to_string(f.Langue + f.ModeDebug) + f.TitreLogiciel, "1Mirvane pour Windows 95");
+    EXPECT_EQ(f.Langue, 1);
+    EXPECT_EQ(f.ModeDebug, 0);
+    EXPECT_EQ(f.TitreLogiciel, "Mirvane pour Windows 95");
     EXPECT_EQ(f[f.lblVersion].legende, std::string("Version ") + MIRVANE_VERSION);
-    EXPECT_EQ(
-        f[f.lblCompanyProduct].legende + "|" + f[f.CommandStartEnglish].legende + "|" + f[f.CommandStartFrench].legende,
-        "Mirvane pour Windows 95|ENGLISH VERSION|VERSION FRANCAISE");
+    EXPECT_EQ(f[f.lblCompanyProduct].legende, "Mirvane pour Windows 95");
+    EXPECT_EQ(f[f.CommandStartEnglish].legende, "ENGLISH VERSION");
+    EXPECT_EQ(f[f.CommandStartFrench].legende, "VERSION FRANCAISE");
     EXPECT_NE(f[f.lblWarning].legende.find("droit d'auteur"), std::string::npos);
     EXPECT_EQ(f[f.Picture2].parent, f.Frame1);
-    EXPECT_EQ((std::array{f[f.Image2].largeur, f[f.Image2].hauteur}), (std::array<float, 2>{95 * 15, 129 * 15}));
+    EXPECT_EQ(f[f.Image2].largeur, 95 * 15);
+    EXPECT_EQ(f[f.Image2].hauteur, 129 * 15);
     int ouvertures = 0;
     f.surDechargement = [&] {
       ++ouvertures;
-      EXPECT_EQ(std::to_string(f.Langue) + f.TitreLogiciel, std::to_string(c.langue) + c.titre);
+      EXPECT_EQ(f.Langue, c.langue);
+      EXPECT_EQ(f.TitreLogiciel, c.titre);
     };
     if (*c.bouton != '\0') {
       const int b = f.Chercher(c.bouton);
@@ -183,7 +194,8 @@ TEST(FrmSplash, LoadsInFrenchAndEachWayOutOpensTheGameOnceInItsLanguage) {
       f.Envoyer(b, Evenement::Clic);
     }
     f.Form_Unload();  // the window system's close, after a button or alone
-    EXPECT_TRUE(ouvertures == 1 && f.Decharge());
+    EXPECT_EQ(ouvertures, 1);
+    EXPECT_TRUE(f.Decharge());
   }
   std::string titre = "x";
   DefinirTitreFenetre(3, titre);

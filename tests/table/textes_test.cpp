@@ -41,14 +41,14 @@ TEST(Textes, TheDealUnderWayIsShownAgainInTheLanguageNothingBeforeTheFirstDealNo
   Partie& g = w.g;
   // The dealer, the contract, the taker, the advice, the four bids.
   const auto Lues = [&w] {
-    std::string s = w.Legende("PanelDonneur") + "|" + w.Legende("nEnchere") + "|" + w.Legende("PanelPreneur") + "|" +
-                    w.Legende("EvMaMain");
-    for (int16_t siege = 1; siege <= 4; ++siege) s += "|" + w.Legende("PanelDecision", siege);
-    return s;
+    std::vector<std::string> l = {w.Legende("PanelDonneur"), w.Legende("nEnchere"), w.Legende("PanelPreneur"),
+                                  w.Legende("EvMaMain")};
+    for (int16_t siege = 1; siege <= 4; ++siege) l.push_back(w.Legende("PanelDecision", siege));
+    return l;
   };
   g.Langue = 2;
   AppliquerLangue(w.f, g, "1.0");
-  EXPECT_EQ(Lues(), "?|?|?|?|?|?|?|?");
+  EXPECT_EQ(Lues(), std::vector<std::string>(8, "?"));
   EXPECT_EQ(w.f.titre, "Mirvane 1.0 for Windows");
 
   g.NumeroDonne = 1;
@@ -56,8 +56,10 @@ TEST(Textes, TheDealUnderWayIsShownAgainInTheLanguageNothingBeforeTheFirstDealNo
   g.Preneur = 2;
   const int16_t encheres[] = {EncherePrise, EnchereGarde, EncherePrise, EncherePasse};  // seat 1: the advice
   for (int16_t s = 1; s <= 4; ++s) g.EnchereJoueur[s] = encheres[s - 1];
-  for (const auto& [langue, attendu] : {std::pair{1, "NORD|GARDE|EST|Conseil : Prise|PRISE |GARDE|PRISE |Passe"},
-                                        {2, "NORTH|GUARD|EAST|Advice : Take|TAKE |GUARD|TAKE |Pass"}}) {
+  using Legendes = std::vector<std::string>;
+  for (const auto& [langue, attendu] :
+       {std::pair{1, Legendes{"NORD", "GARDE", "EST", "Conseil : Prise", "PRISE ", "GARDE", "PRISE ", "Passe"}},
+        {2, Legendes{"NORTH", "GUARD", "EAST", "Advice : Take", "TAKE ", "GUARD", "TAKE ", "Pass"}}}) {
     g.Langue = static_cast<int16_t>(langue);
     AppliquerLangue(w.f, g, "1.0");
     EXPECT_EQ(Lues(), attendu);
@@ -86,8 +88,10 @@ TEST(Textes, TheDealUnderWayIsShownAgainInTheLanguageNothingBeforeTheFirstDealNo
     EXPECT_EQ(w.f.Controles(), avant);
     EXPECT_EQ(w.f.Menus(), menus);
     EXPECT_EQ(w.f.titre, "Mirvane 1.0 for Windows");
-    EXPECT_FALSE(TitreLogiciel(langue) || NomSiege(langue, 1) || NomNiveau(langue, 4) ||
-                 TexteEchecSauvegarde(langue, "x"));
+    EXPECT_FALSE(TitreLogiciel(langue));
+    EXPECT_FALSE(NomSiege(langue, 1));
+    EXPECT_FALSE(NomNiveau(langue, 4));
+    EXPECT_FALSE(TexteEchecSauvegarde(langue, "x"));
   }
 }
 
