@@ -1,6 +1,8 @@
 #include "windows/fenetre_annexe.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QWindow>
 
 #include "table/form_mains.h"
 #include "table/form_score_detaille.h"
@@ -40,6 +42,22 @@ void FenetreAnnexe::closeEvent(QCloseEvent* event) {
 
 FenetrePoignee::FenetrePoignee(ModeleFenetre& modele) : FenetreAnnexe(modele, Bordure::Fixe) {
   setObjectName(QStringLiteral("FormPoignee"));
+}
+
+void FenetrePoignee::changeEvent(QEvent* event) {
+  FenetreAnnexe::changeEvent(event);
+  if (event->type() != QEvent::WindowStateChange || !isMinimized()) return;
+  // The main window it is kept above first, then this one above it.
+  const QWindow* principale = windowHandle() ? windowHandle()->transientParent() : nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (principale != nullptr && w->windowHandle() == principale) {
+      w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+      w->show();
+    }
+  setWindowState(windowState() & ~Qt::WindowMinimized);
+  show();
+  raise();
+  activateWindow();
 }
 
 FenetreScoreDetaille::FenetreScoreDetaille(FormScoreDetaille& modele)

@@ -26,12 +26,16 @@ class FenetreAnnexe : public FenetreModele {
   int sortie_;
 };
 
-// The handful window: OK and cancel are its only ways out.
+// The handful window: OK and cancel are its only ways out. The game waits on it, so a minimise
+// (a button some window managers draw anyway, taking the main window along) brings both back.
 class FenetrePoignee : public FenetreAnnexe {
   Q_OBJECT
 
  public:
   explicit FenetrePoignee(ModeleFenetre& modele);
+
+ protected:
+  void changeEvent(QEvent* event) override;
 };
 
 // The three windows after a deal, left by their OK.

@@ -144,6 +144,13 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindo
       FenetrePoignee autre(*f);
       autre.show();
       EXPECT_TRUE(autre.close()) << "the handful window closed by the program";
+      // A minimise by the window manager, which takes the main window along: both come back
+      // (a minimised window still counts as visible in Qt: its state tells).
+      fenetre->setWindowState(Qt::WindowMinimized);
+      w->setWindowState(Qt::WindowMinimized);
+      QCoreApplication::processEvents();
+      for (QWidget* v : std::initializer_list<QWidget*>{fenetre.get(), w})
+        EXPECT_FALSE(v->isMinimized()) << v->windowTitle().toStdString();
       Cliquer(w, QStringLiteral("PanelBoutonParesseux"));
       Cliquer(w, QStringLiteral("PanelOKPoignee"));
       EXPECT_EQ(m.Poignee(), nullptr) << "after OK";
@@ -197,6 +204,9 @@ TEST_F(FenetreMirvaneTest, APersonPlaysAWholeDealWithTheMouseAndClosesEveryWindo
     FenetreModele* w = fenetre->Auxiliaire(modele());
     ASSERT_NE(w, nullptr) << bouton;
     VerifierAnnexe(*w, false);
+    w->setWindowState(Qt::WindowMinimized);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(w->isMinimized()) << bouton << ": minimised, unlike the handful window";
     DemanderFermeture(*w);
     EXPECT_FALSE(w->isVisible()) << bouton;
     const ModeleFenetre* apres = modele();  // the score sheet is unloaded, the others hidden
