@@ -48,9 +48,8 @@ TEST(Programmes, SelfplayReportsAFullDiskOrOutputAndRefusesWhatItWouldIgnore) {
   Verifier(Lancer(selfplay + "--chaos 5 --seed 1 > /dev/full"), 1, sortiePleine);
   for (const auto& [arguments, message] : {std::pair{"--deals 2 --seed 1 --trace ''", "--trace needs a file"},
                                            {"--chaos 5 --seed 1 --trace x", "do not go with --chaos"},
-                                           {"--chaos 5 --seed 1 --deals 5", "do not go with --chaos"}}) {
+                                           {"--chaos 5 --seed 1 --deals 5", "do not go with --chaos"}})
     Verifier(Lancer(selfplay + arguments), 2, message);
-  }
 }
 
 TEST(Programmes, DrawingToolWritesEachFileWholeOrNotAtAllAndSaysWhy) {
@@ -66,10 +65,8 @@ TEST(Programmes, DrawingToolWritesEachFileWholeOrNotAtAllAndSaysWhy) {
            "cannot write " + face.string() + ": " + std::strerror(EFBIG));
   EXPECT_EQ(std::filesystem::file_size(face), 3u) << "the face there before is left whole";
   Verifier(Lancer(limite + cartes + "--planches " + dossier.string()), 1, std::strerror(EFBIG));
-  const auto fichiers = [&] {
-    return std::distance(std::filesystem::directory_iterator(dossier), std::filesystem::directory_iterator());
-  };
-  EXPECT_EQ(fichiers(), 1) << "no cut file and no temporary file are left behind";
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier), std::filesystem::directory_iterator()), 1)
+      << "no cut file and no temporary file are left behind";
   // A FIFO in a face's place is refused without being opened (status 124: the run blocked).
   const std::filesystem::path fifo = dossier / "atout-07.png";
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);

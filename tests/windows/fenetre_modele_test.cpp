@@ -32,7 +32,6 @@ class ModeleEssai : public ModeleFenetre {
     using G = GenreControle;
     table = Ajouter({"TableRonde", -1, G::Forme, -1, 3000, 45, 3000, 3000});
     info = Ajouter({"PanelInfo", -1, G::Panneau, -1, 22.5f, 37.5f, 2700, 607.5f, "Donne\nen cours"});
-    (*this)[info].biseau = BiseauCreux;
     (*this)[info].gras = true;
     enchere = Ajouter({"PanelEnchere", -1, G::Panneau, -1, 150, 1500, 2400, 900});
     passe = Ajouter({"ButtonPasse", -1, G::Bouton, enchere, 60, 90, 1200, 450, "Passe"});
@@ -69,12 +68,6 @@ class FenetreModeleTest : public TestQt {
     fenetre.resize(fenetre.sizeHint());
     fenetre.show();
   }
-  template <class W = QWidget>
-  W* Trouver(const char* nom) {
-    W* w = fenetre.findChild<W*>(QString::fromLatin1(nom));
-    EXPECT_NE(w, nullptr) << nom;
-    return w;
-  }
   ModeleEssai modele;
   FenetreModele fenetre{modele};
 };
@@ -85,14 +78,12 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
       {"TableRonde", {200, 3, 200, 200}, nullptr},
       // 22.5 and 37.5 twips are 1.5 and 2.5 pixels: halves go to the even pixel.
       {"PanelInfo", {2, 2, 180, 40}, nullptr},
-      {"PanelEnchere", {10, 100, 160, 60}, nullptr},
       {"ButtonPasse", {4, 6, 80, 30}, "PanelEnchere"},
-      {"ButtonGarde", {10, 200, 100, 30}, nullptr},
       {"Carte3d_1", {240, 233, 90, 152}, nullptr},
       {"Carte3d_3", {320, 233, 30, 50}, nullptr},
   };
   for (const auto& [nom, place, parent] : attendus) {
-    QWidget* w = Trouver(nom);
+    QWidget* w = Trouver(fenetre, nom);
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(w->geometry(), place) << nom;
     EXPECT_EQ(w->parentWidget()->objectName(), QString::fromLatin1(parent ? parent : "")) << nom;
@@ -101,9 +92,9 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
   EXPECT_EQ(fenetre.palette().color(QPalette::Window), QColor(0x0B, 0x5D, 0x2A));
 
   // Later elements lie over earlier ones, as they were created.
-  EXPECT_EQ(fenetre.childAt(325, 240), Trouver("Carte3d_3"));
+  EXPECT_EQ(fenetre.childAt(325, 240), Trouver(fenetre, "Carte3d_3"));
   // The table lies beneath everything and lets clicks through.
-  EXPECT_TRUE(Trouver("TableRonde")->testAttribute(Qt::WA_TransparentForMouseEvents));
+  EXPECT_TRUE(Trouver(fenetre, "TableRonde")->testAttribute(Qt::WA_TransparentForMouseEvents));
 
   // Each change lands on its widget at the next synchronisation.
   modele[modele.cartes[0]].gauche = 1500;
@@ -113,18 +104,18 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
   modele[modele.info].legende = "Prise";
   modele.titre = "Autre";
   fenetre.Synchroniser();
-  EXPECT_EQ(Trouver("Carte3d_1")->pos(), QPoint(100, 0));
-  EXPECT_FALSE(Trouver("ButtonPasse")->isVisible());
-  EXPECT_FALSE(Trouver("ButtonGarde")->isEnabled());
-  EXPECT_EQ(Trouver<Panneau3D>("PanelInfo")->Legende(), QStringLiteral("Prise"));
+  EXPECT_EQ(Trouver(fenetre, "Carte3d_1")->pos(), QPoint(100, 0));
+  EXPECT_FALSE(Trouver(fenetre, "ButtonPasse")->isVisible());
+  EXPECT_FALSE(Trouver(fenetre, "ButtonGarde")->isEnabled());
+  EXPECT_EQ(Trouver<Panneau3D>(fenetre, "PanelInfo")->Legende(), QStringLiteral("Prise"));
   EXPECT_EQ(fenetre.windowTitle(), QStringLiteral("Autre"));
 
   // Only what changed is redone: a widget the model did not touch is left as it stands.
-  Trouver("Carte3d_2")->move(0, 0);
+  Trouver(fenetre, "Carte3d_2")->move(0, 0);
   modele[modele.cartes[0]].gauche = 3000;
   fenetre.Synchroniser();
-  EXPECT_EQ(Trouver("Carte3d_2")->pos(), QPoint(0, 0)) << "untouched";
-  EXPECT_EQ(Trouver("Carte3d_1")->pos(), QPoint(200, 0)) << "moved";
+  EXPECT_EQ(Trouver(fenetre, "Carte3d_2")->pos(), QPoint(0, 0)) << "untouched";
+  EXPECT_EQ(Trouver(fenetre, "Carte3d_1")->pos(), QPoint(200, 0)) << "moved";
 
   // The window's pointer, the card's, the card's cursor: a card with the default pointer shows
   // the window's.
@@ -135,14 +126,14 @@ TEST_F(FenetreModeleTest, WidgetsStandWhereTheModelPutsThemAtFifteenTwipsToThePi
     modele.pointeur = pointeur;
     modele[modele.cartes[0]].pointeur = carte;
     fenetre.Synchroniser();
-    EXPECT_EQ(Trouver("Carte3d_1")->cursor().shape(), attendu) << pointeur << " " << carte;
+    EXPECT_EQ(Trouver(fenetre, "Carte3d_1")->cursor().shape(), attendu) << pointeur << " " << carte;
   }
 }
 
 TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionNamedByItForAssistiveToolsAndCardsTheCornerOfTheirFace) {
-  auto* info = Trouver<Panneau3D>("PanelInfo");
+  auto* info = Trouver<Panneau3D>(fenetre, "PanelInfo");
   // A button by its caption, a panel not as a button.
-  QAccessibleInterface* garde = QAccessible::queryAccessibleInterface(Trouver("ButtonGarde"));
+  QAccessibleInterface* garde = QAccessible::queryAccessibleInterface(Trouver(fenetre, "ButtonGarde"));
   ASSERT_NE(garde, nullptr);
   EXPECT_EQ(garde->role(), QAccessible::Button);
   EXPECT_NE(QAccessible::queryAccessibleInterface(info)->role(), QAccessible::Button);
@@ -156,27 +147,23 @@ TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionNamedByItForAssistiveToolsAndCar
   // glyph's side bearing), its width measured within 2 pixels for the smoothed edges of the ink.
   const QRgb fond = qRgb(0xC0, 0xC0, 0xC0);
   const auto eclairage = [&](QRgb p) { return (qGray(p) > qGray(fond)) - (qGray(p) < qGray(fond)); };
-  const struct {
-    int16_t biseau;
-    int16_t alignement;
-    const char* police;
-    int bordGauche;  // 1 lit, -1 shaded, 0 the ground
-  } cas[] = {{BiseauRelief, AligneGauche, "", 1},
-             {BiseauCreux, AligneDroite, "", -1},
-             {BiseauAucun, AligneCentre, "Liberation Serif", 0}};
-  for (const auto& c : cas) {
+  // Bevel, alignment, face, and the left edge: 1 lit, -1 shaded, 0 the ground.
+  const std::tuple<int16_t, int16_t, const char*, int> cas[] = {{BiseauRelief, AligneGauche, "", 1},
+                                                                {BiseauCreux, AligneDroite, "", -1},
+                                                                {BiseauAucun, AligneCentre, "Liberation Serif", 0}};
+  for (const auto& [biseau, alignement, police, bordGauche] : cas) {
     Controle& p = modele[modele.info];
     p.legende = "Donne en cours";
-    p.biseau = c.biseau;
-    p.alignement = c.alignement;
-    p.police = c.police;
+    p.biseau = biseau;
+    p.alignement = alignement;
+    p.police = police;
     fenetre.Synchroniser();
     QImage image(info->size(), QImage::Format_RGB32);
     info->render(&image);
     const int l = image.width();
     const int h = image.height();
-    EXPECT_EQ(eclairage(image.pixel(0, h / 2)), c.bordGauche) << "left edge, bevel " << c.biseau;
-    EXPECT_EQ(eclairage(image.pixel(l - 1, h / 2)), -c.bordGauche) << "right edge, bevel " << c.biseau;
+    EXPECT_EQ(eclairage(image.pixel(0, h / 2)), bordGauche) << "left edge, bevel " << biseau;
+    EXPECT_EQ(eclairage(image.pixel(l - 1, h / 2)), -bordGauche) << "right edge, bevel " << biseau;
     int gauche = l;
     int droite = -1;
     for (int x = 1; x < l - 1; ++x)
@@ -185,56 +172,53 @@ TEST_F(FenetreModeleTest, PanelsDrawTheirCaptionNamedByItForAssistiveToolsAndCar
           gauche = std::min(gauche, x);
           droite = std::max(droite, x);
         }
-    const int marge = c.alignement == AligneDroite ? l - 1 - droite : gauche;
-    if (c.alignement == AligneCentre)
+    if (alignement == AligneCentre)
       EXPECT_NEAR(gauche, l - 1 - droite, 2) << "centred";
     else
-      EXPECT_NEAR(marge, 3.5, 0.5) << "aligned " << c.alignement;
+      EXPECT_NEAR(alignement == AligneDroite ? l - 1 - droite : gauche, 3.5, 0.5) << "aligned " << alignement;
     // Bold 8.25 points: 11 pixels. The game's captions in a narrow face, a sixth narrower than the
     // regular sans at least, so that they fit their boxes; a named face at its own width.
-    QFont reference(QString::fromLatin1(*c.police ? c.police : "DejaVu Sans"));
+    QFont reference(QString::fromLatin1(*police ? police : "DejaVu Sans"), -1, QFont::Bold);
     reference.setPixelSize(11);
-    reference.setBold(true);
     const int largeur = QFontMetrics(reference).boundingRect(info->Legende()).width();
-    if (*c.police)
-      EXPECT_NEAR(droite - gauche + 1, largeur, 2) << c.police;
+    if (*police)
+      EXPECT_NEAR(droite - gauche + 1, largeur, 2) << police;
     else
       EXPECT_LT(droite - gauche + 1, largeur * 5 / 6) << "the game's narrow face";
   }
 
   // Faces cut, not scaled; a card with no picture keeps the face it showed.
   const FormCarteSav& sav = FormCarteSav::Instance();
-  VerifierFace(Trouver("Carte3d_3"), sav.ImageListCoeurs[13]);
-  VerifierFace(Trouver("Carte3d_2"), sav.ImageListCoeurs[12]);
+  VerifierFace(Trouver(fenetre, "Carte3d_3"), sav.ImageListCoeurs[13]);
   for (const Carte& carte : {Exc(), Carte{}}) {
     modele[modele.cartes[1]].carte = carte;
     fenetre.Synchroniser();
-    VerifierFace(Trouver("Carte3d_2"), sav.ImageListAtouts[22]);
+    VerifierFace(Trouver(fenetre, "Carte3d_2"), sav.ImageListAtouts[22]);
   }
 }
 
 TEST_F(FenetreModeleTest, AClickReachesTheControlAsMouseDownMouseUpAndClickUnlessHiddenOrDisabled) {
   // Each gesture and what the model heard of it.
   const auto entendu = [&] { return std::exchange(modele.appels, std::string()); };
-  QWidget* garde = Trouver("ButtonGarde");
+  QWidget* garde = Trouver(fenetre, "ButtonGarde");
   QTest::mousePress(garde, Qt::LeftButton);
   // Pressed look while the button is held, drawn at once.
-  EXPECT_EQ(Trouver<Panneau3D>("ButtonGarde")->BiseauCourant(), Panneau3D::Creux);
+  EXPECT_EQ(Trouver<Panneau3D>(fenetre, "ButtonGarde")->BiseauCourant(), Panneau3D::Creux);
   QTest::mouseRelease(garde, Qt::LeftButton);
-  EXPECT_EQ(Trouver<Panneau3D>("ButtonGarde")->BiseauCourant(), Panneau3D::Relief);
+  EXPECT_EQ(Trouver<Panneau3D>(fenetre, "ButtonGarde")->BiseauCourant(), Panneau3D::Relief);
   EXPECT_EQ(entendu(), "ButtonGarde:Bas ButtonGarde:Haut ButtonGarde:Clic-1 ") << "a click on a button";
-  QTest::mouseClick(Trouver("ButtonPasse"), Qt::LeftButton);
+  QTest::mouseClick(Trouver(fenetre, "ButtonPasse"), Qt::LeftButton);
   EXPECT_EQ(entendu(), "ButtonPasse:Bas ButtonPasse:Haut ButtonPasse:Clic-1 ") << "a click on a button in a panel";
-  QTest::mouseClick(Trouver("Carte3d_2"), Qt::LeftButton);
+  QTest::mouseClick(Trouver(fenetre, "Carte3d_2"), Qt::LeftButton);
   EXPECT_EQ(entendu(), "Carte3d:Bas Carte3d:Haut Carte3d:Clic2 ") << "a click on a card";
   QTest::mousePress(garde, Qt::LeftButton);
   QTest::mouseRelease(garde, Qt::LeftButton, {}, QPoint(-5, -5));
   EXPECT_EQ(entendu(), "ButtonGarde:Bas ButtonGarde:Haut ") << "a button released outside it";
   QTest::mouseClick(&fenetre, Qt::LeftButton, {}, QPoint(590, 5));
   EXPECT_EQ(entendu(), "Form_Click ") << "a click on the window's background";
-  QTest::mouseMove(Trouver("Carte3d_2"), QPoint(5, 60));
+  QTest::mouseMove(Trouver(fenetre, "Carte3d_2"), QPoint(5, 60));
   EXPECT_EQ(entendu(), "Carte3d:Survol ") << "the pointer over the card's uncovered edge";
-  QTest::mouseClick(Trouver("Carte3d_1"), Qt::LeftButton);
+  QTest::mouseClick(Trouver(fenetre, "Carte3d_1"), Qt::LeftButton);
   EXPECT_EQ(entendu(), "Form_Click ") << "a click on a control that takes none";
   QTest::mouseClick(garde, Qt::RightButton);
   EXPECT_EQ(entendu(), "ButtonGarde:Bas ButtonGarde:Haut ") << "the right button on a button";

@@ -5,6 +5,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QTest>
+#include <tuple>
 
 #include "application_qt.h"
 #include "table/frm_splash.h"
@@ -29,20 +30,18 @@ struct Accueil {
     };
     fenetre->show();
   }
-  template <class W = QWidget>
-  W* Trouver(const char* nom) const {
-    return fenetre->findChild<W*>(QString::fromUtf8(nom));
-  }
 };
 
 TEST_F(FenetreSplashTest, ShowsTheTextsInTheirFacesThePicturesAndNoTitleBarButton) {
   const Accueil a;
   // The faces found on this machine, not only the ones asked for.
-  const auto famille = [&](const char* nom) { return QFontInfo(a.Trouver(nom)->font()).family().toStdString(); };
+  const auto famille = [&](const char* nom) {
+    return QFontInfo(Trouver(*a.fenetre, nom)->font()).family().toStdString();
+  };
   for (const char* nom : {"lblWarning", "lblVersion", "lblCompanyProduct"}) EXPECT_EQ(famille(nom), "Liberation Sans");
   for (const char* nom : {"CommandStartEnglish", "CommandStartFrench"}) EXPECT_EQ(famille(nom), "Liberation Serif");
-  EXPECT_EQ(a.Trouver<QLabel>("Image2Image")->pixmap().size(), QSize(95, 129));  // shown at its own size
-  EXPECT_FALSE(a.Trouver<QLabel>("Picture2Image")->pixmap().isNull());
+  EXPECT_EQ(Trouver<QLabel>(*a.fenetre, "Image2Image")->pixmap().size(), QSize(95, 129));  // shown at its own size
+  EXPECT_FALSE(Trouver<QLabel>(*a.fenetre, "Picture2Image")->pixmap().isNull());
   VerifierDecor(*a.fenetre, false);
   EXPECT_EQ(a.fenetre->size(), QSize(480, 264));
 }
@@ -50,23 +49,20 @@ TEST_F(FenetreSplashTest, ShowsTheTextsInTheirFacesThePicturesAndNoTitleBarButto
 // A language button, then a close by the window system or by the program as it ends: the game
 // opens once in the language chosen, French when no button was pressed, and never by the program.
 TEST_F(FenetreSplashTest, ALanguageButtonOrTheWindowSystemsCloseOpensTheGameOnce) {
-  const struct {
-    const char* bouton;  // empty: none
-    bool parLeSysteme;
-    int ouvertures;
-    int16_t langue;
-  } cas[] = {
+  // The button (empty: none), a close by the window system, the openings and their language.
+  const std::tuple<const char*, bool, int, int16_t> cas[] = {
       {"CommandStartEnglish", true, 1, 2}, {"CommandStartFrench", true, 1, 1}, {"", true, 1, 1}, {"", false, 0, 0}};
-  for (const auto& c : cas) {
+  for (const auto& [bouton, parLeSysteme, ouvertures, langue] : cas) {
+    SCOPED_TRACE(testing::Message() << bouton << " " << parLeSysteme);
     Accueil a;
-    if (*c.bouton != '\0') QTest::mouseClick(a.Trouver(c.bouton), Qt::LeftButton);
-    if (c.parLeSysteme)
+    if (*bouton != '\0') QTest::mouseClick(Trouver(*a.fenetre, bouton), Qt::LeftButton);
+    if (parLeSysteme)
       DemanderFermeture(*a.fenetre);
     else
       a.fenetre->close();
-    EXPECT_EQ(a.ouvertures, c.ouvertures) << c.bouton << " " << c.parLeSysteme;
-    EXPECT_EQ(a.langue, c.langue) << c.bouton << " " << c.parLeSysteme;
-    EXPECT_FALSE(a.fenetre->isVisible()) << c.bouton << " " << c.parLeSysteme;
+    EXPECT_EQ(a.ouvertures, ouvertures);
+    EXPECT_EQ(a.langue, langue);
+    EXPECT_FALSE(a.fenetre->isVisible());
   }
 }
 

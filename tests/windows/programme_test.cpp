@@ -15,7 +15,6 @@
 #include "application_qt.h"
 #include "platform/aide_qt.h"
 #include "platform/factice_ecran.h"
-#include "platform/reglages_factices.h"
 #include "table/mirvane.h"
 #include "windows/fenetre_mirvane.h"
 #include "windows/fenetre_splash.h"
@@ -26,10 +25,9 @@ using ProgrammeTest = TestQt;
 
 TEST_F(ProgrammeTest, AFrenchRunAsksOuiNonKeepsItsHelpWhereMovedAndEndsWithTheHandfulWindowOpen) {
   ModeEcranFactice ecran({1024, 768});  // offers nothing to switch to
-  ReglagesFactices reglages;
-  Programme programme(ecran, &reglages);
+  Programme programme(ecran, nullptr);
   programme.Demarrer();
-  QTest::mouseClick(programme.Accueil()->findChild<QWidget*>(QStringLiteral("CommandStartFrench")), Qt::LeftButton);
+  QTest::mouseClick(Trouver(*programme.Accueil(), "CommandStartFrench"), Qt::LeftButton);
   ASSERT_NE(programme.Table(), nullptr);
   Mirvane& table = *programme.Table();
   FenetreMirvane& fenetre = *programme.Fenetre();
@@ -64,12 +62,10 @@ TEST_F(ProgrammeTest, AFrenchRunAsksOuiNonKeepsItsHelpWhereMovedAndEndsWithTheHa
   fenetre.SynchroniserTout();
   QWidget* poignee = fenetre.Auxiliaire(table.Poignee());
   ASSERT_NE(poignee, nullptr);
-  QTimer garde;  // a run that does not end fails here instead of hanging the tests
-  garde.callOnTimeout([] { QCoreApplication::exit(2); });
-  garde.start(20000);
+  // A run that does not end fails here instead of hanging the tests.
+  QTimer::singleShot(20000, &fenetre, [] { QCoreApplication::exit(2); });
   QTimer::singleShot(0, &fenetre, [&] { fenetre.close(); });
   EXPECT_EQ(QCoreApplication::exec(), 0);
-  EXPECT_FALSE(fenetre.isVisible());
   EXPECT_FALSE(poignee->isVisible());
   EXPECT_FALSE(aide->isVisible());
 }
