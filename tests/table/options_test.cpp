@@ -10,9 +10,7 @@
 
 #include "platform/factice.h"
 #include "platform/reglages_factices.h"
-#include "table/menus.h"
 #include "table/mirvane.h"
-#include "table/modele.h"
 
 namespace {
 
@@ -20,67 +18,53 @@ const std::vector<std::string> PanneauxOptions = {"EvMaMain",       "nPointsAtta
                                                   "nPointsDefense", "nBoutsDefense",  "PanelAtExt",    "PanelGauche",
                                                   "PanelDroite",    "PanelNiveau"};
 
-// The main window as far as the options see it, with the start values of its load.
+// The options as the main window holds them, over its menus, panels and timers, on a store
+// filled by the test before the load.
 struct TableOptions : ::testing::Test {
-  TableOptions() {
-    CreerMenus(f);
-    for (const std::string& nom : PanneauxOptions) {
-      Controle c;
-      c.nom = nom;
-      f.Ajouter(c);
-    }
-    entreCarte.DefinirIntervalle(200);
-    transition.DefinirIntervalle(2000);
-    g.PourcentJeuReflechi = 100;
-    options.AssocierMenus();
-  }
   void Stocker(std::map<std::string, std::string> cles) {
     for (const auto& [cle, valeur] : cles) store.valeurs[ReglagesFactices::Cle("mirvane", "option", cle)] = valeur;
   }
   std::string Stocke(const std::string& cle) { return store.valeurs[ReglagesFactices::Cle("mirvane", "option", cle)]; }
-  bool Coche(std::string_view menu) const { return f.Menus()[static_cast<size_t>(f.ChercherMenu(menu))].coche; }
-  const Controle& Panneau(std::string_view nom) const { return f[f.Chercher(nom)]; }
-  // The checked items among some lists.
-  template <class... Listes>
-  std::vector<std::string> Coches(const Listes&... listes) const {
+  bool Coche(std::string_view menu) const { return m.Menus()[static_cast<size_t>(m.ChercherMenu(menu))].coche; }
+  const Controle& Panneau(std::string_view nom) const { return m[m.Chercher(nom)]; }
+  // The checked menu items, in menu order.
+  std::vector<std::string> Coches() const {
     std::vector<std::string> c;
-    for (const std::vector<std::string>* items : {&listes...})
-      for (const std::string& i : *items)
-        if (Coche(i)) c.push_back(i);
+    for (const ElementMenu& e : m.Menus())
+      if (e.coche) c.push_back(e.nom);
     return c;
   }
-  void Choisir(std::string_view menu) { f.ChoisirMenu(f.ChercherMenu(menu)); }
+  std::vector<std::string> Visibles() const {
+    std::vector<std::string> v;
+    for (const std::string& p : PanneauxOptions)
+      if (Panneau(p).visible) v.push_back(p);
+    return v;
+  }
+  void Choisir(std::string_view menu) { m.ChoisirMenu(m.ChercherMenu(menu)); }
   // The values the options set in the game and its timers.
   struct Valeurs {
     int niveau, forceMain, intervalleCarte, intervalleAttente, attenteAuto, auMoinsUnePrise, pourcentReflechi;
   };
-  void Verifier(const Valeurs& v) const {
+  void Verifier(const Valeurs& v) {
     EXPECT_EQ(g.Niveau, v.niveau);
     EXPECT_EQ(g.ForceMain, v.forceMain);
-    EXPECT_EQ(entreCarte.Intervalle(), v.intervalleCarte);
-    EXPECT_EQ(transition.Intervalle(), v.intervalleAttente);
+    EXPECT_EQ(m.TimerEntreCarte().Intervalle(), v.intervalleCarte);
+    EXPECT_EQ(m.TimerTransition().Intervalle(), v.intervalleAttente);
     EXPECT_EQ(g.AttenteAuto, v.attenteAuto);
     EXPECT_EQ(g.AuMoinsUnePriseActif, v.auMoinsUnePrise);
     EXPECT_EQ(g.PourcentJeuReflechi, v.pourcentReflechi);
   }
 
-  Partie g;
-  ModeleFenetre f;
-  MinuterieFactice entreCarte, transition;
-  ReglagesFactices store;
   PlateformeFactice plateforme;
-  OptionsTable options{g, f, entreCarte, transition, store, plateforme};
+  ReglagesFactices store;
+  Mirvane m{plateforme, Aleatoire(7), &store};
+  Partie& g = m.g;
+  OptionsTable& options = m.Opts();
 };
-
-const std::vector<std::string> ItemsMain = {"jeudef",     "jeunormal",      "jeudeprise",
-                                            "jeudegarde", "jeudegardesans", "jeudegardecontre"};
-const std::vector<std::string> ItemsNiveau = {"MenuDebutant", "MenuAmateur", "MenuBon", "MenuPro"};
-const std::vector<std::string> ItemsVitesse = {"ultrarapide", "rapide", "normale", "lente", "ultralente"};
-const std::vector<std::string> ItemsAttente = {"auto5s", "auto2s", "auto1s", "clickobli"};
 
 TEST_F(TableOptions, AFirstRunWritesTheDefaultsInTheirOrderThenTheMarkerAndPlaysAtThem) {
   g.ScoreTotal[3] = 250;
-  options.ChargerOptions();
+  m.Form_Load();
   EXPECT_EQ(store.ecritures,
             (std::vector<std::string>{"niveau=4", "vitesseJeuCarte=3", "attenteEntrePli=2", "forceMain=2",
                                       "visConseilEnchere=true", "visPointsPartie=true", "visAtoutsDehors=true",
@@ -88,9 +72,8 @@ TEST_F(TableOptions, AFirstRunWritesTheDefaultsInTheirOrderThenTheMarkerAndPlays
                                       "score4=0", "son=true", "deja=1"}));
   EXPECT_EQ(g.ScoreTotal, (Tab1<int32_t, 4>{}));
   Verifier({NiveauPro, 2, 200, 2000, 1, 0, 100});
-  EXPECT_EQ(Coches(ItemsNiveau), std::vector<std::string>{"MenuPro"});
   EXPECT_EQ(Panneau("PanelNiveau").legende, "Pro");
-  for (const std::string& p : PanneauxOptions) EXPECT_TRUE(Panneau(p).visible) << p;
+  EXPECT_EQ(Visibles(), PanneauxOptions);
   EXPECT_TRUE(plateforme.messages.empty());
 
   // The next run reads the store, key by key, and writes nothing.
@@ -118,13 +101,13 @@ TEST_F(TableOptions, StoredValuesAreReadBackAndSavedInTheSameTextForms) {
            {"score3", "-2147483648"},
            {"score4", "40"},
            {"son", "False"}});
-  options.ChargerOptions();
-  // What was read shows in the values applied and, option by option, in the save below.
+  g.Langue = 2;
+  m.Form_Load();
+  // What was read shows in the values applied, the ranks and, option by option, in the save below.
   Verifier({1, 6, 1000, 5000, 1, 1, 80});
-  EXPECT_EQ(g.OptionLeverCartes, 1);
-  EXPECT_FALSE(Panneau("EvMaMain").visible);
-  EXPECT_FALSE(Panneau("nContrat").visible);
-  EXPECT_TRUE(Panneau("PanelGauche").visible);
+  EXPECT_EQ(Panneau("PanelNiveau").legende, "Beginner");
+  EXPECT_EQ(Visibles(), (std::vector<std::string>{"PanelAtExt", "PanelGauche", "PanelDroite", "PanelNiveau"}));
+  EXPECT_EQ(g.Classement[2], 1);
 
   store.ecritures.clear();
   options.SauverOptions();
@@ -167,12 +150,10 @@ TEST_F(TableOptions, AMissingKeyReadsAsZeroOrFalseAndAnOutOfRangeValueChecksNoth
            {"forceMain", "-2"},
            {"visPanneaux", "oui"},
            {"son", "1"}});
-  f[f.Chercher("PanelNiveau")].legende = "avant";
-  options.ChargerOptions();
-  EXPECT_EQ(options.o.VitesseJeuCarte, 0);
-  EXPECT_EQ(options.o.AttenteEntrePli, 0);
-  EXPECT_EQ(options.o.VisPanneaux, OptionFaux);
-  EXPECT_EQ(Coches(ItemsMain, ItemsNiveau, ItemsVitesse, ItemsAttente), std::vector<std::string>{"clickobli"});
+  m.C(m.Id().PanelNiveau).legende = "avant";
+  m.Form_Load();
+  EXPECT_EQ(Visibles(), std::vector<std::string>{"PanelNiveau"});
+  EXPECT_EQ(Coches(), (std::vector<std::string>{"menufrench", "clickobli", "rehauss"}));
   EXPECT_EQ(Panneau("PanelNiveau").legende, "avant");
   Verifier({7, -2, 200, 2000, 0, 0, 100});
 
@@ -184,52 +165,39 @@ TEST_F(TableOptions, AMissingKeyReadsAsZeroOrFalseAndAnOutOfRangeValueChecksNoth
   EXPECT_EQ(Stocke("visPanneaux"), "false");
 }
 
-TEST(AppliquerOptions, EachValueChecksItsOwnItemAndSetsItsDependentValues) {
+// The values that follow the level, the speed and the pause; the check marks are seen through
+// the menus.
+TEST(AppliquerOptions, EachValueSetsItsDependentValues) {
   struct Cas {
-    int16_t niveau, forceMain, vitesse, attente;
-    const char *itemNiveau, *itemMain, *itemVitesse, *itemAttente;
+    int16_t niveau, vitesse, attente;
     int16_t pourcent, lever;
     int intervalleCarte, intervalleAttente;  // 0: none
     int16_t attenteAuto;
   };
   const Cas cas[] = {
-      {1, 1, 1, 0, "MenuDebutant", "jeudef", "ultralente", "clickobli", 80, 1, 1000, 0, 0},
-      {2, 2, 2, 1, "MenuAmateur", "jeunormal", "lente", "auto1s", 90, 1, 400, 1000, 1},
-      {3, 3, 3, 2, "MenuBon", "jeudeprise", "normale", "auto2s", 100, 0, 200, 2000, 1},
-      {4, 4, 4, 3, "MenuPro", "jeudegarde", "rapide", "auto5s", 100, 0, 100, 5000, 1},
-      {4, 5, 5, 3, "MenuPro", "jeudegardesans", "ultrarapide", "auto5s", 100, 0, 10, 5000, 1},
-      {4, 6, 5, 3, "MenuPro", "jeudegardecontre", "ultrarapide", "auto5s", 100, 0, 10, 5000, 1},
-      {5, 7, 6, 4, "", "", "", "", -1, -1, 0, 0, 1},
-      {0, 0, 0, -1, "", "", "", "", -1, -1, 0, 0, 1},
+      {1, 1, 0, 80, 1, 1000, 0, 0},    {2, 2, 1, 90, 1, 400, 1000, 1}, {3, 3, 2, 100, 0, 200, 2000, 1},
+      {4, 4, 3, 100, 0, 100, 5000, 1}, {4, 5, 3, 100, 0, 10, 5000, 1}, {5, 6, 4, -1, -1, 0, 0, 1},
+      {0, 0, -1, -1, -1, 0, 0, 1},
   };
   for (const Cas& c : cas) {
-    SCOPED_TRACE(testing::Message() << c.niveau << " " << c.forceMain << " " << c.vitesse << " " << c.attente);
+    SCOPED_TRACE(testing::Message() << c.niveau << " " << c.vitesse << " " << c.attente);
     Partie g;
     g.Niveau = c.niveau;
-    g.ForceMain = c.forceMain;
     g.PourcentJeuReflechi = g.OptionLeverCartes = -1;
     Options o;
     o.VitesseJeuCarte = c.vitesse;
     o.AttenteEntrePli = c.attente;
     const EffetsOptions e = AppliquerOptions(o, g);
-    std::vector<std::string> coches;
-    for (const auto& [item, coche] : e.coches)
-      if (coche) coches.emplace_back(item);
-    std::vector<std::string> attendues;
-    for (const char* i : {c.itemMain, c.itemNiveau, c.itemVitesse, c.itemAttente})
-      if (*i) attendues.emplace_back(i);
-    EXPECT_EQ(coches, attendues);
     EXPECT_EQ(g.PourcentJeuReflechi, c.pourcent);
     EXPECT_EQ(g.OptionLeverCartes, c.lever);
     EXPECT_EQ(e.intervalleEntreCarte.value_or(0), c.intervalleCarte);
     EXPECT_EQ(e.intervalleTransition.value_or(0), c.intervalleAttente);
     EXPECT_EQ(g.AttenteAuto, c.attenteAuto);
-    EXPECT_EQ(e.legendeNiveau.has_value(), *c.itemNiveau != 0);
   }
 }
 
 TEST_F(TableOptions, TheLevelIsRefusedDuringTricksOneToEighteenOnly) {
-  options.ChargerOptions();
+  m.Form_Load();
   for (int16_t pli : {0, 1, 9, 18, 19}) {
     SCOPED_TRACE(pli);
     const bool accepte = pli == 0 || pli == 19;
@@ -241,7 +209,8 @@ TEST_F(TableOptions, TheLevelIsRefusedDuringTricksOneToEighteenOnly) {
     plateforme.messages.clear();
     Choisir("MenuDebutant");
     EXPECT_EQ(g.Niveau, accepte ? 1 : 4);
-    EXPECT_EQ(Coches(ItemsNiveau), std::vector<std::string>{accepte ? "MenuDebutant" : "MenuPro"});
+    EXPECT_EQ(Coche("MenuDebutant"), accepte);
+    EXPECT_EQ(Coche("MenuPro"), !accepte);
     EXPECT_EQ(Panneau("PanelNiveau").legende, accepte ? "Débutant" : "Pro");
     EXPECT_EQ(Stocke("niveau"), accepte ? "1" : "4");
     EXPECT_EQ(store.ecritures.size(), accepte ? 14u : 0u);
@@ -254,7 +223,7 @@ TEST_F(TableOptions, TheLevelIsRefusedDuringTricksOneToEighteenOnly) {
 }
 
 TEST_F(TableOptions, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeStore) {
-  options.ChargerOptions();
+  m.Form_Load();
   struct Cas {
     const char *item, *cle, *valeur;
   };
@@ -293,13 +262,8 @@ TEST_F(TableOptions, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeSto
     EXPECT_EQ(Stocke(c.cle), c.valeur);
     EXPECT_EQ(Coche(c.item), std::string(c.valeur) != "false");
   }
-  std::vector<std::string> visibles;
-  for (const std::string& p : PanneauxOptions)
-    if (Panneau(p).visible) visibles.push_back(p);
-  EXPECT_EQ(visibles, (std::vector<std::string>{"EvMaMain", "PanelNiveau"}));
-  EXPECT_EQ(g.AuMoinsUnePriseActif, 1);
-  EXPECT_EQ(g.AttenteAuto, 1);
-  EXPECT_FALSE(transition.Active());
+  EXPECT_EQ(Visibles(), (std::vector<std::string>{"EvMaMain", "PanelNiveau"}));
+  EXPECT_FALSE(m.TimerTransition().Active());
 
   // The raising item does nothing, the other menus are not the options'.
   store.ecritures.clear();
@@ -311,7 +275,7 @@ TEST_F(TableOptions, EveryOptionItemSetsItsVariableAppliesAndRewritesTheWholeSto
 TEST_F(TableOptions, ASaveThatFailsIsReportedOnceInTheCurrentLanguageWithTheFilesPath) {
   g.Langue = 2;
   store.enPanne = true;
-  options.ChargerOptions();  // a first run that cannot write its defaults
+  m.Form_Load();  // a first run that cannot write its defaults
   EXPECT_EQ(g.Niveau, NiveauPro);
   options.ChoisirOption("voirench");
   options.ChoisirOption("voirench");
@@ -321,59 +285,30 @@ TEST_F(TableOptions, ASaveThatFailsIsReportedOnceInTheCurrentLanguageWithTheFile
   EXPECT_TRUE(options.EchecSignale());
 }
 
-TEST(ControleurOptions, TheLoadReadsTheStoreAfterTheTextsAndTheMenusReachTheOptions) {
-  for (int16_t langue : {1, 2}) {
+// The language items stay out of reach: their menu is unavailable. Reached all the same, each
+// recaptions the table and writes nothing, the level's name waiting for the next option change;
+// the about box then speaks the new language.
+TEST_F(TableOptions, TheLanguageItemsRecaptionTheTableAndSaveNothing) {
+  Stocker({{"deja", "1"}, {"niveau", "2"}});
+  m.Form_Load();
+  const Mirvane::Ids& id = m.Id();
+  m.ChoisirMenu(id.menuenglish);
+  EXPECT_EQ(g.Langue, 1);
+  for (int16_t langue : {2, 1}) {
     SCOPED_TRACE(langue);
-    PlateformeFactice plateforme;
-    ReglagesFactices store;
-    Mirvane m{plateforme, Aleatoire(7), &store};
-    m.g.Langue = langue;
-    // The display keys missing: every panel the options show is hidden.
-    for (auto [cle, valeur] : {std::pair{"deja", "1"},
-                               {"niveau", "2"},
-                               {"vitesseJeuCarte", "1"},
-                               {"attenteEntrePli", "3"},
-                               {"score1", "-35"},
-                               {"score2", "35"}})
-      store.valeurs[ReglagesFactices::Cle("mirvane", "option", cle)] = valeur;
-    m.Form_Load();
-    const Mirvane::Ids& id = m.Id();
-    // The ranks come from the loaded scores.
-    EXPECT_EQ(m.TimerEntreCarte().Intervalle(), 1000);
-    EXPECT_EQ(m.TimerTransition().Intervalle(), 5000);
-    EXPECT_EQ(m.g.PourcentJeuReflechi, 90);
-    EXPECT_EQ(m.g.ScoreTotal[1], -35);
-    EXPECT_EQ(m.g.Classement[2], 1);
-    for (MinuterieFactice* timer : plateforme.minuteries) EXPECT_FALSE(timer->Active());
-    EXPECT_EQ(m.C(id.PanelNiveau).legende, langue == 1 ? "Amateur" : "Medium");
-    for (int p : {id.EvMaMain, id.nPointsAttaque, id.nBoutsPreneur, id.nContrat, id.nPointsDefense, id.nBoutsDefense,
-                  id.PanelAtExt, id.PanelGauche, id.PanelDroite})
-      EXPECT_FALSE(m.C(p).visible) << m.C(p).nom;
-    EXPECT_EQ(m.titre, "Mirvane " + m.NumeroVersion + (langue == 1 ? " pour Windows 95" : " for Windows"));
-    m.ChoisirMenu(m.ChercherMenu("clickobli"));
-    EXPECT_EQ(m.g.AttenteAuto, 0);
-    EXPECT_EQ(store.valeurs[ReglagesFactices::Cle("mirvane", "option", "attenteEntrePli")], "0");
-    // The language items stay out of reach: the menu is unavailable.
-    m.ChoisirMenu(langue == 1 ? id.menuenglish : id.menufrench);
-    EXPECT_EQ(m.g.Langue, langue);
-
-    // Reached all the same, an item recaptions the table and writes nothing; the level's
-    // name waits for the next option change. The about box's title.
-    const int16_t autre = langue == 1 ? 2 : 1;
-    store.ecritures.clear();
-    autre == 2 ? m.menuenglish_Click() : m.menufrench_Click();
-    EXPECT_EQ(m.g.Langue, autre);
-    EXPECT_EQ(m.C(id.PanelQuit).legende, autre == 1 ? "Quitter" : "Quit");
-    EXPECT_EQ(m.Menu(id.menuenglish).coche, autre == 2);
-    EXPECT_EQ(m.Menu(id.menufrench).coche, autre == 1);
-    EXPECT_EQ(m.C(id.PanelNiveau).legende, langue == 1 ? "Amateur" : "Medium");
-    EXPECT_TRUE(store.ecritures.empty());
+    langue == 2 ? m.menuenglish_Click() : m.menufrench_Click();
+    EXPECT_EQ(g.Langue, langue);
+    EXPECT_EQ(m.C(id.PanelQuit).legende, langue == 1 ? "Quitter" : "Quit");
+    EXPECT_EQ(m.Menu(id.menuenglish).coche, langue == 2);
+    EXPECT_EQ(m.Menu(id.menufrench).coche, langue == 1);
+    EXPECT_EQ(Panneau("PanelNiveau").legende, "Amateur");
     m.ChoisirMenu(id.apropos);
-    ASSERT_EQ(plateforme.messages.size(), 1u);
-    EXPECT_EQ(plateforme.messages[0].titre,
-              "Mirvane " + m.NumeroVersion + (autre == 1 ? " pour Windows" : " for Windows"));
-    EXPECT_EQ(plateforme.messages[0].boutons, BoutonsMessage::Ok);
+    ASSERT_EQ(plateforme.messages.size(), langue == 2 ? 1u : 2u);
+    EXPECT_EQ(plateforme.messages.back().titre,
+              "Mirvane " + m.NumeroVersion + (langue == 1 ? " pour Windows" : " for Windows"));
+    EXPECT_EQ(plateforme.messages.back().boutons, BoutonsMessage::Ok);
   }
+  EXPECT_TRUE(store.ecritures.empty());
 }
 
 }  // namespace
