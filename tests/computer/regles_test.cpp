@@ -2,14 +2,13 @@
 // position where that clause alone fails; for each number, a case on each side of its limit.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
-#include <tuple>
 
 #include "support/cartes.h"
 
 namespace {
-using namespace std::string_literals;
 
 using P = Partie;
 
@@ -187,7 +186,6 @@ const Cas kCas[] = {
     {252, 1, 1, "A3", "A17 A11 A1 P7", "", [](P& g) { g.DetenteurPetit = 3; }},
     {252, 1, 1, "A3", "-A19 A17 A11 A1 P7", ""},  // his highest is played
     // 172: on the taker's Excuse, a suit he is known void in.
-    {172, 1, 1, "Exc", "A5 P9 T9 T4 Ca1", "=T9", [](P& g) { g.CoupesConnues[2][1][3] = 1; }, 1},
     {172, 1, 1, "A2", "A5 P9 T9 T4 Ca1", "", [](P& g) { g.CoupesConnues[2][1][3] = 1; }},
     {172, 3, 1, "Exc", "A5 P9 T9 T4 Ca1", "", [](P& g) { g.CoupesConnues[2][3][3] = 1; }},
     {172, 1, 1, "Exc", "A5 P9 T9 T4 Ca1", "", nullptr, 1},  // no void known
@@ -206,7 +204,6 @@ const Cas kCas[] = {
     {10, 4, 1, "A14 A2", "A6 A1 Exc", ""},  // a defender
     {10, 3, 3, "", "A6 A1 Exc", "", [](P& g) { g.PliCourant[3] = At(14); }},  // leading
     {10, 3, 1, "A14 A2", "A6 A1 Exc", "", [](P& g) { g.DetenteurExcuse = 2; }},
-    {190, 3, 3, "Co14", "A3 Exc P5", "", nullptr, 1},  // 190 (draws: see below): he can win the trick
     // 16: after the taker's Petit trumped, a defender leads trumps only.
     {16, 1, 2, "", "A10 A3 Exc P14 Co8", "=A10 A3", [](P& g) { g.RetourAtoutAttendu = 0; }},
     {16, 1, 2, "", "A10 A3 Exc P14 Co8", ""},
@@ -248,7 +245,6 @@ const Cas kCas[] = {
     {182, 2, 2, "", kNeufAtouts + " P12 P5 P3", ""},  // the Knight alone
     {182, 2, 2, "", "A21 A18 A16 A14 A11 -A9 A7 A3 A1 P13 P12 P3", ""},  // the sixth played
     // 180: the taker's first lead, a low singleton once he holds enough trumps.
-    {180, 4, 4, "", kNeufAtoutsLongCoeur + " Ca7", "=Ca7", nullptr, 2},
     {180, 4, 4, "", kNeufAtoutsLongCoeur + " Ca10", "=Ca10", nullptr, 2},
     {180, 4, 4, "", kNeufAtoutsLongCoeur + " Ca11", "", nullptr, 2},  // an honour
     {180, 4, 4, "", kNeufAtoutsLongCoeur + " -Ca7", "", nullptr, 2},  // played already
@@ -450,7 +446,54 @@ const Cas kCas[] = {
 };
 // clang-format on
 
-TEST(Regles, EachClauseAndLimit) {
+// What a rule decides by its draw, read on a copy of the generator: the position as in kCas,
+// then what the rule leaves for each value of the draw.
+struct ParTirage {
+  int16_t regle, preneur, entameur;
+  std::string pli, main;
+  int (*tirer)(Aleatoire&);
+  std::map<int, const char*> attendu;
+  void (*regler)(Partie&) = nullptr;
+};
+// The start suit s0 = CInt(3 u) + 1, 1 to 4; the suits then follow from it.
+int Depart(Aleatoire& a) { return CInt(a.Rnd() * 3) + 1; }
+// Rule 180, after its start suit: the trumps the taker needs, t = CInt(2 u) + 7.
+int Seuil180(Aleatoire& a) {
+  Depart(a);
+  return CInt(a.Rnd() * 2) + 7;
+}
+// Rule 190: 1 when r = CInt(100 u) is below 40.
+int Sous40(Aleatoire& a) { return CInt(a.Rnd() * 100) < 40; }
+void PreneurSansPiqueNiTrefle(P& g) { Mettre(g.CoupesConnues[2][1][1], 1, g.CoupesConnues[2][1][3], 1); }
+void PreneurSansRien(P& g) { g.CoupesConnues[2][3] = kTous; }
+const std::string kSeptAtoutsLongCoeur = "Co14 Co10 Co8 Co5 Co3 Ca7 A2 A3 A4 A5 A6 A7 A8";
+const std::string kRois = "P14 Co14 T14 Ca14";
+
+// clang-format off
+const ParTirage kParTirage[] = {
+    // 190: the Excuse on r < 40, to a seat that holds it, follows and cannot win.
+    {190, 3, 3, "Co14", "Exc Co5 Co2", Sous40, {{0, ""}, {1, "=Exc"}}},
+    {190, 3, 3, "Co14", "Exc Co5 Co2", Sous40, {{0, ""}, {1, ""}}, [](P& g) { g.DetenteurExcuse = 2; }},  // not his
+    {190, 3, 3, "", "Exc Co5 Co2", Sous40, {{0, ""}, {1, ""}}},  // leading (the taker: nothing to win)
+    {190, 3, 3, "Co10", "Exc Co14 Co2", Sous40, {{0, ""}, {1, ""}}},  // he can win
+    // 180: the low singleton when the taker was dealt at least t trumps.
+    {180, 4, 4, "", kSeptAtoutsLongCoeur, Seuil180, {{7, "=Ca7"}, {8, ""}, {9, ""}}},
+    {180, 4, 4, "", kSeptAtoutsLongCoeur + " A9", Seuil180, {{7, "=Ca7"}, {8, "=Ca7"}, {9, ""}}},
+    {180, 4, 4, "", kSeptAtoutsLongCoeur + " A9 A10", Seuil180, {{7, "=Ca7"}, {8, "=Ca7"}, {9, "=Ca7"}}},
+    // 172: on the taker's Excuse, the first suit from s0 he is known void in (spades and clubs).
+    {172, 1, 1, "Exc", "A5 P9 T9 T4 Ca1", Depart, {{1, "=P9"}, {2, "=T9"}, {3, "=T9"}, {4, "=P9"}},
+     PreneurSansPiqueNiTrefle},
+    // 203 keeps his honours from s0, the suit moving on by 1, 2, 3, 4 and carried from the Kings
+    // to the Queens (from 1: Kings 1, 2, 4, 3, Queens 3, 4, 2, 1): the last one avoided stays.
+    {203, 3, 1, "A5", kRois, Depart, {{1, "T14"}, {2, "Ca14"}, {3, "P14"}, {4, "Co14"}}},
+    {203, 3, 1, "A5", kRois + " P13 Co13 T13 Ca13", Depart, {{1, "P13"}, {2, "Co13"}, {3, "T13"}, {4, "Ca13"}}},
+    // 203 gives his best honour, from s0 in a suit the taker is known void in (all four here).
+    {203, 3, 1, "A21", "Co14 T14 Ca13 Ca2", Depart, {{1, "=Co14"}, {2, "=Co14"}, {3, "=T14"}, {4, "=Co14"}},
+     PreneurSansRien},
+};
+// clang-format on
+
+TEST(Regles, EachClauseLimitAndDraw) {
   std::set<int16_t> agit, rien;
   for (const Cas& cas : kCas) {
     SCOPED_TRACE("row " + std::to_string(&cas - kCas) + ", rule " + std::to_string(cas.regle));
@@ -468,11 +511,28 @@ TEST(Regles, EachClauseAndLimit) {
     EXPECT_EQ(p.g.Rnd(), temoin.Rnd()) << "draws other than " << cas.tirages;
     (*cas.attendu ? agit : rien).insert(cas.regle);
   }
-  for (const EntreeCascade& e : CascadeRegles()) {
-    // Rule 190 acts by its draw, checked on its own below.
-    if (e.numero != 190) {
-      EXPECT_EQ(agit.count(e.numero), 1u) << "no case where rule " << e.numero << " acts";
+  // Each drawn case 600 times over, so that every value of its draw comes, r = 39 and r = 40 too
+  // (each about one draw in a hundred).
+  for (const ParTirage& cas : kParTirage) {
+    SCOPED_TRACE("drawn row " + std::to_string(&cas - kParTirage) + ", rule " + std::to_string(cas.regle));
+    Position p(cas.preneur);
+    std::set<int> tires;
+    for (int i = 0; i < 600; ++i) {
+      p.Pli(cas.entameur, Lire(cas.pli)).Main(Lire(cas.main));
+      if (cas.regler) cas.regler(p.g);
+      const std::string avant = p.Candidats();
+      Aleatoire temoin = p.g.alea;
+      const int tirage = cas.tirer(temoin);
+      tires.insert(tirage);
+      const char* attendu = cas.attendu.at(tirage);
+      ASSERT_EQ(p.Regle(cas.regle), *attendu ? attendu : avant) << "draw " << tirage;
+      ASSERT_EQ(p.g.Rnd(), temoin.Rnd()) << "draws other than the rule's";
+      (*attendu ? agit : rien).insert(cas.regle);
     }
+    EXPECT_EQ(tires.size(), cas.attendu.size()) << "a value never drawn";
+  }
+  for (const EntreeCascade& e : CascadeRegles()) {
+    EXPECT_EQ(agit.count(e.numero), 1u) << "no case where rule " << e.numero << " acts";
     EXPECT_EQ(rien.count(e.numero), 1u) << "no case where rule " << e.numero << " does nothing";
   }
 }
