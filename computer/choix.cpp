@@ -38,21 +38,26 @@ int16_t NombreCandidats(const Partie& g, int16_t joueur, int16_t couleur) {
   return n;
 }
 
-// The cascade in its order: number, rule, off at levels 1 to n (0 never), and whether the
+// The cascade in its order: number, rule, the levels that switch it off, and whether the
 // cascade calls it even after a choice (rule 190 draws every time it is reached).
+using enum Extinction;
 constexpr TableCascade kCascade{{
-    {15, Regle15, 0, false},   {251, Regle251, 0, false}, {191, Regle191, 0, false}, {203, Regle203, 2, false},
-    {21, Regle21, 0, false},   {170, Regle170, 0, false}, {8, Regle8, 0, false},     {4, Regle4, 0, false},
-    {201, Regle201, 0, false}, {7, Regle7, 0, false},     {181, Regle181, 0, false}, {118, Regle118, 0, false},
-    {103, Regle103, 0, false}, {104, Regle104, 1, false}, {252, Regle252, 0, false}, {172, Regle172, 2, false},
-    {9, Regle9, 0, false},     {10, Regle10, 0, false},   {190, Regle190, 0, true},  {16, Regle16, 3, false},
-    {204, Regle204, 2, false}, {130, Regle130, 1, false}, {11, Regle11, 0, false},   {182, Regle182, 3, false},
-    {180, Regle180, 3, false}, {160, Regle160, 0, false}, {119, Regle119, 0, false}, {120, Regle120, 0, false},
-    {150, Regle150, 0, false}, {151, Regle151, 0, false}, {116, Regle116, 1, false}, {115, Regle115, 0, false},
-    {114, Regle114, 0, false}, {113, Regle113, 0, false}, {112, Regle112, 0, false}, {101, Regle101, 0, false},
-    {22, Regle22, 0, false},   {23, Regle23, 0, false},   {19, Regle19, 0, false},   {13, Regle13, 0, false},
-    {18, Regle18, 0, false},   {2, Regle2, 0, false},     {3, Regle3, 0, false},     {5, Regle5, 0, false},
-    {14, Regle14, 0, false},   {6, Regle6, 0, false},     {1, Regle1, 0, false},
+    {15, Regle15, Jamais, false},        {251, Regle251, Jamais, false},    {191, Regle191, Jamais, false},
+    {203, Regle203, Niveaux1Et2, false}, {21, Regle21, Jamais, false},      {170, Regle170, Jamais, false},
+    {8, Regle8, Jamais, false},          {4, Regle4, Jamais, false},        {201, Regle201, Jamais, false},
+    {7, Regle7, Jamais, false},          {181, Regle181, Jamais, false},    {118, Regle118, Jamais, false},
+    {103, Regle103, Jamais, false},      {104, Regle104, Niveau1, false},   {252, Regle252, Jamais, false},
+    {172, Regle172, Niveaux1Et2, false}, {9, Regle9, Jamais, false},        {10, Regle10, Jamais, false},
+    {190, Regle190, Jamais, true},       {16, Regle16, SousNiveau4, false}, {204, Regle204, SousNiveau3, false},
+    {130, Regle130, Niveau1, false},     {11, Regle11, Jamais, false},      {182, Regle182, SousNiveau4, false},
+    {180, Regle180, SousNiveau4, false}, {160, Regle160, Jamais, false},    {119, Regle119, Jamais, false},
+    {120, Regle120, Jamais, false},      {150, Regle150, Jamais, false},    {151, Regle151, Jamais, false},
+    {116, Regle116, Niveau1, false},     {115, Regle115, Jamais, false},    {114, Regle114, Jamais, false},
+    {113, Regle113, Jamais, false},      {112, Regle112, Jamais, false},    {101, Regle101, Jamais, false},
+    {22, Regle22, Jamais, false},        {23, Regle23, Jamais, false},      {19, Regle19, Jamais, false},
+    {13, Regle13, Jamais, false},        {18, Regle18, Jamais, false},      {2, Regle2, Jamais, false},
+    {3, Regle3, Jamais, false},          {5, Regle5, Jamais, false},        {14, Regle14, Jamais, false},
+    {6, Regle6, Jamais, false},          {1, Regle1, Jamais, false},
 }};
 
 }  // namespace
@@ -178,7 +183,7 @@ void ChoisirCarteOrdinateur(Partie& g, int16_t joueur) {
   g.ReglesActives.Remplir(1);
   ContexteChoix c = CalculerContexteChoix(g, joueur);
   for (const EntreeCascade& e : kCascade) {
-    if (g.Niveau <= e.eteinteJusquAuNiveau) g.ReglesActives[e.numero] = 0;
+    if (Eteinte(e.extinction, g.Niveau)) g.ReglesActives[e.numero] = 0;
     if (e.toujoursAtteinte || (g.ReglesActives[e.numero] == 1 && c.ChoixFait == 0)) {
       c.regle = e.numero;
       e.regle(g, c);

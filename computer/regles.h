@@ -8,12 +8,32 @@
 
 using Regle = void (*)(Partie&, ContexteChoix&);
 
+// The levels at which a rule is switched off. Each is a test on the level as it stands, so
+// that a level outside 1..4, which a damaged settings file can give, keeps the rules that no
+// test names.
+enum class Extinction : int8_t { Jamais, Niveau1, Niveaux1Et2, SousNiveau3, SousNiveau4 };
+constexpr bool Eteinte(Extinction e, int16_t niveau) {
+  switch (e) {
+    case Extinction::Niveau1:
+      return niveau == 1;
+    case Extinction::Niveaux1Et2:
+      return niveau == 1 || niveau == 2;
+    case Extinction::SousNiveau3:
+      return niveau < 3;
+    case Extinction::SousNiveau4:
+      return niveau < 4;
+    case Extinction::Jamais:
+      break;
+  }
+  return false;
+}
+
 // One place of the cascade: the rule's number, its function, and the levels that switch it off.
 struct EntreeCascade {
   int16_t numero;
   Regle regle;
-  int16_t eteinteJusquAuNiveau;  // off at levels 1 to this one; 0: never
-  bool toujoursAtteinte;         // called even when it may not act (it draws first)
+  Extinction extinction;
+  bool toujoursAtteinte;  // called even when it may not act (it draws first)
 };
 using TableCascade = std::array<EntreeCascade, 47>;
 // The order of the cascade, read in one place (computer/choix.cpp).

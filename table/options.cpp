@@ -25,6 +25,34 @@ std::optional<T> Nombre(std::string_view texte) {
   return v;
 }
 
+// A decimal number, sign, fraction and exponent allowed ("-1.5", ".5", "2e10"), however large:
+// whether it is one, and whether it is zero.
+std::optional<bool> NombreDecimalNul(std::string_view texte) {
+  size_t i = 0;
+  auto chiffres = [&](bool& nul) {
+    const size_t debut = i;
+    for (; i < texte.size() && std::isdigit(static_cast<unsigned char>(texte[i])); ++i)
+      if (texte[i] != '0') nul = false;
+    return i - debut;
+  };
+  if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) ++i;
+  bool nul = true;
+  size_t n = chiffres(nul);
+  if (i < texte.size() && texte[i] == '.') {
+    ++i;
+    n += chiffres(nul);
+  }
+  if (n == 0) return std::nullopt;
+  if (i < texte.size() && (texte[i] == 'e' || texte[i] == 'E')) {
+    ++i;
+    if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) ++i;
+    bool exposantNul = true;
+    if (chiffres(exposantNul) == 0) return std::nullopt;
+  }
+  if (i != texte.size()) return std::nullopt;
+  return nul;
+}
+
 bool EgalSansCasse(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
@@ -134,7 +162,8 @@ int32_t LireEntier32(std::string_view texte) { return Nombre<int32_t>(texte).val
 int16_t LireBooleen(std::string_view texte) {
   if (EgalSansCasse(texte, "true")) return OptionVrai;
   if (EgalSansCasse(texte, "false")) return OptionFaux;
-  return Nombre<int64_t>(texte).value_or(0) != 0 ? OptionVrai : OptionFaux;
+  // Any other number is true, whatever its size or fraction; what is not a number is false.
+  return NombreDecimalNul(texte).value_or(true) ? OptionFaux : OptionVrai;
 }
 
 std::string_view TexteBooleen(int16_t valeur) { return valeur != 0 ? "true" : "false"; }

@@ -10,6 +10,7 @@
 
 #include "platform/factice.h"
 #include "platform/reglages_factices.h"
+#include "support/cartes.h"
 #include "table/mirvane.h"
 
 namespace {
@@ -126,12 +127,39 @@ TEST(TextesDuStore, ATextThatIsNotANumberOrDoesNotFitItsVariableReadsAsMissing) 
     int16_t booleen;
   };
   const Cas cas[] = {
-      {"4", 4, 4, OptionVrai},           {"+3", 3, 3, OptionVrai},          {"-32768", -32768, -32768, OptionVrai},
-      {"32768", 0, 32768, OptionVrai},   {"-32769", 0, -32769, OptionVrai}, {"2147483648", 0, 0, OptionVrai},
-      {"-2147483649", 0, 0, OptionVrai}, {"0", 0, 0, OptionFaux},           {"", 0, 0, OptionFaux},
-      {"abc", 0, 0, OptionFaux},         {"4.5", 0, 0, OptionFaux},         {"4 ", 0, 0, OptionFaux},
-      {"0x10", 0, 0, OptionFaux},        {"+-3", 0, 0, OptionFaux},         {"--3", 0, 0, OptionFaux},
-      {"true", 0, 0, OptionVrai},        {"False", 0, 0, OptionFaux},       {"yes", 0, 0, OptionFaux},
+      {"4", 4, 4, OptionVrai},
+      {"+3", 3, 3, OptionVrai},
+      {"-32768", -32768, -32768, OptionVrai},
+      {"32768", 0, 32768, OptionVrai},
+      {"-32769", 0, -32769, OptionVrai},
+      {"2147483648", 0, 0, OptionVrai},
+      {"-2147483649", 0, 0, OptionVrai},
+      {"0", 0, 0, OptionFaux},
+      {"", 0, 0, OptionFaux},
+      {"abc", 0, 0, OptionFaux},
+      {"4.5", 0, 0, OptionVrai},
+      {"4 ", 0, 0, OptionFaux},
+      {"0x10", 0, 0, OptionFaux},
+      {"+-3", 0, 0, OptionFaux},
+      {"--3", 0, 0, OptionFaux},
+      {"true", 0, 0, OptionVrai},
+      {"False", 0, 0, OptionFaux},
+      {"yes", 0, 0, OptionFaux},
+      // Booleans take any decimal number: zero is false, any other value true.
+      {"1.5", 0, 0, OptionVrai},
+      {"99999999999999999999", 0, 0, OptionVrai},
+      {"-0.25", 0, 0, OptionVrai},
+      {".5", 0, 0, OptionVrai},
+      {"5.", 0, 0, OptionVrai},
+      {"1e-400", 0, 0, OptionVrai},
+      {"0.000", 0, 0, OptionFaux},
+      {"-0", 0, 0, OptionFaux},
+      {"+.0", 0, 0, OptionFaux},
+      {"0E99", 0, 0, OptionFaux},
+      {".", 0, 0, OptionFaux},
+      {"1e", 0, 0, OptionFaux},
+      {"1.2.3", 0, 0, OptionFaux},
+      {"-", 0, 0, OptionFaux},
   };
 
   for (const Cas& c : cas) {
@@ -283,6 +311,24 @@ TEST_F(TableOptions, ASaveThatFailsIsReportedOnceInTheCurrentLanguageWithTheFile
   EXPECT_EQ(plateforme.messages[0].texte, "The options and scores could not be saved to the file /memoire/mirvane.ini");
   EXPECT_EQ(plateforme.messages[0].titre, "Mirvane for Windows 95");
   EXPECT_TRUE(options.EchecSignale());
+}
+
+// A file with the first-run marker and no level gives level 0, which checks no level item and
+// keeps the reasoned play at 100%; the computers still play by the rules that no level test
+// switches off. A defender leading with the taker after him keeps his Excuse back (rule 9).
+TEST_F(TableOptions, AFileWithoutALevelStillGivesComputersThatPlayByTheirRules) {
+  Stocker({{"deja", "1"}});
+  m.Form_Load();
+  EXPECT_EQ(g.Niveau, 0);
+  EXPECT_EQ(g.PourcentJeuReflechi, 100);
+  Position p(4);
+  p.g.Niveau = g.Niveau;
+  p.g.PourcentJeuReflechi = g.PourcentJeuReflechi;
+  p.Pli(3, {}).Main({Exc(), Pi(3), Co(5)});
+  for (int i = 0; i < 50; ++i) {
+    DeterminerCartesJouables(p.g, 3);
+    ASSERT_NE(ChoisirPlaceOrdinateur(p.g, 3), p.g.PlaceExcuse) << "choice " << i;
+  }
 }
 
 // The language items stay out of reach: their menu is unavailable. Reached all the same, each
