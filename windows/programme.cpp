@@ -103,6 +103,9 @@ void Programme::OuvrirTable() {
   const QPoint origine = fenetre_->screen()->geometry().topLeft();
   fenetre_->move(std::max(fenetre_->x(), origine.x()), std::max(fenetre_->y(), origine.y()));
   fenetre_->show();
+  // The keys (F2, F9 and the others) go to the active window: without a window manager nobody
+  // else makes the table one, and the start screen that had the keyboard is gone.
+  fenetre_->activateWindow();
 }
 
 void Programme::Terminer() {

@@ -80,6 +80,10 @@ struct ServeurX {
   void Touche(Window w, KeySym touche) const {
     if (w == 0) return;
     XSetInputFocus(d, w, RevertToParent, CurrentTime);
+    Appuyer(w, touche);
+  }
+  // A key pressed in a window, as the server sends it to the one that has the keyboard.
+  void Appuyer(Window w, KeySym touche) const {
     XEvent e{};
     e.xkey.type = KeyPress;
     e.xkey.window = w;
@@ -88,6 +92,36 @@ struct ServeurX {
     e.xkey.keycode = XKeysymToKeycode(d, touche);
     XSendEvent(d, w, True, KeyPressMask, &e);
     XFlush(d);
+  }
+  // A click of the left button at (x, y) in a window, the pointer left where it was.
+  void Cliquer(Window w, int x, int y) const {
+    XEvent e{};
+    e.xbutton.window = w;
+    e.xbutton.root = DefaultRootWindow(d);
+    e.xbutton.same_screen = True;
+    e.xbutton.button = Button1;
+    e.xbutton.x = x;
+    e.xbutton.y = y;
+    e.xbutton.type = ButtonPress;
+    XSendEvent(d, w, True, ButtonPressMask, &e);
+    e.xbutton.type = ButtonRelease;
+    e.xbutton.state = Button1Mask;
+    XSendEvent(d, w, True, ButtonReleaseMask, &e);
+    XFlush(d);
+  }
+  // The window that has the keyboard once `w` has it, waiting for it at most 10 s; else the
+  // window that has it then.
+  Window Clavier(Window w) const {
+    XSelectInput(d, w, FocusChangeMask);
+    pollfd p{ConnectionNumber(d), POLLIN, 0};
+    Window focus = 0;
+    int retour = 0;
+    for (XEvent e;;) {
+      XGetInputFocus(d, &focus, &retour);
+      if (focus == w) return focus;
+      if (XPending(d) == 0 && poll(&p, 1, 10000) != 1) return focus;
+      XNextEvent(d, &e);
+    }
   }
   // The program on this display, the desktop's scale set to `dpi` (the Xft.dpi resource, which
   // programs read as they start), with settings of its own (what it leaks at its end is not the
@@ -181,6 +215,26 @@ TEST(EcranX11, OnAScreenSmallerThanTheWindowTheWindowsTopLeftCornerAndMenusStayO
   QProcess jeu;
   EXPECT_EQ(x.Geometrie(x.Table(x.Lancer(jeu))), "800x600+0+0");
   Finir(jeu);
+}
+
+// With no window manager to give it the keyboard, the table takes it itself when the start
+// screen's button opens it: its keys work at once, without a click in the window.
+TEST(EcranX11, TheTableHasTheKeyboardAsSoonAsTheStartScreenOpensIt) {
+  ServeurX x;
+  DEMARRER(x);
+  QProcess jeu;
+  const Window accueil = x.Lancer(jeu);
+  ASSERT_NE(accueil, 0u);
+  x.Cliquer(accueil, 198, 214);  // "ENGLISH VERSION"
+  const Window table = x.Montree();
+  ASSERT_NE(table, 0u);
+  ASSERT_EQ(x.Clavier(table), table);
+  x.Appuyer(table, XK_F9);  // asks whether to quit
+  const Window question = x.Montree();
+  ASSERT_NE(question, 0u);
+  x.Touche(question, XK_Return);
+  x.Touche(x.Montree(), XK_Return);  // the goodbye box
+  Finir(jeu, 0);
 }
 
 TEST(EcranX11, WithNoDisplayToOpenTheProgramSaysSoAndExitsWith1) {
