@@ -133,8 +133,8 @@ void JoueurJoueApres(const Partie&, int16_t a, int16_t b, int16_t positionA, int
   resultat = 0;
   if (a == b || positionA == 4) return;
   if (positionA == 1) resultat = 1;
-  if (positionA == 2 && b != Precedent(a)) resultat = 1;
-  if (positionA == 3 && b == Suivant(a)) resultat = 1;
+  if (positionA == 2 && b != JoueurPrecedent(a)) resultat = 1;
+  if (positionA == 3 && b == JoueurSuivant(a)) resultat = 1;
 }
 
 void TrouverCarteGagnante(const Partie& g, int16_t joueur, int16_t& place) {
@@ -168,9 +168,9 @@ bool ApresPreneur(const Partie& g, const ContexteChoix& c) {
 ContexteChoix CalculerContexteChoix(const Partie& g, int16_t joueur) {
   ContexteChoix c;
   c.joueur = joueur;
-  c.Defenseur1 = Suivant(g.Preneur);
-  c.Defenseur2 = Suivant(c.Defenseur1);
-  c.Defenseur3 = Suivant(c.Defenseur2);
+  c.Defenseur1 = JoueurSuivant(g.Preneur);
+  c.Defenseur2 = JoueurSuivant(c.Defenseur1);
+  c.Defenseur3 = JoueurSuivant(c.Defenseur2);
   c.PositionDansPli = static_cast<int16_t>(joueur - g.EntameurPli + 1);
   if (c.PositionDansPli < 1) c.PositionDansPli = static_cast<int16_t>(c.PositionDansPli + 4);
   TrouverCarteGagnante(g, joueur, c.PlaceGagnante);

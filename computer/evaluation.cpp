@@ -19,8 +19,6 @@ int16_t PoidsCarte(const Carte& carte) {
   }
 }
 
-void PoidsCarte(const Carte& carte, int16_t& poids) { poids = PoidsCarte(carte); }
-
 namespace {
 
 // Length bonus by the number of suit-0 cards.
@@ -58,16 +56,12 @@ int16_t EvaluerAtouts(const Partie& g, int16_t siege) {
   return static_cast<int16_t>(score + BonusLongueur(n));
 }
 
-void EvaluerAtouts(const Partie& g, int16_t siege, int16_t& score) { score = EvaluerAtouts(g, siege); }
-
 int16_t EvaluerMain(const Partie& g, int16_t siege) {
   int16_t score = EvaluerAtouts(g, siege);
   for (const Carte& c : g.MainsJoueurs[siege])
     if (c.Couleur != CouleurAtout) score = static_cast<int16_t>(score + PoidsCarte(c));
   return score;
 }
-
-void EvaluerMain(const Partie& g, int16_t siege, int16_t& score) { score = EvaluerMain(g, siege); }
 
 int16_t CalculerEnchereConseillee(Partie& g, int16_t siege) {
   int atouts = 0, hauts = 0, bouts = 0;
@@ -98,8 +92,4 @@ int16_t CalculerEnchereConseillee(Partie& g, int16_t siege) {
   for (int16_t k = 0; k < 4; ++k)
     if (d >= forme->coupes[k]) return k;
   return EnchereGardeContre;
-}
-
-void CalculerEnchereConseillee(Partie& g, int16_t siege, int16_t& enchere) {
-  enchere = CalculerEnchereConseillee(g, siege);
 }

@@ -8,17 +8,13 @@
 
 // Weight of one card, 1..12.
 int16_t PoidsCarte(const Carte& carte);
-void PoidsCarte(const Carte& carte, int16_t& poids);
 
 // Weights of the seat's suit-0 cards (the Excuse included) plus a bonus for their number.
 int16_t EvaluerAtouts(const Partie& g, int16_t siege);
-void EvaluerAtouts(const Partie& g, int16_t siege, int16_t& score);
 
 // The trump score plus the weights of the plain cards.
 int16_t EvaluerMain(const Partie& g, int16_t siege);
-void EvaluerMain(const Partie& g, int16_t siege, int16_t& score);
 
 // The bid 0..4 that the seat's 18 cards support. Draws one number per suit-0 card, so two
 // calls on a hand holding trump 11 or 12 may answer differently.
 int16_t CalculerEnchereConseillee(Partie& g, int16_t siege);
-void CalculerEnchereConseillee(Partie& g, int16_t siege, int16_t& enchere);

@@ -34,8 +34,8 @@ bool Donner(const Partie& g, const ContexteChoix& c) {
     donne = preneur.EstCouleur() && preneur.Valeur < 14;
   }
 
-  const int16_t a = Suivant(joueur);
-  const int16_t b = Suivant(a);
+  const int16_t a = JoueurSuivant(joueur);
+  const int16_t b = JoueurSuivant(a);
   const bool atoutsNombreux = g.AtoutsDehors > 18 - g.NumeroPli;
   if (atoutsNombreux && (c.PositionDansPli == 2 ||
                          (c.PositionDansPli == 3 && g.CoupesConnues[joueur][a][s] == 1 && g.SansAtout[joueur][a] == 0)))

@@ -75,7 +75,7 @@ void Regle181(Partie& g, ContexteChoix& c) {
   if (place == -1 || !Prendre(g, c, place)) return;
   g.Regle181Jouee = 1;
   // A low trump from the seat before him leaves the Petit covered.
-  const Carte& avant = g.PliCourant[Precedent(c.joueur)];
+  const Carte& avant = g.PliCourant[JoueurPrecedent(c.joueur)];
   if (avant.EstAtout() && 21 - avant.Valeur >= 6) g.PetitProtege = 1;
 }
 
@@ -91,7 +91,7 @@ void Regle118(Partie& g, ContexteChoix& c) {
 void Regle103(Partie& g, ContexteChoix& c) {
   if (c.joueur != g.Preneur || (c.PositionDansPli != 2 && c.PositionDansPli != 3)) return;
   const bool petitPose =
-      CarteEntame(g).EstPetit() || (c.PositionDansPli == 3 && g.PliCourant[Suivant(g.EntameurPli)].EstPetit());
+      CarteEntame(g).EstPetit() || (c.PositionDansPli == 3 && g.PliCourant[JoueurSuivant(g.EntameurPli)].EstPetit());
   if (petitPose && g.DetenteurAtout[21] == c.joueur) Prendre(g, c, g.PlaceAtout[21]);
 }
 
@@ -125,7 +125,7 @@ void Regle172(Partie& g, ContexteChoix& c) {
 }
 
 void Regle9(Partie& g, ContexteChoix& c) {
-  if (Entame(c) && TientExcuse(g, c) && (c.joueur == g.Preneur || Suivant(c.joueur) == g.Preneur))
+  if (Entame(c) && TientExcuse(g, c) && (c.joueur == g.Preneur || JoueurSuivant(c.joueur) == g.Preneur))
     ExclureCarteSiAutreChoix(g, c.joueur, CouleurAtout, 0);
 }
 

@@ -17,7 +17,6 @@ class Aleatoire {
   // Uniform in [0, 1). Inline: the shuffle draws about two thousand times per deal.
   double Rnd() { return static_cast<double>(Suivant() >> 11) * 0x1.0p-53; }
   void Reensemencer();
-  bool ReensemencementActif() const { return reensemencer_; }
 
  private:
   static uint64_t Melanger(uint64_t z) {

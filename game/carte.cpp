@@ -7,7 +7,7 @@ void CreerJeuCartes(TableDesCartes& table) {
   for (int16_t valeur = 0; valeur <= 21; ++valeur) table[n++] = Carte{valeur, CouleurAtout, 0, 0};
 }
 
-int16_t ValeurCarte(const Carte& carte) {
+int16_t CalculerValeurCarte(const Carte& carte) {
   if (carte.Couleur == CouleurAtout) return carte.EstBout() ? 9 : 1;
   switch (carte.Valeur) {
     case 14:
@@ -23,12 +23,8 @@ int16_t ValeurCarte(const Carte& carte) {
   }
 }
 
-void CalculerValeurCarte(const Carte& carte, int16_t& demiPoints) { demiPoints = ValeurCarte(carte); }
-
-int16_t Suivant(int16_t siege) { return siege >= 4 ? 1 : static_cast<int16_t>(siege + 1); }
-int16_t Precedent(int16_t siege) { return siege <= 1 ? 4 : static_cast<int16_t>(siege - 1); }
-void JoueurSuivant(const int16_t& siege, int16_t& suivant) { suivant = Suivant(siege); }
-void JoueurPrecedent(const int16_t& siege, int16_t& precedent) { precedent = Precedent(siege); }
+int16_t JoueurSuivant(int16_t siege) { return siege >= 4 ? 1 : static_cast<int16_t>(siege + 1); }
+int16_t JoueurPrecedent(int16_t siege) { return siege <= 1 ? 4 : static_cast<int16_t>(siege - 1); }
 
 // C++ '%' keeps the sign of the dividend, as the rules expect.
 int16_t EstImpair(int16_t n) { return n % 2 == 1 ? 1 : 0; }

@@ -61,13 +61,11 @@ constexpr Carte CarteDeNumero(int16_t n) {
 }
 
 void CreerJeuCartes(TableDesCartes& table);
-void CalculerValeurCarte(const Carte& carte, int16_t& demiPoints);
-int16_t ValeurCarte(const Carte& carte);  // the same, as a result
+// The card's half points: 9 for a King or an oudler, 7, 5, 3 for Queen, Knight, Jack, else 1.
+int16_t CalculerValeurCarte(const Carte& carte);
 
-void JoueurSuivant(const int16_t& siege, int16_t& suivant);
-void JoueurPrecedent(const int16_t& siege, int16_t& precedent);
-int16_t Suivant(int16_t siege);
-int16_t Precedent(int16_t siege);
+int16_t JoueurSuivant(int16_t siege);
+int16_t JoueurPrecedent(int16_t siege);
 
 // 1 or 0, never the boolean -1: callers compare with 1.
 int16_t EstImpair(int16_t n);

@@ -30,9 +30,6 @@ struct Partie : EtatCartes,
   void Initialiser();
 };
 
-// The seat's hand, as a shorthand.
-inline Main& MainDe(Partie& g, int16_t siege) { return g.MainsJoueurs[siege]; }
-
 // The level of play and what it sets: the percentage of reasoned card choices and the raising
 // of the user's playable cards. A level outside 1..4 is kept and changes nothing else.
 void AppliquerNiveau(Partie& g, int16_t niveau);

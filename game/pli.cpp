@@ -79,7 +79,7 @@ void CompterChien(Partie& g) {
   const bool auPreneur = contrat != EnchereGardeContre;
   for (int k = 1; k <= 6; ++k) {
     const Carte& c = g.Chien[k];
-    Crediter(g, auPreneur, ValeurCarte(c));
+    Crediter(g, auPreneur, CalculerValeurCarte(c));
     if (contrat >= EnchereGardeSans && c.EstBout()) (auPreneur ? g.BoutsPreneur : g.BoutsDefense) += 1;
   }
 }
@@ -193,7 +193,7 @@ void CompterCartePli(Partie& g) {
   if (g.NbCartesPli == 4) {
     RamasserPli(g);
   } else {
-    g.JoueurCourant = Suivant(g.JoueurCourant);
+    g.JoueurCourant = JoueurSuivant(g.JoueurCourant);
     g.Ecran().ActiverTimerEntreCarte();
   }
 }
@@ -222,7 +222,7 @@ void RamasserPli(Partie& g) {
   g.AttenteClic = 1;
 
   int16_t demiPoints = 0;
-  for (int s = 1; s <= 4; ++s) demiPoints += ValeurCarte(pli[s]);
+  for (int s = 1; s <= 4; ++s) demiPoints += CalculerValeurCarte(pli[s]);
   Crediter(g, preneurGagne, demiPoints);
 
   // The Excuse stays with its camp, which gives a low card in exchange.

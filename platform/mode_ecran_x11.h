@@ -24,8 +24,6 @@ class ModeEcranX11 : public ModeEcran {
   std::vector<TailleEcran> Modes() const override;
   bool Changer(TailleEcran taille) override;
 
-  bool SurX11() const { return affichage_ != nullptr; }
-
  private:
   _XDisplay* affichage_ = nullptr;
   TailleEcran tailleHorsX11_;

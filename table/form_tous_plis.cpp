@@ -60,7 +60,7 @@ FormTousPlis::FormTousPlis(const Partie& g) {
     int16_t s = g.EntameurParPli[t];
     for (int16_t j = 1; j <= 4; ++j) {
       OrdrePasAPas[(t - 1) * 4 + j] = static_cast<int16_t>((t - 1) * 4 + s);
-      s = Suivant(s);
+      s = JoueurSuivant(s);
     }
   }
   AppelDessinPlis(g);

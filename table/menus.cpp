@@ -7,6 +7,16 @@
 
 namespace {
 
+struct DefinitionMenu {
+  std::string_view nom;
+  std::string_view parent;  // the menu or submenu it belongs to; empty for a menu of the bar
+  std::string_view francais;
+  std::optional<std::string_view> anglais;  // none: the French caption stands in both
+  std::string_view touche;
+  bool disponible = true;
+  bool coche = false;
+};
+
 constexpr auto Aucune = std::nullopt;
 
 constexpr DefinitionMenu Menus[] = {
@@ -65,8 +75,6 @@ constexpr DefinitionMenu Menus[] = {
 };
 
 }  // namespace
-
-std::span<const DefinitionMenu> DefinitionsMenus() { return Menus; }
 
 void CreerMenus(ModeleFenetre& f) {
   for (const DefinitionMenu& d : Menus) {

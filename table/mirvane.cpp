@@ -645,7 +645,7 @@ void Mirvane::TimerEnchere_Timer() {
     AfficherInfo("Cliquez n'importe où pour continuer à jouer", "Click anywhere to go on playing");
     g.AttenteClic = 1;
   } else {
-    DemanderEnchere(Suivant(siege));
+    DemanderEnchere(JoueurSuivant(siege));
   }
 }
 
@@ -654,7 +654,7 @@ int16_t Mirvane::DeterminerPreneur() {
   int16_t meilleure = g.EnchereJoueur[g.PremierJoueur];
   int16_t siege = g.PremierJoueur;
   for (int i = 1; i < 4; ++i) {
-    siege = Suivant(siege);
+    siege = JoueurSuivant(siege);
     if (g.EnchereJoueur[siege] > meilleure) {
       meilleur = siege;
       meilleure = g.EnchereJoueur[siege];
@@ -860,11 +860,6 @@ void Mirvane::Carte3d_Click(int16_t k) {
     for (int16_t i = 1; i <= 18; ++i)
       if (g.CarteJouable[j][i] == 1) C(id_.Carte3d[i]).haut += DecalageCarteJouable;
   CompterCartePli(g);
-}
-
-void Mirvane::Carte3d_DragDrop(int16_t index, float x, float y) {
-  C(id_.Carte3d[index]).gauche = x;
-  C(id_.Carte3d[index]).haut = y;
 }
 
 void Mirvane::PanelPoigneeAucune_Click() {

@@ -125,7 +125,6 @@ class Mirvane : public ModeleFenetre, private Affichage {
   void PanelPoigneeDouble_Click() { DeclarerPoignee(2); }
   void PanelPoigneeTriple_Click() { DeclarerPoignee(3); }
   void DeclarerPoignee(int16_t genre);
-  void Carte3d_DragDrop(int16_t index, float x, float y);
 
   // The user's discard.
   void CarteChien_Click(int16_t index);

@@ -15,7 +15,7 @@ using Mots5 = std::array<std::string_view, 5>;
 struct Langage {
   Mots4 sieges, niveaux;
   Mots5 ordinateur, humain, conseil;  // by bid 0..4
-  std::string_view prefixeConseil, titreLogiciel, finFenetre, finAPropos, quatreMains, notice, echec;
+  std::string_view prefixeConseil, titreLogiciel, finFenetre, finAPropos, notice, echec;
 };
 
 constexpr Langage Francais{
@@ -28,7 +28,6 @@ constexpr Langage Francais{
     "Mirvane pour Windows 95",
     " pour Windows 95",
     " pour Windows",
-    "Les 4 mains et le chien...",
     "Mirvane, le tarot à quatre joueurs : vous contre trois joueurs de l'ordinateur.\n"
     "Écrit par les développeurs de Mirvane.",
     "Les options et les scores n'ont pas pu être enregistrés dans le fichier ",
@@ -44,7 +43,6 @@ constexpr Langage Anglais{
     "Mirvane for Windows 95",
     " for Windows",
     " for Windows",
-    "The 4 hands and the dog...",
     "Mirvane, French tarot for four players: you against three computer players.\n"
     "Written by the Mirvane developers.",
     "The options and scores could not be saved to the file ",
@@ -61,6 +59,13 @@ std::optional<std::string_view> Mot(const std::array<std::string_view, N>& mots,
   if (i < premier || i >= premier + static_cast<int>(N)) return std::nullopt;
   return mots[static_cast<size_t>(i - premier)];
 }
+
+// A fixed caption of a control; no English one when the English pass leaves it as it is.
+struct LegendeFixe {
+  std::string_view controle;
+  std::string_view francais;
+  std::optional<std::string_view> anglais;
+};
 
 constexpr LegendeFixe Fixes[] = {
     {"info", "", ""},
@@ -86,6 +91,13 @@ constexpr LegendeFixe Fixes[] = {
     {"PanelConfirmeEcart", "Accepter cet écart !", "Confirm discard !"},
 };
 
+// The caption in a language, none when that language leaves it.
+std::optional<std::string_view> LegendeFixeDe(const LegendeFixe& l, int16_t langue) {
+  if (langue == LangueFrancais) return l.francais;
+  if (langue == LangueAnglais) return l.anglais;
+  return std::nullopt;
+}
+
 struct Survol {
   std::string_view controle, francais, anglais;
 };
@@ -108,11 +120,6 @@ constexpr Survol Survols[] = {
     {"PanelGauche", "", ""},
     {"PanelDroite", "", ""},
 };
-constexpr auto NomsSurvols = [] {
-  std::array<std::string_view, std::size(Survols)> noms{};
-  for (size_t i = 0; i < noms.size(); ++i) noms[i] = Survols[i].controle;
-  return noms;
-}();
 
 void Legender(ModeleFenetre& f, std::string_view controle, int16_t index, std::optional<std::string_view> texte) {
   const int id = f.Chercher(controle, index);
@@ -167,11 +174,6 @@ std::optional<std::string> TitreFenetre(int16_t langue, std::string_view version
   return Suivi("Mirvane ", version, l ? std::optional(l->finFenetre) : std::nullopt);
 }
 
-std::optional<std::string_view> TitreQuatreMains(int16_t langue) {
-  const Langage* l = De(langue);
-  return l ? std::optional(l->quatreMains) : std::nullopt;
-}
-
 std::optional<std::string> TitreAPropos(int16_t langue, std::string_view version) {
   const Langage* l = De(langue);
   return Suivi("Mirvane ", version, l ? std::optional(l->finAPropos) : std::nullopt);
@@ -188,14 +190,6 @@ std::optional<std::string> TexteEchecSauvegarde(int16_t langue, std::string_view
   return l ? std::optional(std::string(l->echec) + std::string(chemin)) : std::nullopt;
 }
 
-std::span<const LegendeFixe> LegendesFixes() { return Fixes; }
-
-std::optional<std::string_view> LegendeFixeDe(const LegendeFixe& l, int16_t langue) {
-  if (langue == LangueFrancais) return l.francais;
-  if (langue == LangueAnglais) return l.anglais;
-  return std::nullopt;
-}
-
 std::optional<std::string_view> TexteSurvol(int16_t langue, std::string_view controle) {
   for (const Survol& s : Survols)
     if (s.controle == controle) {
@@ -204,8 +198,6 @@ std::optional<std::string_view> TexteSurvol(int16_t langue, std::string_view con
     }
   return std::nullopt;
 }
-
-std::span<const std::string_view> ControlesSurvol() { return NomsSurvols; }
 
 void AppliquerLangue(ModeleFenetre& f, const Partie& g, std::string_view version) {
   const int16_t langue = g.Langue;

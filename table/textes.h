@@ -3,7 +3,6 @@
 // nothing for any other language, so the caller then writes nothing.
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,7 +28,6 @@ std::optional<std::string> TexteConseil(int16_t langue, int16_t enchere);
 std::optional<std::string_view> TitreLogiciel(int16_t langue);
 // The main window's caption, "Mirvane 1.0 pour Windows 95".
 std::optional<std::string> TitreFenetre(int16_t langue, std::string_view version);
-std::optional<std::string_view> TitreQuatreMains(int16_t langue);
 // The about box.
 std::optional<std::string> TitreAPropos(int16_t langue, std::string_view version);
 std::optional<std::string> TexteAPropos(int16_t langue, std::string_view version);
@@ -38,21 +36,9 @@ std::optional<std::string> TexteEchecSauvegarde(int16_t langue, std::string_view
 // Shown in both languages when the level cannot change.
 inline constexpr std::string_view TexteNiveauRefuse = "Vous ne pouvez changer de niveau qu'en fin de partie";
 
-// A fixed caption of a control; no English one when the English pass leaves it as it is.
-struct LegendeFixe {
-  std::string_view controle;
-  std::string_view francais;
-  std::optional<std::string_view> anglais;
-};
-std::span<const LegendeFixe> LegendesFixes();
-// The caption of a fixed control in a language, none when that language leaves it.
-std::optional<std::string_view> LegendeFixeDe(const LegendeFixe& l, int16_t langue);
-
 // The explanation written into `info` when the mouse is over a panel (any index of a control
 // array); none for a control without one.
 std::optional<std::string_view> TexteSurvol(int16_t langue, std::string_view controle);
-// Names of the controls that have an explanation.
-std::span<const std::string_view> ControlesSurvol();
 
 // Every fixed text of the main window in the game's language: menus, buttons and panels, the
 // window's caption, and the dealer, contract, bids, taker and advice of the deal under way.

@@ -15,7 +15,6 @@ class FenetreModele : public QWidget {
  public:
   FenetreModele(ModeleFenetre& modele, QWidget* parent = nullptr, Qt::WindowFlags drapeaux = {});
 
-  ModeleFenetre& Modele() const { return modele_; }
   // Brings the widgets in line with the model: only the controls that changed since the last
   // call, all of them the first time. Also the title, enabled state, pointer and background
   // of the window the widget sits in, and, for a window of its own, a change of its

@@ -139,7 +139,7 @@ TEST(Selfplay, FifteenHundredDealsAtEachLevelKeepTheRules) {
       EXPECT_EQ(std::ranges::count(table.g().ReglesActives, 2), 0);
       // The opener moves on by one at every deal, passed ones too; the dealer sits before it.
       EXPECT_EQ(lu["opener"], (3 + n - 1) % 4 + 1);
-      EXPECT_EQ(lu["dealer"], Precedent(static_cast<int16_t>(lu["opener"])));
+      EXPECT_EQ(lu["dealer"], JoueurPrecedent(static_cast<int16_t>(lu["opener"])));
       passees += lu["taker"] == 0;
       for (const Json& pli : lu["tricks"].liste)
         for (int k = 1; k <= 4; ++k) reglesVues[pli["cards"](k)(1)] += pli["cards"](k)(3) != 0;

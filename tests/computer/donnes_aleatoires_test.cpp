@@ -160,7 +160,7 @@ TEST_P(DonnesAleatoires, RulesCountsScoresAndMemory) {
         jeu.emplace_back(j, c);
         posees.push_back(c);
         if (n < 3) {
-          ASSERT_EQ(MaitrePli(g, Suivant(j)), jeu[regles::Gagnant(posees)].first) << "trick " << pli;
+          ASSERT_EQ(MaitrePli(g, JoueurSuivant(j)), jeu[regles::Gagnant(posees)].first) << "trick " << pli;
         }
       }
       const int16_t gagnant = jeu[regles::Gagnant(posees)].first;

@@ -155,7 +155,7 @@ struct Position {
         std::tie(g.CouleurDemandee, g.ValeurEntame) = std::tuple(c.Couleur, c.Valeur);
       if (c.EstAtout()) g.PlusHautAtoutPli = std::max(g.PlusHautAtoutPli, c.Valeur);
       ++g.NbCartesPli;
-      g.JoueurCourant = Suivant(g.JoueurCourant);
+      g.JoueurCourant = JoueurSuivant(g.JoueurCourant);
     }
     return *this;
   }

@@ -27,7 +27,7 @@ inline void OuvrirJeu(Partie& g, int16_t entameur) {
 // The next deal (the opening seat moves on), taken by `preneur` with `contrat`; the opening
 // seat leads.
 inline void DonnerAuHasard(Partie& g, int16_t preneur, int16_t contrat) {
-  g.PremierJoueur = Suivant(g.PremierJoueur);
+  g.PremierJoueur = JoueurSuivant(g.PremierJoueur);
   DistribuerDonneAcceptee(g);
   DonnerContrat(g, preneur, contrat);
   OuvrirJeu(g, g.PremierJoueur);
