@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -88,6 +89,53 @@ TEST(Evaluation, ShapesAndScoreBands) {
       Poser(g, atouts, rois, dames, cavaliers);
       EXPECT_EQ(EvaluerMain(g, 1), s);
       EXPECT_EQ(CalculerEnchereConseillee(g, 1), attendu) << "S = " << s;
+    }
+}
+
+// Seat 1: the given suit-0 cards, worth `atoutsPoints`, then plain cards that bring the hand to
+// `points`: some mix of Kings, Queens and Knights (11, 5 and 1 above a small card) and small
+// cards. False when no mix fits.
+bool PoserPoints(Partie& g, const std::vector<int16_t>& atouts, int atoutsPoints, int points) {
+  const int n = 18 - static_cast<int>(atouts.size());
+  for (int rois = 0; rois <= n; ++rois)
+    for (int dames = 0; rois + dames <= n; ++dames) {
+      const int cavaliers = points - atoutsPoints - n - 11 * rois - 5 * dames;
+      if (cavaliers < 0 || rois + dames + cavaliers > n) continue;
+      Poser(g, atouts, rois, dames, cavaliers);
+      return true;
+    }
+  return false;
+}
+
+// Per shape, the lowest score that bids Prise, Garde, Garde sans and Garde contre; each hand
+// holds just its shape's trump and high-trump minimums whatever the draws (no trump 11 or 12).
+struct Bandes {
+  const char* forme;
+  std::vector<int16_t> atouts;
+  int atoutsPoints;  // weights and length bonus of those cards
+  std::array<int, 4> seuils;
+};
+const Bandes kBandes[] = {
+    {"three oudlers", {0, 1, 21, 15, 2}, 37, {52, 62, 78, 84}},
+    {"the Excuse and trump 21", {0, 21, 15, 2, 3}, 27, {44, 56, 76, 84}},
+    {"one oudler", {21, 15, 2, 3, 4, 5}, 25, {56, 70, 104, 114}},
+    {"no oudler", {15, 16, 17, 18, 2, 3, 4, 5}, 26, {70, 84, 124, 130}},
+    {"the Petit and the Excuse", {0, 1, 13, 14, 2, 3}, 30, {44, 56, 76, 84}},
+};
+
+// Every edge between two bids, for every shape: a hand exactly at the edge bids the higher,
+// one point below it the lower.
+TEST(Evaluation, EveryEdgeOfEveryShape) {
+  for (const Bandes& b : kBandes)
+    for (int16_t enchere = EncherePrise; enchere <= EnchereGardeContre; ++enchere) {
+      const int seuil = b.seuils[enchere - 1u];
+      for (int s : {seuil - 1, seuil}) {
+        SCOPED_TRACE(std::string(b.forme) + ", S = " + std::to_string(s));
+        Partie g(Aleatoire(3));
+        ASSERT_TRUE(PoserPoints(g, b.atouts, b.atoutsPoints, s));
+        ASSERT_EQ(EvaluerMain(g, 1), s);
+        EXPECT_EQ(CalculerEnchereConseillee(g, 1), s < seuil ? enchere - 1 : enchere);
+      }
     }
 }
 

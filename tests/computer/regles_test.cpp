@@ -493,47 +493,106 @@ const ParTirage kParTirage[] = {
 };
 // clang-format on
 
-TEST(Regles, EachClauseLimitAndDraw) {
-  std::set<int16_t> agit, rien;
-  for (const Cas& cas : kCas) {
-    SCOPED_TRACE("row " + std::to_string(&cas - kCas) + ", rule " + std::to_string(cas.regle));
-    Position p(cas.preneur);
+// One row: the rule alone on its position; says whether it acted.
+bool Verifier(const Cas& cas) {
+  Position p(cas.preneur);
+  p.Pli(cas.entameur, Lire(cas.pli)).Main(Lire(cas.main));
+  if (cas.regler) cas.regler(p.g);
+  const std::string avant = p.Candidats();
+  Aleatoire temoin = p.g.alea;
+  const std::string apres = p.Regle(cas.regle);
+  EXPECT_EQ(apres, *cas.attendu ? cas.attendu : avant);
+  if (*cas.attendu) {
+    EXPECT_NE(apres, avant) << "changes nothing";
+  }
+  for (int i = 0; i < cas.tirages; ++i) temoin.Rnd();
+  EXPECT_EQ(p.g.Rnd(), temoin.Rnd()) << "draws other than " << cas.tirages;
+  return *cas.attendu;
+}
+
+// One drawn row 600 times over, so that every value of its draw comes, r = 39 and r = 40 too
+// (each about one draw in a hundred); notes whether the rule acted.
+void VerifierParTirage(const ParTirage& cas, std::set<int16_t>& agit, std::set<int16_t>& rien) {
+  Position p(cas.preneur);
+  std::set<int> tires;
+  for (int i = 0; i < 600; ++i) {
     p.Pli(cas.entameur, Lire(cas.pli)).Main(Lire(cas.main));
     if (cas.regler) cas.regler(p.g);
     const std::string avant = p.Candidats();
     Aleatoire temoin = p.g.alea;
-    const std::string apres = p.Regle(cas.regle);
-    EXPECT_EQ(apres, *cas.attendu ? cas.attendu : avant);
-    if (*cas.attendu) {
-      EXPECT_NE(apres, avant) << "changes nothing";
-    }
-    for (int i = 0; i < cas.tirages; ++i) temoin.Rnd();
-    EXPECT_EQ(p.g.Rnd(), temoin.Rnd()) << "draws other than " << cas.tirages;
-    (*cas.attendu ? agit : rien).insert(cas.regle);
+    const int tirage = cas.tirer(temoin);
+    tires.insert(tirage);
+    const char* attendu = cas.attendu.at(tirage);
+    ASSERT_EQ(p.Regle(cas.regle), *attendu ? attendu : avant) << "draw " << tirage;
+    ASSERT_EQ(p.g.Rnd(), temoin.Rnd()) << "draws other than the rule's";
+    (*attendu ? agit : rien).insert(cas.regle);
   }
-  // Each drawn case 600 times over, so that every value of its draw comes, r = 39 and r = 40 too
-  // (each about one draw in a hundred).
+  EXPECT_EQ(tires.size(), cas.attendu.size()) << "a value never drawn";
+}
+
+TEST(Regles, EachClauseLimitAndDraw) {
+  std::set<int16_t> agit, rien;
+  for (const Cas& cas : kCas) {
+    SCOPED_TRACE("row " + std::to_string(&cas - kCas) + ", rule " + std::to_string(cas.regle));
+    (Verifier(cas) ? agit : rien).insert(cas.regle);
+  }
   for (const ParTirage& cas : kParTirage) {
     SCOPED_TRACE("drawn row " + std::to_string(&cas - kParTirage) + ", rule " + std::to_string(cas.regle));
-    Position p(cas.preneur);
-    std::set<int> tires;
-    for (int i = 0; i < 600; ++i) {
-      p.Pli(cas.entameur, Lire(cas.pli)).Main(Lire(cas.main));
-      if (cas.regler) cas.regler(p.g);
-      const std::string avant = p.Candidats();
-      Aleatoire temoin = p.g.alea;
-      const int tirage = cas.tirer(temoin);
-      tires.insert(tirage);
-      const char* attendu = cas.attendu.at(tirage);
-      ASSERT_EQ(p.Regle(cas.regle), *attendu ? attendu : avant) << "draw " << tirage;
-      ASSERT_EQ(p.g.Rnd(), temoin.Rnd()) << "draws other than the rule's";
-      (*attendu ? agit : rien).insert(cas.regle);
-    }
-    EXPECT_EQ(tires.size(), cas.attendu.size()) << "a value never drawn";
+    VerifierParTirage(cas, agit, rien);
   }
   for (const EntreeCascade& e : CascadeRegles()) {
     EXPECT_EQ(agit.count(e.numero), 1u) << "no case where rule " << e.numero << " acts";
     EXPECT_EQ(rien.count(e.numero), 1u) << "no case where rule " << e.numero << " does nothing";
+  }
+}
+
+// Rule 1, the last of the cascade, once it may act: the highest plain honour (the first place
+// among equal values), else the lowest trump above the Petit, else the winning card. The taker
+// (South) leads the Excuse, so East is free and his first card wins; a spade lead leaves him
+// his trumps and the Excuse. The last rows move the seat to play around the taker.
+// clang-format off
+const Cas kRegle1[] = {
+    {1, 1, 1, "Exc", "A9 A3 P11 Co14 Ca12", "=Co14"},  // the highest honour, neither the first nor the last
+    {1, 1, 1, "Exc", "A9 P12 Co12 Ca11", "=P12"},  // equal honours: the first place
+    {1, 1, 1, "Exc", "A9 A3 Co11 Ca2", "=Co11"},  // a Jack is an honour
+    {1, 1, 1, "Exc", "A15 A9 A3 Co10 Ca2", "=A3"},  // a 10 is none, nor a high trump
+    {1, 1, 1, "Exc", "A9 A2 A1 Co5", "=A2"},  // trump 2 is above the Petit
+    {1, 1, 1, "P5", "A9 A4 A1 Exc Co13", "=A4"},  // the Excuse is no trump; Co13 may not be played
+    {1, 1, 1, "P5", "A1 Exc Co3", "=A1"},  // only the Petit and the Excuse: the winner
+    {1, 1, 1, "Exc", "Co9 Co5 Ca3", "=Co9"},  // no honour, no trump: the winner, not the lowest
+    {1, 1, 1, "P5", "P9 P2 Co14", "=P9"},  // the King may not be played: the winner
+    {1, 1, 1, "Co11 Co5", "Co14 Co12 Co3", "=Co14"},  // the Defenseur2 at 3
+    {1, 1, 1, "Co11 Co5 Co6", "Co14 Co12 Co3", "=Co14"},  // the Defenseur3 at 4
+    {1, 1, 4, "Co11", "Co14 Co12 Co3", ""},  // the taker at 2, defenders after him
+    {1, 1, 3, "Co11 Co5", "Co14 Co12 Co3", ""},  // the taker at 3
+};
+// clang-format on
+
+TEST(Regles, Rule1HonourThenTrumpThenWinner) {
+  for (const Cas& cas : kRegle1) {
+    SCOPED_TRACE("hand " + cas.main);
+    Verifier(cas);
+  }
+}
+
+// Rule 172 stops at the first suit from s0 that the taker is known void in: with no card of it
+// the seat picks nothing, though a later void suit has candidates. All four suits are searched.
+void PreneurSansPiqueNiCoeur(P& g) { Mettre(g.CoupesConnues[2][1][1], 1, g.CoupesConnues[2][1][2], 1); }
+void PreneurSansPiqueNiCarreau(P& g) { Mettre(g.CoupesConnues[2][1][1], 1, g.CoupesConnues[2][1][4], 1); }
+void PreneurSansCoeur(P& g) { g.CoupesConnues[2][1][2] = 1; }
+// clang-format off
+const ParTirage kRegle172[] = {
+    {172, 1, 1, "Exc", "A5 Co9 Co4 T4 Ca1", Depart, {{1, ""}, {2, "=Co9"}, {3, ""}, {4, ""}}, PreneurSansPiqueNiCoeur},
+    {172, 1, 1, "Exc", "A5 P9 P4 Co3 T4", Depart, {{1, "=P9"}, {2, ""}, {3, ""}, {4, ""}}, PreneurSansPiqueNiCarreau},
+    {172, 1, 1, "Exc", "A5 P9 Co9 T4", Depart, {{1, "=Co9"}, {2, "=Co9"}, {3, "=Co9"}, {4, "=Co9"}}, PreneurSansCoeur},
+};
+// clang-format on
+
+TEST(Regles, Rule172StopsAtTheFirstVoidSuit) {
+  std::set<int16_t> agit, rien;
+  for (const ParTirage& cas : kRegle172) {
+    SCOPED_TRACE("hand " + cas.main);
+    VerifierParTirage(cas, agit, rien);
   }
 }
 

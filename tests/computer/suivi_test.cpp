@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/cartes.h"
@@ -65,6 +69,46 @@ TEST(Suivi, StartOfPlay) {
     PreparerJeuDeLaCarte(h);
     EXPECT_EQ(h.AtoutsChien, atouts);
   }
+}
+
+// Per seat: how many spades, hearts, clubs and diamonds it holds (trumps make up the 18), and
+// its long suit for each start suit 1 to 4.
+struct Longue {
+  std::array<int, 4> longueurs;
+  std::array<int16_t, 4> parDepart;
+};
+const Longue kLongues[] = {
+    {{4, 5, 5, 4}, {2, 2, 3, 2}},  // hearts and clubs tie
+    {{5, 3, 5, 5}, {1, 3, 3, 4}},  // three suits tie, the shorter hearts between them
+    {{4, 4, 4, 4}, {1, 2, 3, 4}},  // all four tie: the start suit itself
+    {{1, 2, 0, 1}, {2, 2, 2, 2}},  // hearts alone are longest
+};
+
+// Each seat draws its start suit in turn; among equally long suits the first reached from it
+// wins, and only a longer suit replaces it.
+TEST(Suivi, LongSuitTiesGoToTheFirstFromTheStartSuit) {
+  std::map<int16_t, Cartes> mains;
+  std::array<int16_t, 5> prochaine{0, 1, 1, 1, 1};  // the next value of each suit, trumps from the Excuse
+  for (int16_t p = 1; p <= 4; ++p) {
+    const Longue& l = kLongues[p - 1u];
+    for (int16_t s = CouleurPique; s <= CouleurCarreau; ++s)
+      for (int i = 0; i < l.longueurs[s - 1u]; ++i) mains[p].push_back(Carte{prochaine[s]++, s, 1, 0});
+    while (mains[p].size() < 18) mains[p].push_back(At(prochaine[0]++));
+  }
+  std::set<std::pair<int16_t, int16_t>> vus;
+  for (uint64_t graine = 1; graine <= 100; ++graine) {
+    Partie g{Aleatoire(graine)};
+    Donner(g, mains);
+    DonnerContrat(g, 3, EncherePrise);
+    Aleatoire temoin = g.alea;
+    PreparerJeuDeLaCarte(g);
+    for (int16_t p = 1; p <= 4; ++p) {
+      const int16_t depart = static_cast<int16_t>(CInt(temoin.Rnd() * 3) + 1);
+      EXPECT_EQ(g.CouleurLongue[p], kLongues[p - 1u].parDepart[depart - 1u]) << "seat " << p << ", start " << depart;
+      vus.insert({p, depart});
+    }
+  }
+  EXPECT_EQ(vus.size(), 16u) << "a start suit never drawn for some seat";
 }
 
 // One card recorded by the bookkeeping: the taker, the leader and the cards laid, the hand of
